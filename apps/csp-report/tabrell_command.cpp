@@ -1,0 +1,7 @@
+#include "apps/csp-report/report_command.h"
+
+namespace csp::cli {
+
+void addTabrellCommand(CLI::App& /*parent*/, std::vector<Subcommand>& /*commands*/) {}
+
+}  // namespace csp::cli

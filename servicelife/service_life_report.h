@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "servicelife/service_life.h"
+#include "shell/report_listing.h"
+
+namespace csp {
+
+// Years a non-metallic coating adds to the galvanized life, by abrasion
+// level 1-4 (0 where the coating is not rated for that level).
+struct CoatingAddOn {
+    std::string_view name;
+    std::array<int, abrasionLevelCount> addOnLife;
+};
+
+inline constexpr std::array<CoatingAddOn, 11> coatingAddOnTable = {{
+    {"None", {0, 0, 0, 0}},
+    {"Asphalt Coated", {10, 10, 0, 0}},
+    {"Asphalt Coated and Paved", {30, 30, 30, 30}},
+    {"Polymerized Asphalt Invert Coated", {45, 45, 35, 0}},
+    {"Polymer Precoated", {80, 80, 70, 0}},
+    {"Polymer Precoated and Paved", {80, 80, 80, 30}},
+    {"Polymer Precoated with Polymerized Asphalt", {80, 80, 80, 30}},
+    {"Aramid Fiber Bonded Asphalt Coated", {40, 40, 0, 0}},
+    {"Aramid Fiber Bonded and Asphalt Paved", {50, 50, 40, 0}},
+    {"High Strength Concrete Lined", {75, 75, 50, 0}},
+    {"Concrete Invert Paved (3 in. cover)", {80, 80, 80, 50}},
+}};
+
+// Whether the report lists a coating row at the given abrasion level
+// (level minus 1).
+bool coatingListed(std::size_t row, int abrasionLevel);
+
+// Appends the service-life report of an input that passed
+// validateServiceLifeInput and went through estimateLife.
+void buildServiceLifeReport(const ServiceLifeInput& input, ReportListing& listing);
+
+}  // namespace csp

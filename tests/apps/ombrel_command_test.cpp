@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "apps/csp-report/report_command.h"
+
+namespace csp::cli {
+namespace {
+
+struct Invocation {
+    int status;
+    std::string out, err;
+};
+
+Invocation run(std::vector<const char*> args) {
+    args.insert(args.begin(), "csp-report");
+    Invocation result;
+    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
+    return result;
+}
+
+TEST(OmbrelCommand, WithoutOptionsPrintsTheStartValuesReport) {
+    const Invocation r = run({"ombrel"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out.starts_with("Input Data:\n  Thickness:      0.064 (in)  16 Gage\n  Resistivity:    5000\n"));
+    EXPECT_NE(r.out.find("None                                             0           70       70   \n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("Aluminum Coated Type 2 without non-metallic coating: 75 year total life.\n"),
+              std::string::npos);
+    EXPECT_TRUE(r.out.ends_with("Note A: Review state and local design criteria.\n"));
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST(OmbrelCommand, OptionsReachTheReportAsTyped) {
+    const Invocation r = run({"ombrel", "--gage", "8", "--resistivity", "5000.0", "--ph", "8", "--abrasion", "4"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("  Thickness:      0.168 (in)    8 Gage\n  Resistivity:    5000.0\n  pH:             8\n"
+                         "  Abrasion Level: 4\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("Estimated Life for Abrasion Level 4:"), std::string::npos);
+}
+
+TEST(OmbrelCommand, WindowsCharactersInATypedTextPrintAsUtf8) {
+    const Invocation r = run({"ombrel", "--ph", "7\u00BD"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("  pH:             7\u00BD\n"), std::string::npos);
+}
+
+TEST(OmbrelCommand, OutputFileIsWrittenAsSaveAsWritesIt) {
+    const auto path = std::filesystem::temp_directory_path() / ("ombrel-" + std::to_string(::getpid()) + ".txt");
+    const Invocation r = run({"ombrel", "--ph", "7\u00BD", "-o", path.c_str()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    std::filesystem::remove(path);
+    EXPECT_TRUE(bytes.str().starts_with("Input Data:\r\n  Thickness:      0.064 (in)  16 Gage\r\n"));
+    EXPECT_NE(bytes.str().find("  pH:             7\xBD\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.str().ends_with("Note A: Review state and local design criteria.\r\n"));
+}
+
+struct StatusCase {
+    std::vector<const char*> args;
+    int status;
+    const char* err;  // the whole standard error, or "" to check only that it is not empty
+};
+
+class ExitStatus : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(ExitStatus, TellsReportRefusalAndUsageApart) {
+    const Invocation r = run(GetParam().args);
+    EXPECT_EQ(r.status, GetParam().status) << r.err;
+    if (*GetParam().err) {
+        EXPECT_EQ(r.err, GetParam().err);
+    } else {
+        EXPECT_NE(r.err, "");
+    }
+    if (GetParam().status != 0) EXPECT_EQ(r.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExitStatus,
+    testing::Values(StatusCase{{"ombrel", "--ph", "15"}, 1, "The pH must be between 0 and 14.\n"},
+                    StatusCase{{"ombrel", "--resistivity", "abc"}, 1,
+                               "The resistivity must be between 100 and 100000.\n"},
+                    StatusCase{{"ombrel", "--ph", "-1", "--resistivity", "1"}, 1, "The pH must be between 0 and 14.\n"},
+                    StatusCase{{"ombrel", "-o", "/nonexistent-folder/r.txt"}, 1,
+                               "Unable to open file /nonexistent-folder/r.txt for writing.\n"},
+                    StatusCase{{"ombrel", "--gage", "15"}, 2, ""}, StatusCase{{"ombrel", "--abrasion", "5"}, 2, ""},
+                    StatusCase{{"ombrel", "--abrasion", "x"}, 2, ""}, StatusCase{{"ombrel", "--colour", "red"}, 2, ""},
+                    StatusCase{{}, 2, ""}, StatusCase{{"nosuch"}, 2, ""}));
+
+TEST(OmbrelCommand, HelpAndVersionSucceedOnStandardOutput) {
+    const Invocation help = run({"ombrel", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--resistivity"), std::string::npos);
+    const Invocation version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.starts_with("csp-report "));
+}
+
+}  // namespace
+}  // namespace csp::cli
