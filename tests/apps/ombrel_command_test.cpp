@@ -80,7 +80,9 @@ TEST_P(ExitStatus, TellsReportRefusalAndUsageApart) {
     } else {
         EXPECT_NE(r.err, "");
     }
-    if (GetParam().status != 0) EXPECT_EQ(r.out, "");
+    if (GetParam().status != 0) {
+        EXPECT_EQ(r.out, "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
