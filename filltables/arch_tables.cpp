@@ -166,8 +166,10 @@ struct Row {
     std::array<double, 3> covers;
 };
 
-void appendRow(ReportListing& report, ArchLayout layout, const Row& row) {
-    std::string line;
+// Formats in the table's scratch line, so that each row costs one
+// allocation, of its own length.
+void appendRow(ReportListing& report, std::string& line, ArchLayout layout, const Row& row) {
+    line.clear();
     if (layout == ArchLayout::Inch || layout == ArchLayout::Rib) {
         formatTo(line, inchRow, row.span, row.rise, row.thickness, row.minimumCover, row.covers[0], row.covers[1],
                  row.covers[2]);
@@ -183,7 +185,7 @@ void appendRow(ReportListing& report, ArchLayout layout, const Row& row) {
                      row.covers[0], minimumFor(1), row.covers[1], minimumFor(2), row.covers[2]);
         }
     }
-    report.append(std::move(line));
+    report.append(std::string(line));
 }
 
 TableInputs readInputs(const ArchProfile& profile, const FillTableRequest& request) {
@@ -213,6 +215,7 @@ bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, st
     const TableInputs in = readInputs(profile, request);
     appendHead(request.report(), profile, in);
 
+    std::string scratch;
     std::size_t previousThickness = 0;
     double lastLimit = in.baseLimit;
     for (std::size_t size = 0; size < profile.span.size(); ++size) {
@@ -234,7 +237,7 @@ bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, st
             const double hc = cornerCoverLimit(profile, in, size, cornerPressures[j]);
             row.covers[j] = hc > wallCover ? wallCover : searchCover(profile, in, minimumCover, hc, span);
         }
-        appendRow(request.report(), in.layout, row);
+        appendRow(request.report(), scratch, in.layout, row);
     }
 
     if (request.showCriteria() == 0) {

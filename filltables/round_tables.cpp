@@ -49,13 +49,15 @@ double flexibilityLimitOf(const RoundProfile& profile, const FillTableRequest& r
     }
 }
 
-void appendRow(ReportListing& report, const RoundProfile& profile, double diameter, double minimumCover,
-               const std::array<double, mostWalls>& covers) {
+// Formats in the table's scratch line, so that each row costs one
+// allocation, of its own length.
+void appendRow(ReportListing& report, std::string& scratch, const RoundProfile& profile, double diameter,
+               double minimumCover, const std::array<double, mostWalls>& covers) {
     const std::array<FormatArg, 2 + mostWalls> args = {diameter,  minimumCover, covers[0], covers[1], covers[2],
                                                         covers[3], covers[4],    covers[5], covers[6]};
-    std::string line;
-    formatArgsTo(line, profile.rowFormat, std::span(args).first(2 + profile.walls.size()));
-    report.append(std::move(line));
+    scratch.clear();
+    formatArgsTo(scratch, profile.rowFormat, std::span(args).first(2 + profile.walls.size()));
+    report.append(std::string(scratch));
 }
 
 bool isKnownLiveLoad(LiveLoad liveLoad) {
@@ -99,6 +101,7 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
 
     const std::size_t heaviest = profile.walls.size() - 1;
     std::array<double, mostWalls> covers{};
+    std::string scratch;
     double diameter = 0.0;
     for (int row = 0; row < profile.maxRows; ++row) {
         diameter = row == 0 ? profile.firstDiameter : diameter + profile.diameterIncrement;
@@ -118,7 +121,7 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
         // The table ends where even the heaviest wall is too flexible or
         // cannot carry the live load.
         if (covers[heaviest] == 0.0) break;
-        appendRow(report, profile, diameter, minimumCover, covers);
+        appendRow(report, scratch, profile, diameter, minimumCover, covers);
     }
 
     if (request.showCriteria() == 0) {
