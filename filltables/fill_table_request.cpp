@@ -9,6 +9,7 @@ namespace {
 
 constexpr double lightestSoil = 1.0, heaviestSoil = 10000.0;  // pcf
 constexpr double fullDeadLoad = 1.0;                          // no load reduction
+constexpr const char* fullDeadLoadText = "1.0";
 
 // Seam safety factors: AASHTO/ASTM and AISI.
 constexpr int astmSeamSafetyFactor = 3;
@@ -127,7 +128,7 @@ void FillTableRequest::takeValueOfPageNotAsked(FollowUpStep step) {
     case FollowUpStep::Trench: trenchType_ = TrenchType::Standard; break;
     case FollowUpStep::Design: designMethod_ = DesignMethod::Asd; break;
     case FollowUpStep::Base: tableBase_ = TableBase::Helical; break;
-    case FollowUpStep::LoadReduction: loadReductionText_ = "1.0"; break;
+    case FollowUpStep::LoadReduction: loadReductionText_ = fullDeadLoadText; break;
     }
 }
 
@@ -135,7 +136,7 @@ void FillTableRequest::prepare() {
     if (isAstmConditions(conditions_)) {
         bucklingEquation_ = BucklingEquation::AashtoAstm;
         seamSafetyFactor_ = astmSeamSafetyFactor;
-        loadReductionText_ = "1.0";
+        loadReductionText_ = fullDeadLoadText;
     } else {
         bucklingEquation_ = BucklingEquation::Aisi;
         seamSafetyFactor_ = aisiSeamSafetyFactor;

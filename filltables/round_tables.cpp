@@ -16,7 +16,10 @@ void appendSixByTwoTableHeader(ReportListing& report) {
     report.append(" ");
 }
 
-void appendHeader(ReportListing& report, const RoundProfile& profile) {
+// Title, live-load line (E 80 for any value but H 20 and H 25) and header.
+void appendHead(ReportListing& report, const RoundProfile& profile, LiveLoad liveLoad) {
+    report.append(std::string(profile.title));
+    report.append(std::string(profile.liveLoadLine[static_cast<std::size_t>(liveLoadIndex(liveLoad))]));
     if (profile.header == RoundHeader::SixByTwo)
         appendSixByTwoTableHeader(report);
     else
@@ -92,15 +95,11 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
         return false;
     }
     const double seamSafetyFactor = seamSafetyFactorOf(profile.seamRule, request);
-    double lastCellLimit = request.flexibilityFactor();
-
-    ReportListing& report = request.report();
-    report.append(std::string(profile.title));
-    report.append(std::string(profile.liveLoadLine[static_cast<std::size_t>(liveLoadIndex(request.liveLoad()))]));
-    appendHeader(report, profile);
+    appendHead(request.report(), profile, request.liveLoad());
 
     const std::size_t heaviest = profile.walls.size() - 1;
     std::array<double, mostWalls> covers{};
+    double lastCellLimit = request.flexibilityFactor();
     std::string scratch;
     double diameter = 0.0;
     for (int row = 0; row < profile.maxRows; ++row) {
@@ -121,7 +120,7 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
         // The table ends where even the heaviest wall is too flexible or
         // cannot carry the live load.
         if (covers[heaviest] == 0.0) break;
-        appendRow(report, scratch, profile, diameter, minimumCover, covers);
+        appendRow(request.report(), scratch, profile, diameter, minimumCover, covers);
     }
 
     if (request.showCriteria() == 0) {
