@@ -8,6 +8,11 @@ namespace {
 
 constexpr const char* tableRule = "--------------------------------------------------------------------------";
 constexpr std::size_t mostWalls = 7;
+static_assert([] {
+    for (const RoundProfile& profile : roundProfiles)
+        if (profile.walls.empty() || profile.walls.size() > mostWalls) return false;
+    return true;
+}());
 
 void appendSixByTwoTableHeader(ReportListing& report) {
     appendTableHeadTop(report);
