@@ -1,0 +1,69 @@
+// Every fill-height table the wizard can produce at 120 pcf, in one pass,
+// and how many heap allocations that costs per report line.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "filltables/fill_table_request.h"
+#include "filltables/wizard_choices.h"
+
+namespace {
+
+std::size_t allocations = 0;
+
+}  // namespace
+
+// Counts every allocation of the process; the matching deletes hand the
+// memory back to malloc's free.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
+
+namespace {
+
+// The Load Reduction page's preselection and its suggested value.
+constexpr std::array<std::string_view, 2> loadReductionTexts = {"1.0", "0.86"};
+
+struct Sweep {
+    std::size_t tables = 0, refused = 0, lines = 0;
+};
+
+Sweep generateEveryTable() {
+    Sweep sweep;
+    std::string errorText;
+    csp::forEachWizardRequest("120", loadReductionTexts, [&](csp::FillTableRequest& request) {
+        request.report().clear();
+        if (!request.generate(errorText)) ++sweep.refused;
+        sweep.lines += request.report().count();
+        ++sweep.tables;
+        benchmark::DoNotOptimize(request.report().lines().data());
+    });
+    return sweep;
+}
+
+void everyWizardTable(benchmark::State& state) {
+    Sweep sweep;
+    const std::size_t before = allocations;
+    for (auto _ : state) sweep = generateEveryTable();
+    const double passes = static_cast<double>(state.iterations());
+    state.counters["tables"] = static_cast<double>(sweep.tables);
+    state.counters["refused"] = static_cast<double>(sweep.refused);
+    state.counters["lines"] = static_cast<double>(sweep.lines);
+    state.counters["allocs/line"] = static_cast<double>(allocations - before) / passes / static_cast<double>(sweep.lines);
+}
+BENCHMARK(everyWizardTable)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

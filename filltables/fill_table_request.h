@@ -1,0 +1,161 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/outcome.h"
+#include "shell/report_listing.h"
+
+namespace csp {
+
+enum class LiveLoad : int { H20 = 0, H25 = 1, E80 = 2 };
+enum class BucklingEquation : int { AashtoAstm = 0, Aisi = 1 };
+enum class Conditions : int { EmbankmentAstmAashto = 0, TrenchAstm = 1, EmbankmentAisi = 2, TrenchAisi = 3 };
+enum class DesignMethod : int { Asd = 0, Lrfd = 1, AashtoLfd = 2 };
+enum class TableBase : int { Helical = 0, Annular = 1 };
+enum class TrenchType : int { Special = 0, Standard = 1 };
+
+inline constexpr int liveLoadCount = 3;
+inline constexpr int conditionsCount = 4;
+
+// The shape-and-profile list of the main page; a shape is its index.
+inline constexpr std::array<std::string_view, 16> shapeProfileTexts = {
+    "Round pipe with 3/4 x 3/4 x 7 1/2 profile",
+    "Round pipe with 3/4 x 1 x 11 1/2 profile",
+    "Round pipe with 3/4 x 3/4 x 7-1/2 profile - composite",
+    "Round pipe with 3/4 x 1 x 11-1/2 profile - composite",
+    "Round pipe with 2-2/3 x 1/2 corrugation",
+    "Round pipe with 3 x 1 corrugation",
+    "Round pipe with 5 x 1 corrugation",
+    "Round pipe with 6 x 2 corrugation",
+    "Pipe-arch with 2-2/3 x 1/2 corrugation",
+    "Pipe-arch with 3 x 1 corrugation",
+    "Pipe-arch with  5 x 1 corrugation",
+    "Pipe-arch with 6 x 2 corrugation 18 in. corner radius",
+    "Pipe-arch with 6 x 2 corrugation 31 in. corner radius",
+    "Underpass with 6 x 2 corrugation",
+    "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile",
+    "Pipe-arch with 3/4 x 1 x 11-1/2 profile",
+};
+inline constexpr int shapeCount = static_cast<int>(shapeProfileTexts.size());
+inline constexpr int firstPipeArchShape = 8;
+
+// The spiral rib profiles, round and pipe-arch, whose flexibility limits go
+// with each wall thickness.
+bool isRibProfile(int shape);
+bool isAisiConditions(Conditions conditions);
+bool isTrenchConditions(Conditions conditions);
+// H 20, H 25, and E 80 for any other value: the row of a per-live-load table.
+int liveLoadIndex(LiveLoad liveLoad);
+
+// Follow-up pages of the wizard, each asked only when the choice on the main
+// page needs it.
+enum class FollowUpPage { TrenchDetails, SelectDesign, SelectDesignTwoChoices, BaseForTables, LoadReduction };
+// The steps of the follow-up page rule, in the order the pages come.
+enum class FollowUpStep { Trench, Design, Base, LoadReduction };
+inline constexpr std::array<FollowUpStep, 4> followUpSteps = {FollowUpStep::Trench, FollowUpStep::Design,
+                                                               FollowUpStep::Base, FollowUpStep::LoadReduction};
+
+// The page asked at one step for a main-page choice, if any.
+std::optional<FollowUpPage> pageAskedAt(FollowUpStep step, int shape, Conditions conditions);
+// Every page asked for a main-page choice, in order.
+std::vector<FollowUpPage> followUpPages(int shape, Conditions conditions);
+
+// What the pages show when they open.
+struct MainPageValues {
+    int shape = 4;
+    LiveLoad liveLoad = LiveLoad::H20;
+    std::string soilDensityText = "120";
+    Conditions conditions = Conditions::EmbankmentAisi;
+    int showCriteria = 0;  // 0 show the criteria block, 1 do not
+};
+inline constexpr TrenchType trenchDetailsPreselection = TrenchType::Standard;
+inline constexpr DesignMethod selectDesignPreselection = DesignMethod::Asd;
+inline constexpr TableBase baseForTablesPreselection = TableBase::Helical;
+inline constexpr std::string_view loadReductionPreselection = "1.0";
+
+// The soil density in pcf must lie within 1..10000.
+Outcome checkSoilDensity(std::string_view text);
+// The soil dead load reduction factor must lie within 0 (excluded) and 1.
+Outcome checkLoadReduction(std::string_view text);
+
+// One request for a fill-height table: what the pages chose, what prepare
+// derives from it, and the report the generator writes.
+class FillTableRequest {
+public:
+    ReportListing& report() { return report_; }
+    const ReportListing& report() const { return report_; }
+
+    LiveLoad liveLoad() const { return liveLoad_; }
+    BucklingEquation bucklingEquation() const { return bucklingEquation_; }
+    int shape() const { return shape_; }
+    Conditions conditions() const { return conditions_; }
+    DesignMethod designMethod() const { return designMethod_; }
+    int showCriteria() const { return showCriteria_; }
+    int seamSafetyFactor() const { return seamSafetyFactor_; }
+    TableBase tableBase() const { return tableBase_; }
+    TrenchType trenchType() const { return trenchType_; }
+    const std::string& soilDensityText() const { return soilDensityText_; }
+    const std::string& loadReductionText() const { return loadReductionText_; }
+    double flexibilityFactor() const { return flexibilityFactor_; }
+
+    void setLiveLoad(LiveLoad value) { liveLoad_ = value; }
+    void setShape(int value) { shape_ = value; }
+    void setConditions(Conditions value) { conditions_ = value; }
+    void setSoilDensityText(std::string value) { soilDensityText_ = std::move(value); }
+    void setShowCriteria(int value) { showCriteria_ = value; }
+    void setTrenchType(TrenchType value) { trenchType_ = value; }
+    void setDesignMethod(DesignMethod value) { designMethod_ = value; }
+    void setTableBase(TableBase value) { tableBase_ = value; }
+    void setLoadReductionText(std::string value) { loadReductionText_ = std::move(value); }
+
+    // Fill density w (pcf) and load reduction factor, read from the texts.
+    double fillDensity() const;
+    double loadReductionFactor() const;
+
+    // "Next >" on the main page: checks the soil density, then copies the
+    // five choices; on failure nothing is copied.
+    Outcome takeMainPage(const MainPageValues& page);
+    // "Next >" on the Load Reduction page: checks the text, then stores it.
+    Outcome takeLoadReduction(std::string_view text);
+    // A follow-up page that the rule does not ask gives its field the
+    // rule's value (Standard trench, ASD, helical pipe, factor "1.0").
+    void takeValueOfPageNotAsked(FollowUpStep step);
+
+    // Derives the buckling equation, seam safety factor, flexibility factor
+    // and, for the ASTM condition sets, the load reduction text.
+    void prepare();
+    // Runs prepare and the table generator of the shape. On false the error
+    // text holds the message to show (possibly empty) and the report may
+    // hold a partial table, which the caller discards.
+    bool generate(std::string& errorText);
+
+    // The block that states the criteria a table rests on. The seam safety
+    // factor is the one the table used (noSeamCheck when none applied); the
+    // span divisors and minimum covers are indexed by live load.
+    void appendCriteriaBlock(double fillDensity, double loadReductionFactor, double flexibilityLimit,
+                             double seamSafetyFactor, const std::array<double, 3>& spanDivisors,
+                             const std::array<double, 3>& minimumCovers);
+
+private:
+    ReportListing report_;
+    LiveLoad liveLoad_ = LiveLoad::H20;
+    BucklingEquation bucklingEquation_ = BucklingEquation::AashtoAstm;
+    int shape_ = 0;
+    Conditions conditions_ = Conditions::EmbankmentAstmAashto;
+    DesignMethod designMethod_ = DesignMethod::Asd;
+    int showCriteria_ = 0;
+    int seamSafetyFactor_ = 0;
+    TableBase tableBase_ = TableBase::Helical;
+    // Read only if a page of the very first sequence is closed without a
+    // choice; the page's own preselection is the safe value.
+    TrenchType trenchType_ = trenchDetailsPreselection;
+    std::string soilDensityText_;
+    std::string loadReductionText_;
+    double flexibilityFactor_ = 0.0;
+};
+
+}  // namespace csp

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+#include "filltables/fill_table_request.h"
+
+namespace csp {
+
+// The seam safety factor that means "no seam-strength check applies"
+// (helical pipe, and profiles whose tables never take one). Only this exact
+// value switches the check off.
+inline constexpr double noSeamCheck = 99.0;
+
+// Moduli of elasticity of the steel (psi) under each buckling equation.
+double modulusOfElasticity(BucklingEquation equation);
+
+// What one cell of a fill-height table rests on: one span, one wall.
+struct WallCell {
+    LiveLoad liveLoad = LiveLoad::H20;
+    BucklingEquation bucklingEquation = BucklingEquation::AashtoAstm;
+    double span = 0.0;                  // D, in. (the diameter of round pipe)
+    double inertia = 0.0;               // I, in.^4 per in. of wall
+    double area = 0.0;                  // A, in.^2 per in. of wall
+    double seamStrengthUpTo36 = 0.0;    // lb/ft, spans up to 36 in.
+    double seamStrengthOver36 = 0.0;    // lb/ft, spans over 36 in.
+    double flexibilityLimit = 0.0;      // in./lb
+    double seamSafetyFactor = noSeamCheck;
+    double loadReductionFactor = 1.0;   // at most 1.0
+    double minimumCover = 0.0;          // in.
+    DesignMethod designMethod = DesignMethod::Asd;
+    double fillDensity = 120.0;         // w, pcf
+};
+
+// The maximum height of cover (ft) the wall can carry: the lesser of the
+// wall-area limit (reduced for buckling) and the seam limit, zero when the
+// wall is too flexible or cannot carry the live load at shallow cover, and
+// raised by the load reduction factor when the cover is at least one span.
+// The caller sets maxCover to 0.0; a too flexible wall leaves it untouched.
+// False when the table must be abandoned: a failed live-load check (its
+// message in errorText) or a load reduction factor above 1.0 (no message).
+bool computeMaxCover(const WallCell& cell, double& maxCover, std::string& errorText);
+
+}  // namespace csp

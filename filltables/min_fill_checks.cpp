@@ -1,0 +1,198 @@
+#include "filltables/min_fill_checks.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+#include "shell/number_format.h"
+
+namespace csp {
+namespace {
+
+// Live-load pressure (psf) on the pipe at 1, 2, 3 ... ft of cover; slot 0 is
+// never read, and the last slot is the deepest foot the check looks at.
+constexpr std::array<double, 9> h20Pressures = {0, 1800, 800, 600, 400, 250, 200, 175, 100};
+constexpr std::array<double, 10> h25Pressures = {0, 2280, 1150, 720, 470, 320, 240, 180, 140, 110};
+constexpr std::array<double, 31> e80Pressures = {0,    4500, 3800, 3330, 2860, 2400, 2130, 1860, 1600, 1350, 1100,
+                                                 950,  800,  730,  660,  600,  540,  480,  420,  360,  300,  280,
+                                                 260,  240,  220,  200,  180,  160,  140,  120,  100};
+
+// The pipe-arch tables differ from the round ones in one depth each.
+constexpr std::array<double, 9> archH20Pressures = [] {
+    auto p = h20Pressures;
+    p[1] = 1600;
+    return p;
+}();
+constexpr std::array<double, 10> archH25Pressures = [] {
+    auto p = h25Pressures;
+    p[1] = 2580;
+    return p;
+}();
+constexpr std::array<double, 31> archE80Pressures = [] {
+    auto p = e80Pressures;
+    p[30] = 110;
+    return p;
+}();
+
+// Ratio of the load factors of LRFD and AASHTO LFD to those of ASD.
+constexpr double lrfdLoadFactorRatio = 0.8974358974358975;
+constexpr double aashtoLfdLoadFactorRatio = 1.1133333333333333;
+
+// The check keeps a cover whose 95% of the equivalent fill height fits.
+constexpr double coverAllowance = 0.95;
+
+// E 80 pressures of the pipe-arch tables are divided by this.
+constexpr double e80ArchDivisor = 1.5;
+
+struct CheckMessages {
+    const char* coverRange;
+    const char* fillDensity;  // nullptr: the check does not test w
+};
+constexpr CheckMessages h20Messages = {"Input error. Try again. Code:MinFillChkH20-1 Value:%d %d",
+                                       "Input error. Try again. Code:MinFillChkH20-2 Value:%f"};
+constexpr CheckMessages h25Messages = {"Input error. Try again. Code:MinFillChkH25-1 Value:%d %d",
+                                       "Input error. Try again. Code:MinFillChkH25-2 Value:%f"};
+// The railroad and pipe-arch checks report under the H 20 codes.
+constexpr CheckMessages e80Messages = h20Messages;
+constexpr CheckMessages archMessages = {h20Messages.coverRange, nullptr};
+
+// Whole feet, truncated toward zero; kept within an int whatever the value.
+int wholeFeet(double feet) {
+    if (std::isnan(feet)) return 0;
+    return static_cast<int>(std::clamp(feet, -1e9, 1e9));
+}
+
+// The common procedure. pressureAt(j) is the working live-load pressure at
+// j ft; c the minimum cover in ft; the deepest foot looked at is the cap or
+// the whole feet of the maximum cover, whichever is less.
+template <class PressureAt>
+bool checkCombinedPressure(PressureAt pressureAt, int cap, const CheckMessages& messages, double minimumCover,
+                           double& maxCover, double& equivalentFillHeight, double w, std::string& errorText) {
+    errorText.clear();
+    const double c = minimumCover / 12.0;
+    const int i1 = wholeFeet(c);
+    const int i2 = maxCover < cap ? wholeFeet(maxCover) : cap;
+    if (i1 < 1 || i1 >= cap || i2 >= cap + 1) {
+        formatTo(errorText, messages.coverRange, i1, i2);
+        return false;
+    }
+    if (messages.fillDensity != nullptr && w <= 0.0) {
+        formatTo(errorText, messages.fillDensity, w);
+        return false;
+    }
+    // At the minimum cover the live load is interpolated between the whole
+    // feet around it; deeper, only whole feet count.
+    const double above = pressureAt(i1), below = pressureAt(i1 + 1);
+    double worst = above - (c - i1) * (above - below) + w * c;
+    for (int j = i1 + 1; j <= i2; ++j) {
+        const double combined = j * w + pressureAt(j);
+        if (combined > worst) worst = combined;
+    }
+    equivalentFillHeight = worst / w;
+    if (coverAllowance * equivalentFillHeight > maxCover) maxCover = 0.0;
+    return true;
+}
+
+int capOf(std::span<const double> pressures) { return static_cast<int>(pressures.size()) - 1; }
+
+bool roundCheck(std::span<const double> pressures, const CheckMessages& messages, double minimumCover,
+                double& maxCover, double& equivalentFillHeight, double w, DesignMethod designMethod,
+                std::string& errorText) {
+    const auto pressureAt = [pressures, designMethod](int j) {
+        const double p = pressures[static_cast<std::size_t>(j)];
+        switch (designMethod) {
+        case DesignMethod::Lrfd: return p * lrfdLoadFactorRatio;
+        case DesignMethod::AashtoLfd: return p * aashtoLfdLoadFactorRatio;
+        default: return p;
+        }
+    };
+    return checkCombinedPressure(pressureAt, capOf(pressures), messages, minimumCover, maxCover,
+                                 equivalentFillHeight, w, errorText);
+}
+
+// Wheel loads spread through the fill over the span S (in.) at j ft.
+double highwaySpreadFactor(int j, double span) {
+    const double l1 = (12 * j - 12) * 1.75 + 40;
+    const double l2 = 1.37 * span + l1;
+    return l2 > 72 ? 2 * l1 / (l2 + 72) : l1 / l2;
+}
+
+double railwaySpreadFactor(int j, double span) {
+    const double l1 = 12 * j * 1.75 + 96;
+    const double l2 = 1.37 * span + l1;
+    return l1 / l2;
+}
+
+}  // namespace
+
+bool minFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod, std::string& errorText) {
+    return roundCheck(h20Pressures, h20Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
+                      designMethod, errorText);
+}
+
+bool minFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod, std::string& errorText) {
+    return roundCheck(h25Pressures, h25Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
+                      designMethod, errorText);
+}
+
+bool minFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod, std::string& errorText) {
+    return roundCheck(e80Pressures, e80Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
+                      designMethod, errorText);
+}
+
+bool archMinFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity, std::string& errorText) {
+    const auto pressureAt = [span](int j) {
+        return archH20Pressures[static_cast<std::size_t>(j)] * highwaySpreadFactor(j, span);
+    };
+    return checkCombinedPressure(pressureAt, capOf(archH20Pressures), archMessages, minimumCover, maxCover,
+                                 equivalentFillHeight, fillDensity, errorText);
+}
+
+bool archMinFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity, std::string& errorText) {
+    const auto pressureAt = [span](int j) {
+        return archH25Pressures[static_cast<std::size_t>(j)] * highwaySpreadFactor(j, span);
+    };
+    return checkCombinedPressure(pressureAt, capOf(archH25Pressures), archMessages, minimumCover, maxCover,
+                                 equivalentFillHeight, fillDensity, errorText);
+}
+
+bool archMinFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity, std::string& errorText) {
+    const auto pressureAt = [span](int j) {
+        return archE80Pressures[static_cast<std::size_t>(j)] * railwaySpreadFactor(j, span) / e80ArchDivisor;
+    };
+    return checkCombinedPressure(pressureAt, capOf(archE80Pressures), archMessages, minimumCover, maxCover,
+                                 equivalentFillHeight, fillDensity, errorText);
+}
+
+bool minFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
+                  double fillDensity, DesignMethod designMethod, std::string& errorText) {
+    switch (liveLoad) {
+    case LiveLoad::H20:
+        return minFillCheckH20(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+    case LiveLoad::H25:
+        return minFillCheckH25(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+    default:
+        return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+    }
+}
+
+bool archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
+                      double span, double fillDensity, std::string& errorText) {
+    switch (liveLoad) {
+    case LiveLoad::H20:
+        return archMinFillCheckH20(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+    case LiveLoad::H25:
+        return archMinFillCheckH25(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+    default:
+        return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+    }
+}
+
+}  // namespace csp

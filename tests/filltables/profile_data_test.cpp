@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <span>
+
+#include "filltables/wall_profiles.h"
+
+namespace csp {
+namespace {
+
+// A rib profile's limit is its printed coefficient times (I / 12)^(1/3),
+// cut to four decimals; a mistyped inertia or limit breaks the match.
+template <std::size_t N>
+void expectLimitsFollowTheCoefficients(const std::array<Wall, N>& walls, const RibFlexibilityLimits& limits,
+                                       double embankment, double standard, double special) {
+    for (std::size_t i = 0; i < N; ++i) {
+        const double cubeRoot = std::cbrt(walls[i].inertia / 12);
+        EXPECT_NEAR(limits.embankment[i], embankment * cubeRoot, 1e-4) << i;
+        EXPECT_NEAR(limits.trenchStandard[i], standard * cubeRoot, 1e-4) << i;
+        EXPECT_NEAR(limits.trenchSpecial[i], special * cubeRoot, 1e-4) << i;
+    }
+}
+
+TEST(RibProfileData, FlexibilityLimitsFollowTheCoefficients) {
+    expectLimitsFollowTheCoefficients(ribs3by4Walls, ribs3by4Limits, 0.217, 0.263, 0.367);
+    expectLimitsFollowTheCoefficients(ribs1by11Walls, ribs1by11Limits, 0.140, 0.163, 0.220);
+}
+
+TEST(WallData, HeavierWallsAreStifferAndStronger) {
+    const std::span<const Wall> profiles[] = {ribs3by4Walls,         ribs1by11Walls,       compositeRibs3by4Walls,
+                                              compositeRibs1by11Walls, corrugation2by2Walls, corrugation3by1Walls,
+                                              corrugation5by1Walls,  corrugation6by2Walls};
+    for (std::span<const Wall> walls : profiles)
+        for (std::size_t i = 1; i < walls.size(); ++i) {
+            EXPECT_GT(walls[i].thickness, walls[i - 1].thickness);
+            EXPECT_GT(walls[i].area, walls[i - 1].area);
+            EXPECT_GT(walls[i].inertia, walls[i - 1].inertia);
+            EXPECT_GE(walls[i].seamStrengthOver36, walls[i - 1].seamStrengthOver36);
+        }
+}
+
+}  // namespace
+}  // namespace csp
