@@ -76,6 +76,7 @@ std::optional<std::string> choose(const CLI::App* app, const Options& options, d
         const std::size_t sizeCount = dc::spanEntries(check).size();
         if (!within(options.size, sizeCount)) return "--size: this structure offers sizes " + rangeText(sizeCount);
         properties.sizeEntry = options.size;
+        check.setSizeIndex(options.size);
     }
     const std::size_t thicknessCount = dc::thicknessEntries(check).size();
     if (!within(options.thickness, thicknessCount))
