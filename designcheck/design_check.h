@@ -126,6 +126,14 @@ public:
     double bucklingStress() const { return bucklingStress_; }
 
 private:
+    void appendAisiBuckling();
+    void appendAashtoAstmBuckling();
+    // Each minimum cover rule set writes its lines and the verdict line,
+    // and answers whether the cover is enough.
+    bool appendAashtoCoverRule();
+    bool appendAstmHighwayCoverRule();
+    bool appendAstmRailwayCoverRule();
+
     // One verdict: its summary line, and the failed flag on NO GOOD.
     void recordVerdict(std::string_view check, bool ok);
     const char* verdictText(bool ok) const { return ok ? "OK" : "NO GOOD"; }

@@ -63,8 +63,10 @@ inline constexpr std::string_view defaultRoundSpanText = "48";
 // Pipe-arch: the catalog's arch spans; underpass: its labelled spans; round
 // pipe: none (the span is typed).
 std::vector<std::string> spanEntries(const DesignCheck& check);
-// Each thickness, or none when the catalog cannot list them.
+// Each thickness, or none when the catalog cannot list them; the page then
+// shows thicknessListFailure and leaves its remaining lists empty.
 std::vector<std::string> thicknessEntries(const DesignCheck& check);
+inline constexpr std::string_view thicknessListFailure = "Internal error: 3";
 std::vector<std::string_view> corrugationTypeEntries(const DesignCheck& check);
 // The installation types the catalog allows for the method; may be empty.
 std::vector<std::string_view> installationTypeEntries(const DesignCheck& check);

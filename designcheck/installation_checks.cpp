@@ -33,8 +33,7 @@ CoverRules coverRulesOf(CheckMethod method, LiveLoad liveLoad) {
     return CoverRules::AstmRailway;
 }
 
-// The ASTM highway rule: the stiffness ratio x = [(AL)d/(E*I)]^1/2 sets the
-// least cover between an eighth and a quarter of the span.
+// Stiffness ratios that bound the ASTM highway rule.
 constexpr double flexibleRatio = 0.23, stiffRatio = 0.45;
 
 // Corner bearing: the live load spreads over L1 and L2 under a truck; a
@@ -59,100 +58,113 @@ void DesignCheck::appendHandlingCheck() {
     recordVerdict("    Handling and Installation        ", ok);
 }
 
-void DesignCheck::appendMinimumCoverCheck() {
+// AASHTO and AISI: an eighth of the span, a quarter for ribbed pipe,
+// rounded to hundredths of a foot.
+bool DesignCheck::appendAashtoCoverRule() {
     const double H = cover_;
     const double s = span_;
+    reportLines_.append("    The cover must not be less than 1 ft and must not be less than the following:");
+    reportLines_.append("    For all except ribbed pipe, Hmin = Span/8.");
+    reportLines_.append("    For ribbed pipe, Hmin = Span/4.");
+    reportLines_.append(" ");
+    std::string verdict = format("    H = %g ft  ", H);
+    if (H < 1.0) {
+        formatTo(verdict, "    %g < 1  NO GOOD", H);
+        reportLines_.append(std::move(verdict));
+        return false;
+    }
+    double hmin = 0.0;
+    std::string minimum;
+    if (isRibbed(profile_)) {
+        hmin = roundHalfUp(s / 4.0 / 12.0, 2);
+        minimum = format("Hmin = (%g/4.0)/12 = %g", s, hmin);
+    } else {
+        hmin = roundHalfUp(s / 8.0 / 12.0, 2);
+        minimum = format("Hmin = (%g/8.0)/12 = %g ft", s, hmin);
+    }
+    const bool ok = H >= hmin;
+    if (ok)
+        formatTo(verdict, "%g >= 1ft and %g >= ", H, H);
+    else
+        formatTo(verdict, "%g < ", H);
+    verdict += minimum;
+    verdict += ok ? "  OK" : "  NO GOOD";
+    reportLines_.append(std::move(verdict));
+    return ok;
+}
+
+// ASTM under highway loads: the stiffness ratio x = [(AL)d/(E*I)]^1/2 sets
+// the least cover between an eighth and a quarter of the span.
+bool DesignCheck::appendAstmHighwayCoverRule() {
+    const double H = cover_;
+    const double s = span_;
+    reportLines_.append("    The cover must not be less than 1 ft and must not be less");
+    reportLines_.append("    than the following:");
+    reportLines_.append(" ");
+    reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.23 or < 0.45,");
+    reportLines_.append("        then Hmin = 0.55*(s/12)*[(AL)d/(E*I)]^\xBD  ft");
+    reportLines_.append("    If [(AL)d/(E*I)]^\xBD < 0.23, then Hmin = (1/8)*(s/12) ft");
+    reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.45, then Hmin = (1/4)*(s/12) ft");
+    reportLines_.append(" ");
+    const double AL = axleLoad(liveLoad_);
+    const double d = corrugationDepth(profile_);
+    const double I = wallInertia();
+    const double x = std::sqrt(AL * d / (elasticModulus * I));
+    reportLines_.append(format("    [(AL)d/(E*I)]^\xBD = [(%g)%g/(%g*%g)]^\xBD", AL, d, elasticModulus, I));
+    reportLines_.append(format("                    = %g", x));
+    double hmin = 0.0;
+    std::string minimum;
+    if (x < flexibleRatio) {
+        hmin = roundHalfUp((1.0 / 8.0) * (s / 12.0), 2);
+        minimum = format(" Hmin = (1/8)*(s/12) = (1/8)*(%g/12) = %g ft", s, hmin);
+    } else if (x <= stiffRatio) {
+        hmin = roundHalfUp(0.55 * (s / 12.0) * x, 2);
+        minimum = format(" Hmin = 0.55*(s/12)*[(AL)d(E*I)]^/\xBD = 0.55*(%g/12)*%g = %g ft", s, x, hmin);
+    } else {
+        hmin = roundHalfUp((1.0 / 4.0) * (s / 12.0), 2);
+        minimum = format(" Hmin = (1/4)*(s/12) = (1/4)*(%g/12) = %g ft", s, hmin);
+    }
+    reportLines_.append("    Therefore, " + minimum);
+    reportLines_.append(" ");
     std::string verdict = format("    H = %g ft  ", H);
     bool ok = false;
+    if (H < 1.0) {
+        formatTo(verdict, "    %g < 1  NO GOOD", H);
+    } else if (H >= hmin) {
+        ok = true;
+        formatTo(verdict, " (%g >= 1ft) and (%g >= Hmin = %g)  OK", H, H, hmin);
+    } else {
+        formatTo(verdict, " %g < Hmin = %g  NO GOOD", H, hmin);
+    }
+    reportLines_.append(std::move(verdict));
+    return ok;
+}
+
+// ASTM under railway loads: a quarter of the span (a fifth for 6 x 2), and at
+// least 1 ft over round pipe, 2 ft over arches.
+bool DesignCheck::appendAstmRailwayCoverRule() {
+    const double H = cover_;
+    const double s = span_;
+    reportLines_.append("    The cover must not be less than 1 ft for round pipe, or 2 ft for arches");
+    reportLines_.append("    and pipe-arches, and must also not be less that the following:");
+    reportLines_.append("    For all except 6x2, Hmin = Span/4.");
+    reportLines_.append("    For 6x2, Hmin = Span/5.");
     reportLines_.append(" ");
-    reportLines_.append("Minimum Cover Requirement:");
-    switch (coverRulesOf(method_, liveLoad_)) {
-    case CoverRules::Aashto: {
-        reportLines_.append("    The cover must not be less than 1 ft and must not be less than the following:");
-        reportLines_.append("    For all except ribbed pipe, Hmin = Span/8.");
-        reportLines_.append("    For ribbed pipe, Hmin = Span/4.");
-        reportLines_.append(" ");
-        if (H < 1.0) {
-            formatTo(verdict, "    %g < 1  NO GOOD", H);
-            break;
-        }
-        std::string minimum;
-        double hmin = 0.0;
-        if (isRibbed(profile_)) {
-            hmin = roundHalfUp(s / 4.0 / 12.0, 2);
-            minimum = format("Hmin = (%g/4.0)/12 = %g", s, hmin);
-        } else {
-            hmin = roundHalfUp(s / 8.0 / 12.0, 2);
-            minimum = format("Hmin = (%g/8.0)/12 = %g ft", s, hmin);
-        }
-        ok = H >= hmin;
-        if (ok)
-            formatTo(verdict, "%g >= 1ft and %g >= ", H, H);
-        else
-            formatTo(verdict, "%g < ", H);
-        verdict += minimum;
-        verdict += ok ? "  OK" : "  NO GOOD";
-        break;
+    double hmin = 0.0;
+    std::string minimum;
+    if (profile_ == Profile::SixByTwo) {
+        hmin = s / 5.0 / 12.0;
+        minimum = format("Hmin = (%g/5.0)/12.0 = %g", s, hmin);
+    } else {
+        hmin = s / 4.0 / 12.0;
+        minimum = format("Hmin = (%g/4.0)/12.0 = %g", s, hmin);
     }
-    case CoverRules::AstmHighway: {
-        reportLines_.append("    The cover must not be less than 1 ft and must not be less");
-        reportLines_.append("    than the following:");
-        reportLines_.append(" ");
-        reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.23 or < 0.45,");
-        reportLines_.append("        then Hmin = 0.55*(s/12)*[(AL)d/(E*I)]^\xBD  ft");
-        reportLines_.append("    If [(AL)d/(E*I)]^\xBD < 0.23, then Hmin = (1/8)*(s/12) ft");
-        reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.45, then Hmin = (1/4)*(s/12) ft");
-        reportLines_.append(" ");
-        const double AL = axleLoad(liveLoad_);
-        const double d = corrugationDepth(profile_);
-        const double I = wallInertia();
-        const double x = std::sqrt(AL * d / (elasticModulus * I));
-        reportLines_.append(format("    [(AL)d/(E*I)]^\xBD = [(%g)%g/(%g*%g)]^\xBD", AL, d, elasticModulus, I));
-        reportLines_.append(format("                    = %g", x));
-        double hmin = 0.0;
-        std::string minimum;
-        if (x < flexibleRatio) {
-            hmin = roundHalfUp((1.0 / 8.0) * (s / 12.0), 2);
-            minimum = format(" Hmin = (1/8)*(s/12) = (1/8)*(%g/12) = %g ft", s, hmin);
-        } else if (x <= stiffRatio) {
-            hmin = roundHalfUp(0.55 * (s / 12.0) * x, 2);
-            minimum = format(" Hmin = 0.55*(s/12)*[(AL)d(E*I)]^/\xBD = 0.55*(%g/12)*%g = %g ft", s, x, hmin);
-        } else {
-            hmin = roundHalfUp((1.0 / 4.0) * (s / 12.0), 2);
-            minimum = format(" Hmin = (1/4)*(s/12) = (1/4)*(%g/12) = %g ft", s, hmin);
-        }
-        reportLines_.append("    Therefore, " + minimum);
-        reportLines_.append(" ");
-        if (H < 1.0) {
-            formatTo(verdict, "    %g < 1  NO GOOD", H);
-        } else if (H >= hmin) {
-            ok = true;
-            formatTo(verdict, " (%g >= 1ft) and (%g >= Hmin = %g)  OK", H, H, hmin);
-        } else {
-            formatTo(verdict, " %g < Hmin = %g  NO GOOD", H, hmin);
-        }
-        break;
-    }
-    case CoverRules::AstmRailway: {
-        reportLines_.append("    The cover must not be less than 1 ft for round pipe, or 2 ft for arches");
-        reportLines_.append("    and pipe-arches, and must also not be less that the following:");
-        reportLines_.append("    For all except 6x2, Hmin = Span/4.");
-        reportLines_.append("    For 6x2, Hmin = Span/5.");
-        reportLines_.append(" ");
-        double hmin = 0.0;
-        std::string minimum;
-        if (profile_ == Profile::SixByTwo) {
-            hmin = s / 5.0 / 12.0;
-            minimum = format("Hmin = (%g/5.0)/12.0 = %g", s, hmin);
-        } else {
-            hmin = s / 4.0 / 12.0;
-            minimum = format("Hmin = (%g/4.0)/12.0 = %g", s, hmin);
-        }
-        const int leastCover = shape_ == StructureShape::RoundPipe ? 1 : 2;  // Hm, ft
-        if (H < leastCover) {
-            formatTo(verdict, "    %g < %d  NO GOOD", H, leastCover);
-            break;
-        }
+    const int leastCover = shape_ == StructureShape::RoundPipe ? 1 : 2;  // Hm, ft
+    std::string verdict = format("    H = %g ft  ", H);
+    bool ok = false;
+    if (H < leastCover) {
+        formatTo(verdict, "    %g < %d  NO GOOD", H, leastCover);
+    } else {
         ok = H >= hmin;
         if (ok)
             formatTo(verdict, "%g >= %dft and %g >= ", H, leastCover, H);
@@ -160,10 +172,20 @@ void DesignCheck::appendMinimumCoverCheck() {
             formatTo(verdict, "%g < ", H);
         verdict += minimum;
         verdict += ok ? "  OK" : "  NO GOOD";
-        break;
-    }
     }
     reportLines_.append(std::move(verdict));
+    return ok;
+}
+
+void DesignCheck::appendMinimumCoverCheck() {
+    reportLines_.append(" ");
+    reportLines_.append("Minimum Cover Requirement:");
+    bool ok = false;
+    switch (coverRulesOf(method_, liveLoad_)) {
+    case CoverRules::Aashto: ok = appendAashtoCoverRule(); break;
+    case CoverRules::AstmHighway: ok = appendAstmHighwayCoverRule(); break;
+    case CoverRules::AstmRailway: ok = appendAstmRailwayCoverRule(); break;
+    }
     recordVerdict("    Minimum Cover                    ", ok);
 }
 

@@ -69,55 +69,65 @@ void DesignCheck::computeRadiusOfGyration() {
     radiusOfGyration_ = inertia > 0.0 ? std::sqrt(12.0 * inertia / wallArea()) : 0.0;
 }
 
-void DesignCheck::appendBucklingCheck() {
+// AISI: Fc from the slenderness D/r alone.
+void DesignCheck::appendAisiBuckling() {
+    const double r = radiusOfGyration_;
+    const double slenderness = r != 0.0 ? span_ / r : 0.0;  // D/r
+    const bool elastic = slenderness >= aisiSlendernessLimit;
+    bucklingStress_ = elastic ? aisiElasticFactor / (slenderness * slenderness)
+                              : aisiInelasticStress - aisiInelasticFactor * (slenderness * slenderness);
+    reportLines_.append("    If r < 500 then Fc = 40,000 - 0.081(D/r)^2");
+    reportLines_.append("    If r > 500 then Fc = 4.93*10^9/(D/r)^2");
+    reportLines_.append(" ");
+    reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
+    reportLines_.append(format("    D/r = %g/%g = %g", span_, r, slenderness));
+    reportLines_.append(" ");
+    if (elastic) {
+        reportLines_.append(format("    Since %g >= 500,", slenderness));
+        reportLines_.append("    Fc = 4.93*10^9/(D/r)^2");
+        reportLines_.append(format("       = 4.93*10^9/(%g)^2 = %g psi", slenderness, bucklingStress_));
+    } else {
+        reportLines_.append(format("    Since %g < 500,", slenderness));
+        reportLines_.append("    Fc = 40,000 - 0.081*(D/r)^2");
+        reportLines_.append(format("       = 40,000 - 0.081*(%g)^2 = %g psi", slenderness, bucklingStress_));
+    }
+}
+
+// AASHTO and ASTM: inelastic buckling up to the limiting span
+// (r/k)(24E/Fu)^1/2, rounded to a whole psi; elastic beyond it.
+void DesignCheck::appendAashtoAstmBuckling() {
     const double r = radiusOfGyration_;
     const double s = span_;
+    const double limit = (r / soilStiffness) * std::sqrt(bucklingLimitRatio);
+    const double slenderness = soilStiffness * s / r;  // ks/r
+    const bool inelastic = s <= limit;
+    bucklingStress_ = inelastic ? roundHalfUp(tensileStrength - inelasticBucklingFactor * (slenderness * slenderness))
+                                : elasticBucklingFactor / (slenderness * slenderness);
+    reportLines_.append("    If s < (r/k)*(24E/FU)^\xBD then Fc = Fu - (Fu^2/48E)*(ks/r)^2");
+    reportLines_.append("    If s > (r/k)*(24E/Fu)^\xBD then Fc = 12E/(ks/r)^2");
+    reportLines_.append(" ");
+    reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
+    reportLines_.append(format("    (r/k)*(24E/Fu)^\xBD = (%g/%g)*(24*%g/%g)^\xBD", r, soilStiffness, elasticModulus,
+                               tensileStrength));
+    reportLines_.append(format("                     = %g in.", limit));
+    if (inelastic) {
+        reportLines_.append("    Fc = Fu - (Fu^2/48E)*(ks/r)^2");
+        reportLines_.append(format("       = %g - (%g^2/(48*%g))*(%g*%g/%g)^2", tensileStrength, tensileStrength,
+                                   elasticModulus, soilStiffness, s, r));
+    } else {
+        reportLines_.append("    Fc = 12E/(ks/r)^2");
+        reportLines_.append(format("       = 12*%g/(%g*%g/%g)^2", elasticModulus, soilStiffness, s, r));
+    }
+    reportLines_.append(format("       = %g psi", bucklingStress_));
+}
+
+void DesignCheck::appendBucklingCheck() {
     reportLines_.append(" ");
     reportLines_.append("Buckling Check:");
-    if (usesAisiBuckling(method_)) {
-        const double slenderness = r != 0.0 ? s / r : 0.0;  // D/r
-        const bool elastic = slenderness >= aisiSlendernessLimit;
-        bucklingStress_ = elastic ? aisiElasticFactor / (slenderness * slenderness)
-                                  : aisiInelasticStress - aisiInelasticFactor * (slenderness * slenderness);
-        reportLines_.append("    If r < 500 then Fc = 40,000 - 0.081(D/r)^2");
-        reportLines_.append("    If r > 500 then Fc = 4.93*10^9/(D/r)^2");
-        reportLines_.append(" ");
-        reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
-        reportLines_.append(format("    D/r = %g/%g = %g", s, r, slenderness));
-        reportLines_.append(" ");
-        if (elastic) {
-            reportLines_.append(format("    Since %g >= 500,", slenderness));
-            reportLines_.append("    Fc = 4.93*10^9/(D/r)^2");
-            reportLines_.append(format("       = 4.93*10^9/(%g)^2 = %g psi", slenderness, bucklingStress_));
-        } else {
-            reportLines_.append(format("    Since %g < 500,", slenderness));
-            reportLines_.append("    Fc = 40,000 - 0.081*(D/r)^2");
-            reportLines_.append(format("       = 40,000 - 0.081*(%g)^2 = %g psi", slenderness, bucklingStress_));
-        }
-    } else {
-        const double limit = (r / soilStiffness) * std::sqrt(bucklingLimitRatio);
-        const double slenderness = soilStiffness * s / r;  // ks/r
-        const bool inelastic = s <= limit;
-        bucklingStress_ = inelastic
-                              ? roundHalfUp(tensileStrength - inelasticBucklingFactor * (slenderness * slenderness))
-                              : elasticBucklingFactor / (slenderness * slenderness);
-        reportLines_.append("    If s < (r/k)*(24E/FU)^\xBD then Fc = Fu - (Fu^2/48E)*(ks/r)^2");
-        reportLines_.append("    If s > (r/k)*(24E/Fu)^\xBD then Fc = 12E/(ks/r)^2");
-        reportLines_.append(" ");
-        reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
-        reportLines_.append(format("    (r/k)*(24E/Fu)^\xBD = (%g/%g)*(24*%g/%g)^\xBD", r, soilStiffness,
-                                   elasticModulus, tensileStrength));
-        reportLines_.append(format("                     = %g in.", limit));
-        if (inelastic) {
-            reportLines_.append("    Fc = Fu - (Fu^2/48E)*(ks/r)^2");
-            reportLines_.append(format("       = %g - (%g^2/(48*%g))*(%g*%g/%g)^2", tensileStrength, tensileStrength,
-                                       elasticModulus, soilStiffness, s, r));
-        } else {
-            reportLines_.append("    Fc = 12E/(ks/r)^2");
-            reportLines_.append(format("       = 12*%g/(%g*%g/%g)^2", elasticModulus, soilStiffness, s, r));
-        }
-        reportLines_.append(format("       = %g psi", bucklingStress_));
-    }
+    if (usesAisiBuckling(method_))
+        appendAisiBuckling();
+    else
+        appendAashtoAstmBuckling();
     reportLines_.append(" ");
     if (bucklingStress_ < yieldStress)
         reportLines_.append(format("    Since %g < %g buckling controls.", bucklingStress_, yieldStress));
