@@ -51,7 +51,10 @@ int cornerRadiusOf(const MainPageEntries& entries) {
     return 0;
 }
 
+// An underpass is always 6 x 2, whatever its list shows.
 int profileOf(const MainPageEntries& entries) {
+    if (static_cast<StructureShape>(entries.shape) == StructureShape::Underpass)
+        return static_cast<int>(Profile::SixByTwo);
     const std::span<const ProfileEntry> list = profileEntries(static_cast<StructureShape>(entries.shape));
     if (entries.profileEntry < 0 || static_cast<std::size_t>(entries.profileEntry) >= list.size()) return -1;
     return static_cast<int>(list[static_cast<std::size_t>(entries.profileEntry)].profile);

@@ -296,6 +296,8 @@ constexpr ChoiceFlags noChoice = {false, false, false};
 
 // --- Defaults: not found ----------------------------------------------------
 
+ProfileCatalog::~ProfileCatalog() = default;
+
 std::optional<double> ProfileCatalog::area(int) const { return none; }
 std::optional<double> ProfileCatalog::inertia(int) const { return none; }
 std::optional<double> ProfileCatalog::span(int) const { return none; }

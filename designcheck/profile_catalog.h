@@ -29,7 +29,9 @@ using ChoiceFlags = std::array<bool, 3>;
 // shorter than the list answers false and writes nothing.
 class ProfileCatalog {
 public:
-    virtual ~ProfileCatalog() = default;
+    // Abstract although every operation has its default: each profile has
+    // its own catalog.
+    virtual ~ProfileCatalog() = 0;
 
     // Area of the wall, sq in/ft.
     virtual std::optional<double> area(int thicknessIndex) const;

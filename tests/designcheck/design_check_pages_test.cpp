@@ -63,6 +63,9 @@ TEST(MainPage, StoresTheInputsWithTheProfileOfTheEntry) {
     EXPECT_EQ(check.liveLoad(), LiveLoad::E80);
     EXPECT_EQ(check.method(), CheckMethod::AashtoLrfd);
     EXPECT_EQ(check.allowableCornerPressure(), 5000);
+    entries.profileEntry = 5;
+    ASSERT_TRUE(acceptMainPage(entries, check));
+    EXPECT_EQ(check.profile(), Profile::SixByTwo);
 
     MainPageEntries round = mainPage(0, "120", "1.5", "9999");
     ASSERT_TRUE(acceptMainPage(round, check));
