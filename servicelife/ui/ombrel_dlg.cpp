@@ -104,11 +104,7 @@ void COmbrelDlg::readEntries() {
 
 void COmbrelDlg::next() {
     readEntries();
-    const Outcome produced = produceServiceLifeReport(input_, listing_);
-    if (!produced) {
-        shell().warn(this, fromRecordText(produced.message));
-        return;
-    }
+    if (!shell().passes(this, produceServiceLifeReport(input_, listing_))) return;
     CResultsDlg results(shell());
     results.setListing(&listing_);
     shell().runModal(results);

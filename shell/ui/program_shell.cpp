@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
 #include "shell/ui/settings_window_size_store.h"
+#include "shell/windows1252.h"
 
 namespace csp::ui {
 namespace {
@@ -41,10 +43,24 @@ QString ProgramShell::name() const { return toQString(texts().name); }
 
 void ProgramShell::warn(QWidget* parent, const QString& text) const { services_.warn(parent, name(), text); }
 
+bool ProgramShell::passes(QWidget* parent, const Outcome& outcome) const {
+    // Messages may quote what the user typed, held as Windows-1252.
+    if (!outcome && !outcome.message.empty()) warn(parent, QString::fromStdString(windows1252ToUtf8(outcome.message)));
+    return outcome.ok;
+}
+
 int ProgramShell::runModal(QDialog& dialog) const { return services_.runModal(dialog); }
 
 std::unique_ptr<WindowSizeStore> ProgramShell::openWindowSizeStore() const {
     return std::make_unique<SettingsWindowSizeStore>(toQString(texts().settingsName));
+}
+
+void runMainPage(QDialog& mainPage) {
+    // A loop of its own rather than exec(): hiding a dialog ends its exec().
+    QEventLoop untilClosed;
+    QObject::connect(&mainPage, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    mainPage.show();
+    untilClosed.exec();
 }
 
 int runProgram(int& argc, char** argv, ProgramId program,
@@ -53,7 +69,7 @@ int runProgram(int& argc, char** argv, ProgramId program,
     const ProgramShell shell(program);
     QApplication::setWindowIcon(shell.icon());
     const std::unique_ptr<QDialog> mainPage = makeMainPage(shell);
-    shell.runModal(*mainPage);
+    runMainPage(*mainPage);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "shell/outcome.h"
 #include "shell/program_texts.h"
 #include "shell/results_window_design.h"
 #include "shell/ui/shell_services.h"
@@ -29,6 +30,9 @@ public:
 
     // A warning box with the program's name as caption.
     void warn(QWidget* parent, const QString& text) const;
+    // Shows the message of a refused outcome (nothing when it has none) and
+    // answers whether the outcome passed.
+    bool passes(QWidget* parent, const Outcome& outcome) const;
     int runModal(QDialog& dialog) const;
     const ShellServices& services() const { return services_; }
 
@@ -46,9 +50,13 @@ QIcon programIcon(ProgramId program);
 // Shell text held as std::string_view, for Qt.
 QString toQString(std::string_view text);
 
-// Start-up: the application object, then the main page run modally as the
-// application window; the program ends when it closes, whatever closed it.
+// Start-up: the application object, then the main page as the application
+// window, run until it closes (whatever closed it); then the program ends.
+// The page may hide itself while later pages run without ending the program.
 int runProgram(int& argc, char** argv, ProgramId program,
                const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage);
+
+// Shows the main page and returns when it closes.
+void runMainPage(QDialog& mainPage);
 
 }  // namespace csp::ui

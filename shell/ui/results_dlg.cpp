@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include "shell/listing_file.h"
 #include "shell/print_listing.h"
@@ -16,6 +17,23 @@
 #include "shell/windows1252.h"
 
 namespace csp::ui {
+namespace {
+
+// Draws lines that cannot be selected without the current-line mark, which
+// would look like a selection.
+class UnselectableLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+}  // namespace
+
 CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
     : CResizableDlg([&shell] { return shell.openWindowSizeStore(); },
                     windowSizeSection(shell.resultsDesign().resourceId), parent),
@@ -37,8 +55,12 @@ CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
     list_->setTextElideMode(Qt::ElideNone);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list_->setSelectionMode(design_.linesSelectable ? QAbstractItemView::SingleSelection
-                                                    : QAbstractItemView::NoSelection);
+    if (design_.linesSelectable) {
+        list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    } else {
+        list_->setSelectionMode(QAbstractItemView::NoSelection);
+        list_->setItemDelegate(new UnselectableLineDelegate(list_));
+    }
     addControl(ResultsList, list_);
 
     QPushButton* ok = addButton(ResultsOk, QStringLiteral("OK"), design_.buttons[0], base);
