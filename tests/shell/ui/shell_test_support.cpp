@@ -14,8 +14,10 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "csp-ui-tests";
     static char* argv[] = {name, nullptr};
-    // Lives until the test program ends.
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
+    if (QApplication::instance() != nullptr) return;
+    // No display is needed, even when the program is run by hand.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(argc, argv);  // lives until the test program ends
 }
 
 ShellServices FakeUser::services() {
