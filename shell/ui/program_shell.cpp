@@ -1,0 +1,76 @@
+#include "shell/ui/program_shell.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include "shell/ui/settings_window_size_store.h"
+#include "shell/windows1252.h"
+
+namespace csp::ui {
+namespace {
+
+constexpr const char* iconResources[] = {":/icons/tabrell.svg", ":/icons/verrick.svg", ":/icons/ombrel.svg"};
+constexpr int iconSizes[] = {16, 24, 32, 48, 64};
+
+}  // namespace
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QIcon programIcon(ProgramId program) {
+    QSvgRenderer renderer(QString::fromLatin1(iconResources[static_cast<int>(program)]));
+    QIcon icon;
+    for (int size : iconSizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(0, 0, size, size));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+ProgramShell::ProgramShell(ProgramId program, ShellServices services)
+    : program_(program), services_(std::move(services)), icon_(programIcon(program)) {}
+
+QString ProgramShell::name() const { return toQString(texts().name); }
+
+void ProgramShell::warn(QWidget* parent, const QString& text) const { services_.warn(parent, name(), text); }
+
+bool ProgramShell::passes(QWidget* parent, const Outcome& outcome) const {
+    // Messages may quote what the user typed, held as Windows-1252.
+    if (!outcome && !outcome.message.empty()) warn(parent, QString::fromStdString(windows1252ToUtf8(outcome.message)));
+    return outcome.ok;
+}
+
+int ProgramShell::runModal(QDialog& dialog) const { return services_.runModal(dialog); }
+
+std::unique_ptr<WindowSizeStore> ProgramShell::openWindowSizeStore() const {
+    return std::make_unique<SettingsWindowSizeStore>(toQString(texts().settingsName));
+}
+
+void runMainPage(QDialog& mainPage) {
+    // A loop of its own rather than exec(): hiding a dialog ends its exec().
+    QEventLoop untilClosed;
+    QObject::connect(&mainPage, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    mainPage.show();
+    untilClosed.exec();
+}
+
+int runProgram(int& argc, char** argv, ProgramId program,
+               const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage) {
+    QApplication application(argc, argv);
+    const ProgramShell shell(program);
+    QApplication::setWindowIcon(shell.icon());
+    const std::unique_ptr<QDialog> mainPage = makeMainPage(shell);
+    runMainPage(*mainPage);
+    return 0;
+}
+
+}  // namespace csp::ui

@@ -1,0 +1,131 @@
+#include "shell/ui/results_dlg.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+#include "shell/listing_file.h"
+#include "shell/print_listing.h"
+#include "shell/ui/dialog_font.h"
+#include "shell/ui/program_shell.h"
+#include "shell/ui/qt_geometry.h"
+#include "shell/ui/qt_printer_device.h"
+#include "shell/windows1252.h"
+
+namespace csp::ui {
+namespace {
+
+// Draws lines that cannot be selected without the current-line mark, which
+// would look like a selection.
+class UnselectableLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+}  // namespace
+
+CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
+    : CResizableDlg([&shell] { return shell.openWindowSizeStore(); },
+                    windowSizeSection(shell.resultsDesign().resourceId), parent),
+      shell_(shell),
+      design_(shell.resultsDesign()),
+      list_(new QListWidget(this)) {
+    setWindowTitle(QStringLiteral("Results"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(fixedPitchFont(design_.fontFamily, design_.fontPoints));
+    const DialogBaseUnits base = dialogBaseUnits(font());
+
+    list_->setGeometry(toQRect(toPixels(design_.list, base)));
+    list_->setUniformItemSizes(true);
+    list_->setWordWrap(false);
+    // A line wider than the list is cut at its right edge: no ellipsis and
+    // no horizontal scroll bar; widening the window shows more of it.
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (design_.linesSelectable) {
+        list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    } else {
+        list_->setSelectionMode(QAbstractItemView::NoSelection);
+        list_->setItemDelegate(new UnselectableLineDelegate(list_));
+    }
+    addControl(ResultsList, list_);
+
+    QPushButton* ok = addButton(ResultsOk, QStringLiteral("OK"), design_.buttons[0], base);
+    QPushButton* save = addButton(ResultsSaveAs, QStringLiteral("Save As..."), design_.buttons[1], base);
+    QPushButton* print = addButton(ResultsPrint, QStringLiteral("Print..."), design_.buttons[2], base);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(save, &QPushButton::clicked, this, &CResultsDlg::saveAs);
+    connect(print, &QPushButton::clicked, this, &CResultsDlg::print);
+
+    for (const Anchor& anchor : resultsWindowAnchors) registerAnchor(anchor.controlId, anchor.flags);
+    setDesignedSize(toPixels(design_.window, base));
+}
+
+QPushButton* CResultsDlg::addButton(std::uint16_t controlId, const QString& text, DialogPoint place,
+                                    DialogBaseUnits base) {
+    auto* button = new QPushButton(text, this);
+    button->setGeometry(toQRect(toPixels(DialogRect{place.x, place.y, resultsButtonSize.width, resultsButtonSize.height}, base)));
+    addControl(controlId, button);
+    return button;
+}
+
+void CResultsDlg::initialise() { fillList(); }
+
+void CResultsDlg::fillList() {
+    if (listing_ == nullptr || listing_->isEmpty()) return;
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(listing_->count()));
+    for (std::size_t i = 0; i < listing_->count(); ++i) {
+        if (const std::optional<std::string> line = listing_->line(i))
+            items.append(QString::fromStdString(windows1252ToUtf8(*line)));
+    }
+    list_->addItems(items);
+}
+
+void CResultsDlg::saveAs() {
+    const std::optional<QString> path = shell_.services().chooseSaveFile(this);
+    if (!path) return;
+    const Outcome written = writeListingFile(listing_, QFile::encodeName(*path).toStdString());
+    // The message holds the path as the file system spells it.
+    if (!written) shell_.warn(this, QFile::decodeName(QByteArray::fromStdString(written.message)));
+}
+
+void CResultsDlg::print() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!shell_.services().choosePrinter(this, printer, design_.printRange)) return;
+    QtPrinterDevice device(printer);
+    printListing(listing_, device, design_.printsPageBreak ? std::optional(pageBreakLine_) : std::nullopt);
+}
+
+void CResultsDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || event->modifiers() != Qt::NoModifier) {
+        CResizableDlg::keyPressEvent(event);
+        return;
+    }
+    if (design_.escape == EscapeAction::SaveAs)
+        saveAs();
+    else
+        done(QDialog::Rejected);
+}
+
+// The close box ends the window like "OK".
+void CResultsDlg::closeEvent(QCloseEvent* event) {
+    done(QDialog::Accepted);
+    event->accept();
+}
+
+}  // namespace csp::ui

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/ui/shell_services.h"
+
+namespace csp::ui::testing_support {
+
+// The one application object of a test program; under the offscreen
+// platform no display is needed.
+void ensureApplication();
+
+// Services that never wait for the user: message boxes are recorded, modal
+// runs call `onModal`, and the save and print dialogs answer what the test
+// set up.
+struct FakeUser {
+    struct Warning {
+        QString caption, text;
+    };
+    std::vector<Warning> warnings;
+    std::vector<QString> modalTitles;
+    std::function<int(QDialog&)> onModal = [](QDialog&) { return int(QDialog::Accepted); };
+    std::optional<QString> saveAnswer;
+    int saveDialogsShown = 0;
+    std::optional<QString> printToPdf;  // nothing: the print dialog is cancelled
+    std::vector<PageRange> printRanges;
+
+    ShellServices services();
+};
+
+// Keeps the window-size store of every program in a folder of its own,
+// emptied for each test.
+class ScratchSettings {
+public:
+    ScratchSettings();
+    QString path() const { return folder_.path(); }
+    QString iniFile(const char* settingsName) const;
+    void write(const char* settingsName, const char* section, const char* key, const QString& value) const;
+    QString read(const char* settingsName, const char* section, const char* key) const;
+
+private:
+    QTemporaryDir folder_;
+};
+
+// The bytes of a file.
+std::string contentsOf(const QString& path);
+
+// The text of a PDF file by pages, as pdftotext reads it.
+std::vector<std::string> pdfPages(const QString& path);
+
+}  // namespace csp::ui::testing_support
