@@ -172,7 +172,6 @@ void addTabrellCommand(CLI::App& parent, std::vector<Subcommand>& commands) {
         ->check(CLI::IsMember(wordsOf(liveLoadChoices)))
         ->capture_default_str();
     app->add_option("--soil-density", options->mainPage.soilDensityText, "Soil density in pcf, as typed")
-        ->option_text("TEXT")
         ->capture_default_str();
     app->add_option("--conditions", options->conditions, "Conditions/criteria")
         ->check(CLI::IsMember(wordsOf(conditionsChoices)))
@@ -191,7 +190,6 @@ void addTabrellCommand(CLI::App& parent, std::vector<Subcommand>& commands) {
         ->capture_default_str();
     app->add_option("--load-reduction", options->loadReduction,
                     "Load Reduction page (AISI conditions): soil dead load reduction factor, as typed")
-        ->option_text("TEXT")
         ->capture_default_str();
 
     command.run = [options, app](ReportListing& listing) { return runTabrell(app, *options, listing); };

@@ -159,12 +159,17 @@ TEST(TabrellCommand, EveryAskedPageMayBeAnsweredAtOnce) {
     EXPECT_NE(r.out.find("\n  Safety Factor on Seam Strength = 3.00\n"), std::string::npos);
 }
 
-TEST(TabrellCommand, HelpListsTheOptions) {
+TEST(TabrellCommand, HelpListsTheOptionsWithThePagesPreselections) {
     const Invocation help = run({"tabrell", "--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--shape", "--live-load", "--soil-density", "--conditions", "--criteria", "--trench",
                                "--design", "--base", "--load-reduction", "--output"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    // The typed fields show what the pages hold when they open.
+    for (const char* preselection : {"--shape INT:INT in [0 - 15]=4", "=H20\n", "--soil-density TEXT=120 ",
+                                     "=embankment-aisi\n", "=show\n", "=standard\n", "=asd\n", "=helical\n",
+                                     "--load-reduction TEXT=1.0 "})
+        EXPECT_NE(help.out.find(preselection), std::string::npos) << preselection;
 }
 
 }  // namespace
