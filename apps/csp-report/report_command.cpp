@@ -1,11 +1,32 @@
 #include "apps/csp-report/report_command.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "shell/listing_file.h"
 #include "shell/windows1252.h"
 
 namespace csp::cli {
+namespace {
+
+// "--ph=" gives the option an empty text, as an emptied field does; the
+// command-line parser would otherwise take it for a missing value.
+std::vector<std::string> withEmptyValuesSplit(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with("--") && arg.size() > 3 && arg.ends_with('=') && arg.find('=') == arg.size() - 1) {
+            args.push_back(arg.substr(0, arg.size() - 1));
+            args.emplace_back();
+        } else {
+            args.push_back(arg);
+        }
+    }
+    std::reverse(args.begin(), args.end());  // the parser takes its arguments last first
+    return args;
+}
+
+}  // namespace
 
 Subcommand makeSubcommand(CLI::App& parent, const std::string& name, const std::string& description) {
     Subcommand command;
@@ -30,7 +51,8 @@ int runCommandLine(int argc, const char* const* argv, std::string& out, std::str
 
     std::ostringstream helpOut, helpErr;
     try {
-        app.parse(argc, argv);
+        std::vector<std::string> args = withEmptyValuesSplit(argc, argv);
+        app.parse(args);
     } catch (const CLI::CallForHelp& e) {
         app.exit(e, helpOut, helpErr);
         out += helpOut.str();
