@@ -190,7 +190,9 @@ void DesignCheck::appendMinimumCoverCheck() {
 }
 
 void DesignCheck::appendCornerBearingCheck() {
-    if (shape_ == StructureShape::RoundPipe) return;
+    // Only an arch has corners; a round pipe, or a shape the record does not
+    // know, has none to bear on.
+    if (shape_ != StructureShape::PipeArch && shape_ != StructureShape::Underpass) return;
     const bool railway = liveLoad_ == LiveLoad::E80;
     const double h = inchesPerFoot * cover_;
     const double s = span_;

@@ -256,10 +256,20 @@ TEST(CornerBearingCheck, PressureThatIsNotANumberFails) {
     EXPECT_TRUE(contains(report, "INDICATED DESIGN CHECKS WERE NOT SATISFIED."));
 }
 
-TEST(CornerBearingCheck, RoundPipeHasNoCorners) {
-    const Lines report = reportOf(CheckInputs{});
-    EXPECT_FALSE(contains(report, "Corner Bearing Pressure on Soil:"));
-    EXPECT_FALSE(contains(report, "    Corner Bearing Pressure          OK"));
+TEST(CornerBearingCheck, OnlyPipeArchesAndUnderpassesHaveCorners) {
+    const struct {
+        const char* name;
+        int shape;
+        bool hasCorners;
+    } cases[] = {{"round pipe", 0, false},       {"pipe-arch", 1, true},       {"underpass", 2, true},
+                 {"unknown shape 3", 3, false}, {"unknown shape -1", -1, false}};
+    for (const auto& c : cases) {
+        CheckInputs inputs = cornerInputs(LiveLoad::H20, 4000);
+        inputs.shape = static_cast<StructureShape>(c.shape);
+        const Lines report = reportOf(inputs);
+        EXPECT_EQ(contains(report, "Corner Bearing Pressure on Soil:"), c.hasCorners) << c.name;
+        EXPECT_EQ(contains(report, "    Corner Bearing Pressure          OK"), c.hasCorners) << c.name;
+    }
 }
 
 }  // namespace
