@@ -61,7 +61,7 @@ std::optional<std::string> choose(const CLI::App* app, const Options& options, d
 
     const std::size_t profileCount = dc::profileEntries(shape).size();
     if (!within(options.profile, profileCount))
-        return "--profile: a " + options.shape + " offers profiles " + rangeText(profileCount);
+        return "--profile: the " + options.shape + " profile list holds entries " + rangeText(profileCount);
     main.profileEntry = options.profile;
     if (roundPipe && given(app, "--corner-pressure")) return "--corner-pressure: a round pipe has no corners";
     const bool plateArch = dc::cornerRadiusEntries(shape, main.profileEntry).size() > 1;

@@ -5,22 +5,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "apps/csp-report/report_command.h"
+#include "tests/apps/command_runner.h"
 
 namespace csp::cli {
 namespace {
 
-struct Invocation {
-    int status;
-    std::string out, err;
-};
-
-Invocation run(std::vector<const char*> args) {
-    args.insert(args.begin(), "csp-report");
-    Invocation result;
-    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
-    return result;
-}
+Invocation run(std::vector<const char*> args) { return invokeCspReport(std::move(args)); }
 
 TEST(OmbrelCommand, WithoutOptionsPrintsTheStartValuesReport) {
     const Invocation r = run({"ombrel"});
@@ -51,17 +41,14 @@ TEST(OmbrelCommand, WindowsCharactersInATypedTextPrintAsUtf8) {
 }
 
 TEST(OmbrelCommand, OutputFileIsWrittenAsSaveAsWritesIt) {
-    const auto path = std::filesystem::temp_directory_path() / ("ombrel-" + std::to_string(::getpid()) + ".txt");
+    const auto path = temporaryReportPath("ombrel");
     const Invocation r = run({"ombrel", "--ph", "7\u00BD", "-o", path.c_str()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove(path);
-    EXPECT_TRUE(bytes.str().starts_with("Input Data:\r\n  Thickness:      0.064 (in)  16 Gage\r\n"));
-    EXPECT_NE(bytes.str().find("  pH:             7\xBD\r\n"), std::string::npos);
-    EXPECT_TRUE(bytes.str().ends_with("Note A: Review state and local design criteria.\r\n"));
+    const std::string bytes = takeSavedBytes(path);
+    EXPECT_TRUE(bytes.starts_with("Input Data:\r\n  Thickness:      0.064 (in)  16 Gage\r\n"));
+    EXPECT_NE(bytes.find("  pH:             7\xBD\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("Note A: Review state and local design criteria.\r\n"));
 }
 
 struct StatusCase {

@@ -5,22 +5,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "apps/csp-report/report_command.h"
+#include "tests/apps/command_runner.h"
 
 namespace csp::cli {
 namespace {
 
-struct Invocation {
-    int status;
-    std::string out, err;
-};
-
-Invocation run(std::vector<const char*> args) {
-    args.insert(args.begin(), "csp-report");
-    Invocation result;
-    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
-    return result;
-}
+Invocation run(std::vector<const char*> args) { return invokeCspReport(std::move(args)); }
 
 TEST(TabrellCommand, WithoutOptionsPrintsTheMainPageDefaultsTable) {
     // Round 2-2/3 x 1/2 under H 20, Embankment AISI, helical, factor 1.0.
@@ -81,16 +71,13 @@ TEST(TabrellCommand, AnnularBaseTakesTheSeamCheck) {
 }
 
 TEST(TabrellCommand, OutputFileIsWrittenAsSaveAsWritesIt) {
-    const auto path = std::filesystem::temp_directory_path() / ("tabrell-" + std::to_string(::getpid()) + ".txt");
+    const auto path = temporaryReportPath("tabrell");
     const Invocation r = run({"tabrell", "--shape", "8", "-o", path.c_str()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove(path);
-    EXPECT_TRUE(bytes.str().starts_with("Maximum Fill Heights for Corrugated Steel Pipe-arch\r\nH 20 Live Load "));
-    EXPECT_TRUE(bytes.str().ends_with("  Minimum Fill Height taken as Span/ 8 but not less than  12 in.\r\n"));
+    const std::string bytes = takeSavedBytes(path);
+    EXPECT_TRUE(bytes.starts_with("Maximum Fill Heights for Corrugated Steel Pipe-arch\r\nH 20 Live Load "));
+    EXPECT_TRUE(bytes.ends_with("  Minimum Fill Height taken as Span/ 8 but not less than  12 in.\r\n"));
 }
 
 struct StatusCase {

@@ -5,22 +5,14 @@
 #include <fstream>
 #include <sstream>
 
-#include "apps/csp-report/report_command.h"
+#include "tests/apps/command_runner.h"
 
 namespace csp::cli {
 namespace {
 
-struct Invocation {
-    int status;
-    std::string out, err;
-};
-
 Invocation run(std::vector<const char*> args) {
     args.insert(args.begin(), "verrick");
-    args.insert(args.begin(), "csp-report");
-    Invocation result;
-    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
-    return result;
+    return invokeCspReport(args);
 }
 
 TEST(VerrickCommand, WithoutOptionsChecksThePagesPresets) {
@@ -64,17 +56,14 @@ TEST(VerrickCommand, UnderpassSizeIndexFollowsTheLabelledList) {
 }
 
 TEST(VerrickCommand, OutputFileIsWrittenAsSaveAsWritesIt) {
-    const auto path = std::filesystem::temp_directory_path() / ("verrick-" + std::to_string(::getpid()) + ".txt");
+    const auto path = temporaryReportPath("verrick");
     const Invocation r = run({"-o", path.c_str()});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "");
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::filesystem::remove(path);
-    EXPECT_TRUE(bytes.str().starts_with("                               Verrick\r\n \r\nInput Data\r\n"));
-    EXPECT_NE(bytes.str().find("    r = (I/A)^\xBD = (0.001892*12/0.775)^\xBD = 0.171159 in.\r\n"), std::string::npos);
-    EXPECT_TRUE(bytes.str().ends_with("(1.5 >= Hmin = 1)  OK\r\n"));
+    const std::string bytes = takeSavedBytes(path);
+    EXPECT_TRUE(bytes.starts_with("                               Verrick\r\n \r\nInput Data\r\n"));
+    EXPECT_NE(bytes.find("    r = (I/A)^\xBD = (0.001892*12/0.775)^\xBD = 0.171159 in.\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("(1.5 >= Hmin = 1)  OK\r\n"));
 }
 
 struct StatusCase {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "apps/csp-report/report_command.h"
+
+namespace csp::cli {
+
+// One run of csp-report in-process: what it printed and how it ended.
+struct Invocation {
+    int status;
+    std::string out, err;
+};
+
+// `args` are the arguments after the program name.
+inline Invocation invokeCspReport(std::vector<const char*> args) {
+    args.insert(args.begin(), "csp-report");
+    Invocation result;
+    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
+    return result;
+}
+
+// A report file path of this test process's own.
+inline std::filesystem::path temporaryReportPath(const std::string& name) {
+    return std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()) + ".txt");
+}
+
+// The bytes of a saved report; the file is removed.
+inline std::string takeSavedBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    in.close();
+    std::filesystem::remove(path);
+    return bytes.str();
+}
+
+}  // namespace csp::cli
