@@ -268,9 +268,15 @@ void appendInteger(std::string& out, bool negative, std::uint64_t magnitude, con
 void appendReal(std::string& out, double value, const ConversionSpec& spec) {
     const bool negative = std::signbit(value);
     const bool upper = spec.conversion == 'F' || spec.conversion == 'E' || spec.conversion == 'G';
-    if (!std::isfinite(value)) {
-        const char* body = std::isnan(value) ? (upper ? "NAN" : "nan") : (upper ? "INF" : "inf");
-        appendPadded(out, signText(negative, spec), body, spec, false);
+    if (std::isnan(value)) {
+        // A not-a-number has no sign worth printing, and the sign bit that
+        // arithmetic leaves on it differs from one processor to another;
+        // reports must read the same on every machine.
+        appendPadded(out, signText(false, spec), upper ? "NAN" : "nan", spec, false);
+        return;
+    }
+    if (std::isinf(value)) {
+        appendPadded(out, signText(negative, spec), upper ? "INF" : "inf", spec, false);
         return;
     }
     const double positive = std::fabs(value);

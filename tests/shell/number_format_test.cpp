@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"%#.0e", 3.0, "3.e+00"}, FormatCase{"%g", 5e-324, "4.94066e-324"},
                     FormatCase{"%5.1f", infinity, "  inf"}, FormatCase{"%-6f|", -infinity, "-inf  |"},
                     FormatCase{"%06.1f", infinity, "   inf"}, FormatCase{"%g", std::nan(""), "nan"},
-                    FormatCase{"%g", -std::nan(""), "-nan"}, FormatCase{"%F", infinity, "INF"}));
+                    FormatCase{"%g", -std::nan(""), "nan"},
+                    FormatCase{"%+5.1f", -std::nan(""), " +nan"}, FormatCase{"%F", infinity, "INF"}));
 
 TEST(FormatIntegersAndText, FollowPrintf) {
     EXPECT_EQ(format("%d", 0), "0");
