@@ -44,14 +44,19 @@ private:
 
 // printf-compatible formatting of %d %i %u %f %F %e %E %g %G %s %% with the
 // flags - + space 0 #, width and precision (length modifiers are accepted and
-// ignored). The one difference from the C library: a value lying exactly
-// half-way between two printable results rounds away from zero, so "%.0f" of
-// 16.5 is "17" and "%4.2f" of 0.125 is "0.13". The output never depends on
-// the locale, and a not-a-number prints without a sign ("nan") whatever its
-// sign bit, which arithmetic sets differently on different processors
-// (the C library on x86 prints "-nan" for 0/0). Precisions beyond 790 significant digits, far past the
-// 767 a double can hold, are taken as 790. A conversion whose argument is missing or of the wrong kind
-// (text for a number, or a number for text) throws std::invalid_argument.
+// ignored). Where it differs from the C library:
+// - a value lying exactly half-way between two printable results rounds
+//   away from zero, so "%.0f" of 16.5 is "17" and "%4.2f" of 0.125 is "0.13";
+// - a not-a-number prints without a sign ("nan") whatever its sign bit,
+//   which arithmetic sets differently on different processors (the C
+//   library on x86 prints "-nan" for 0.0/0.0);
+// - "%#g" keeps all its digits when rounding carries into a new power of
+//   ten ("1.0e+02" for "%#.2g" of 99.96, as the C standard has it);
+// - precisions beyond 790 significant digits, far past the 767 a double
+//   can hold, are taken as 790.
+// The output never depends on the locale. A conversion whose argument is
+// missing or of the wrong kind (text for a number, or a number for text)
+// throws std::invalid_argument.
 void formatArgsTo(std::string& out, std::string_view format, std::span<const FormatArg> args);
 
 template <class... Args>
