@@ -88,6 +88,9 @@ TEST_F(ListingFile, AFolderThatCannotBeWrittenGivesTheOpenMessage) {
     EXPECT_EQ(saved.message, "Unable to open file " + target + " for writing.");
     EXPECT_EQ(writeListingFile(&listing, folder.string()).message,
               "Unable to open file " + folder.string() + " for writing.");
+    // No one, root included, may create a file in /proc.
+    EXPECT_EQ(writeListingFile(&listing, "/proc/report.txt").message,
+              "Unable to open file /proc/report.txt for writing.");
 }
 
 TEST_F(ListingFile, AReadOnlyFileIsNotReplaced) {
