@@ -24,6 +24,24 @@ double corrugationDepth(Profile profile) {
     return index >= 0 && index < profileCount ? corrugationDepths[index] : 0.0;
 }
 
+// "H = ... ft" compared with the least cover Hm, then with Hmin (whose
+// working is `minimum`); OK only when the cover meets both.
+bool coverVerdictLine(double H, int leastCover, double hmin, const std::string& minimum, std::string& verdict) {
+    verdict = format("    H = %g ft  ", H);
+    if (H < leastCover) {
+        formatTo(verdict, "    %g < %d  NO GOOD", H, leastCover);
+        return false;
+    }
+    const bool ok = H >= hmin;
+    if (ok)
+        formatTo(verdict, "%g >= %dft and %g >= ", H, leastCover, H);
+    else
+        formatTo(verdict, "%g < ", H);
+    verdict += minimum;
+    verdict += ok ? "  OK" : "  NO GOOD";
+    return ok;
+}
+
 // The minimum cover rules of the design method.
 enum class CoverRules { Aashto, AstmHighway, AstmRailway };
 
@@ -67,12 +85,6 @@ bool DesignCheck::appendAashtoCoverRule() {
     reportLines_.append("    For all except ribbed pipe, Hmin = Span/8.");
     reportLines_.append("    For ribbed pipe, Hmin = Span/4.");
     reportLines_.append(" ");
-    std::string verdict = format("    H = %g ft  ", H);
-    if (H < 1.0) {
-        formatTo(verdict, "    %g < 1  NO GOOD", H);
-        reportLines_.append(std::move(verdict));
-        return false;
-    }
     double hmin = 0.0;
     std::string minimum;
     if (isRibbed(profile_)) {
@@ -82,13 +94,8 @@ bool DesignCheck::appendAashtoCoverRule() {
         hmin = roundHalfUp(s / 8.0 / 12.0, 2);
         minimum = format("Hmin = (%g/8.0)/12 = %g ft", s, hmin);
     }
-    const bool ok = H >= hmin;
-    if (ok)
-        formatTo(verdict, "%g >= 1ft and %g >= ", H, H);
-    else
-        formatTo(verdict, "%g < ", H);
-    verdict += minimum;
-    verdict += ok ? "  OK" : "  NO GOOD";
+    std::string verdict;
+    const bool ok = coverVerdictLine(H, 1, hmin, minimum, verdict);
     reportLines_.append(std::move(verdict));
     return ok;
 }
@@ -160,19 +167,8 @@ bool DesignCheck::appendAstmRailwayCoverRule() {
         minimum = format("Hmin = (%g/4.0)/12.0 = %g", s, hmin);
     }
     const int leastCover = shape_ == StructureShape::RoundPipe ? 1 : 2;  // Hm, ft
-    std::string verdict = format("    H = %g ft  ", H);
-    bool ok = false;
-    if (H < leastCover) {
-        formatTo(verdict, "    %g < %d  NO GOOD", H, leastCover);
-    } else {
-        ok = H >= hmin;
-        if (ok)
-            formatTo(verdict, "%g >= %dft and %g >= ", H, leastCover, H);
-        else
-            formatTo(verdict, "%g < ", H);
-        verdict += minimum;
-        verdict += ok ? "  OK" : "  NO GOOD";
-    }
+    std::string verdict;
+    const bool ok = coverVerdictLine(H, leastCover, hmin, minimum, verdict);
     reportLines_.append(std::move(verdict));
     return ok;
 }
