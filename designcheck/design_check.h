@@ -108,7 +108,7 @@ public:
     void appendInputData();
     // Computes everything and writes the report with its summary after the
     // Input Data block. Never refused: a failing check is a NO GOOD line.
-    Outcome run();
+    void run();
 
     const ReportListing& reportLines() const { return reportLines_; }
     const ReportListing& summaryLines() const { return summaryLines_; }

@@ -23,7 +23,7 @@ void DesignCheck::appendInputData() {
     if (reductionApplied_) reportLines_.append(format("    Load Reduction Factor: %g", reductionFactor_));
 }
 
-Outcome DesignCheck::run() {
+void DesignCheck::run() {
     failed_ = false;
     reportLines_.clear();
     summaryLines_.clear();
@@ -62,7 +62,6 @@ Outcome DesignCheck::run() {
     // summary keeps its order.
     while (std::optional<std::string> line = summaryLines_.removeLast())
         reportLines_.insertAfter(splicePoint, std::move(*line));
-    return Outcome::success();
 }
 
 }  // namespace csp::designcheck

@@ -140,12 +140,12 @@ double cornerCoverLimit(const ArchProfile& profile, const TableInputs& in, std::
 // The corners govern: steps the cover down from Hc a foot at a time until
 // the live-load check accepts it, or until it falls below the minimum cover.
 double searchCover(const ArchProfile& profile, const TableInputs& in, double minimumCover, double hc, double span) {
-    std::string ignored;  // the checks cannot fail on the covers of these tables
     double candidate = hc;
     double equivalentFillHeight = 0.0;
     const double minimumFeet = minimumCover / 12;
     for (int n = 1; n <= coverSearchSteps; ++n) {
-        archMinFillCheck(in.liveLoad, minimumCover, candidate, equivalentFillHeight, span, in.fillDensity, ignored);
+        // The check cannot be refused on the covers of these tables.
+        (void)archMinFillCheck(in.liveLoad, minimumCover, candidate, equivalentFillHeight, span, in.fillDensity);
         if (candidate > 0) return candidate;
         if (minimumFeet < equivalentFillHeight && equivalentFillHeight < hc) {
             // The live load governs less than the corners: the cover just
@@ -210,8 +210,7 @@ void appendHead(ReportListing& report, const ArchProfile& profile, const TableIn
 
 }  // namespace
 
-bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, std::string& errorText) {
-    errorText.clear();
+Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile) {
     const TableInputs in = readInputs(profile, request);
     appendHead(request.report(), profile, in);
 
@@ -229,8 +228,8 @@ bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, st
         double wallCover = 0.0;
         const CellLimits limits = {thickness.flexibilityLimit, in.seamSafetyFactor, in.loadReduction, minimumCover,
                                    in.fillDensity};
-        if (!computeMaxCover(wallCellOf(request, profile.walls[thickness.index], span, limits), wallCover, errorText))
-            return false;
+        Outcome computed = computeMaxCover(wallCellOf(request, profile.walls[thickness.index], span, limits), wallCover);
+        if (!computed) return computed;
 
         Row row = {span, profile.rise[size], profile.walls[thickness.index].thickness, minimumCover, {}};
         for (std::size_t j = 0; j < cornerPressures.size(); ++j) {
@@ -245,7 +244,7 @@ bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, st
         request.appendCriteriaBlock(in.fillDensity, in.loadReduction, limit, in.seamSafetyFactor, profile.spanDivisor,
                                     profile.coverFloor);
     }
-    return true;
+    return Outcome::success();
 }
 
 }  // namespace csp

@@ -270,6 +270,6 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
 }};
 
 // One pipe-arch or underpass table, appended to the request's report.
-bool generateArchTable(FillTableRequest& request, const ArchProfile& profile, std::string& errorText);
+Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile);
 
 }  // namespace csp

@@ -89,6 +89,17 @@ std::vector<FollowUpPage> followUpPages(int shape, Conditions conditions) {
     return pages;
 }
 
+PageExit walkFollowUpPages(FillTableRequest& request, const std::function<PageExit(FollowUpPage)>& askPage) {
+    for (FollowUpStep step : followUpSteps) {
+        if (const auto page = pageAskedAt(step, request.shape(), request.conditions())) {
+            if (askPage(*page) == PageExit::Back) return PageExit::Back;
+        } else {
+            request.takeValueOfPageNotAsked(step);
+        }
+    }
+    return PageExit::Next;
+}
+
 Outcome checkSoilDensity(std::string_view text) {
     const double x = readTypedNumber(text);
     if (!(x >= lightestSoil && x <= heaviestSoil)) return Outcome::failure("The soil density must be between 1 and 10000.");
@@ -147,15 +158,13 @@ void FillTableRequest::prepare() {
                                : 0.0;
 }
 
-bool FillTableRequest::generate(std::string& errorText) {
-    errorText.clear();
+Outcome FillTableRequest::generate() {
     prepare();
     if (shape_ >= 0 && shape_ < firstPipeArchShape)
-        return generateRoundTable(*this, roundProfiles[static_cast<std::size_t>(shape_)], errorText);
+        return generateRoundTable(*this, roundProfiles[static_cast<std::size_t>(shape_)]);
     if (shape_ >= firstPipeArchShape && shape_ < shapeCount)
-        return generateArchTable(*this, archProfiles[static_cast<std::size_t>(shape_ - firstPipeArchShape)], errorText);
-    errorText = "This case is unavailable.";
-    return false;
+        return generateArchTable(*this, archProfiles[static_cast<std::size_t>(shape_ - firstPipeArchShape)]);
+    return Outcome::failure("This case is unavailable.");
 }
 
 }  // namespace csp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,16 @@ inline constexpr std::array<FollowUpStep, 4> followUpSteps = {FollowUpStep::Tren
 std::optional<FollowUpPage> pageAskedAt(FollowUpStep step, int shape, Conditions conditions);
 // Every page asked for a main-page choice, in order.
 std::vector<FollowUpPage> followUpPages(int shape, Conditions conditions);
+
+// How a follow-up page was left: "Next >" with its value stored in the
+// request, or the back button (or any other close), which ends the sequence.
+enum class PageExit { Next, Back };
+class FillTableRequest;
+// Walks the follow-up page rule for the request's shape and conditions:
+// each page asked is put to `askPage`, which stores the page's value on
+// Next; a page not asked gives its field the rule's value. Back on any page
+// ends the walk at once and is returned; Next once every page is answered.
+PageExit walkFollowUpPages(FillTableRequest& request, const std::function<PageExit(FollowUpPage)>& askPage);
 
 // What the pages show when they open.
 struct MainPageValues {
@@ -128,10 +139,10 @@ public:
     // Derives the buckling equation, seam safety factor, flexibility factor
     // and, for the ASTM condition sets, the load reduction text.
     void prepare();
-    // Runs prepare and the table generator of the shape. On false the error
-    // text holds the message to show (possibly empty) and the report may
-    // hold a partial table, which the caller discards.
-    bool generate(std::string& errorText);
+    // Runs prepare and the table generator of the shape. A refusal carries
+    // the message to show (possibly empty), and the report may hold a
+    // partial table, which the caller discards.
+    Outcome generate();
 
     // The block that states the criteria a table rests on. The seam safety
     // factor is the one the table used (noSeamCheck when none applied); the

@@ -79,22 +79,22 @@ double modulusOfElasticity(BucklingEquation equation) {
     return equation == BucklingEquation::AashtoAstm ? 29000000.0 : 30000000.0;
 }
 
-bool computeMaxCover(const WallCell& cell, double& maxCover, std::string& errorText) {
-    if (tooFlexible(cell)) return true;
+Outcome computeMaxCover(const WallCell& cell, double& maxCover) {
+    if (tooFlexible(cell)) return Outcome::success();
     double h = bucklingReduced(cell, wallAreaLimit(cell));
     if (cell.seamSafetyFactor != noSeamCheck) {
         const double hs = seamLimit(cell);
         if (hs < h) h = hs;
     }
     double equivalentFillHeight = 0.0;
-    if (!minFillCheck(cell.liveLoad, cell.minimumCover, h, equivalentFillHeight, cell.fillDensity, cell.designMethod,
-                      errorText))
-        return false;
-    if (cell.loadReductionFactor > 1.0) return false;
+    Outcome checked =
+        minFillCheck(cell.liveLoad, cell.minimumCover, h, equivalentFillHeight, cell.fillDensity, cell.designMethod);
+    if (!checked) return checked;
+    if (cell.loadReductionFactor > 1.0) return Outcome::failure("");
     // Under a cover of at least one span the soil arches over the pipe.
     if (h >= cell.span / 12) h = h / cell.loadReductionFactor;
     maxCover = h;
-    return true;
+    return Outcome::success();
 }
 
 }  // namespace csp

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "filltables/fill_table_request.h"
 
 namespace csp {
@@ -36,8 +34,8 @@ struct WallCell {
 // wall is too flexible or cannot carry the live load at shallow cover, and
 // raised by the load reduction factor when the cover is at least one span.
 // The caller sets maxCover to 0.0; a too flexible wall leaves it untouched.
-// False when the table must be abandoned: a failed live-load check (its
-// message in errorText) or a load reduction factor above 1.0 (no message).
-bool computeMaxCover(const WallCell& cell, double& maxCover, std::string& errorText);
+// Refused when the table must be abandoned: a failed live-load check (its
+// message) or a load reduction factor above 1.0 (no message).
+Outcome computeMaxCover(const WallCell& cell, double& maxCover);
 
 }  // namespace csp

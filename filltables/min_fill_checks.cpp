@@ -67,19 +67,16 @@ int wholeFeet(double feet) {
 // j ft; c the minimum cover in ft; the deepest foot looked at is the cap or
 // the whole feet of the maximum cover, whichever is less.
 template <class PressureAt>
-bool checkCombinedPressure(PressureAt pressureAt, int cap, const CheckMessages& messages, double minimumCover,
-                           double& maxCover, double& equivalentFillHeight, double w, std::string& errorText) {
-    errorText.clear();
+Outcome checkCombinedPressure(PressureAt pressureAt, int cap, const CheckMessages& messages, double minimumCover,
+                           double& maxCover, double& equivalentFillHeight, double w) {
     const double c = minimumCover / 12.0;
     const int i1 = wholeFeet(c);
     const int i2 = maxCover < cap ? wholeFeet(maxCover) : cap;
     if (i1 < 1 || i1 >= cap || i2 >= cap + 1) {
-        formatTo(errorText, messages.coverRange, i1, i2);
-        return false;
+        return Outcome::failure(format(messages.coverRange, i1, i2));
     }
     if (messages.fillDensity != nullptr && w <= 0.0) {
-        formatTo(errorText, messages.fillDensity, w);
-        return false;
+        return Outcome::failure(format(messages.fillDensity, w));
     }
     // At the minimum cover the live load is interpolated between the whole
     // feet around it; deeper, only whole feet count.
@@ -91,14 +88,13 @@ bool checkCombinedPressure(PressureAt pressureAt, int cap, const CheckMessages& 
     }
     equivalentFillHeight = worst / w;
     if (coverAllowance * equivalentFillHeight > maxCover) maxCover = 0.0;
-    return true;
+    return Outcome::success();
 }
 
 int capOf(std::span<const double> pressures) { return static_cast<int>(pressures.size()) - 1; }
 
-bool roundCheck(std::span<const double> pressures, const CheckMessages& messages, double minimumCover,
-                double& maxCover, double& equivalentFillHeight, double w, DesignMethod designMethod,
-                std::string& errorText) {
+Outcome roundCheck(std::span<const double> pressures, const CheckMessages& messages, double minimumCover,
+                double& maxCover, double& equivalentFillHeight, double w, DesignMethod designMethod) {
     const auto pressureAt = [pressures, designMethod](int j) {
         const double p = pressures[static_cast<std::size_t>(j)];
         switch (designMethod) {
@@ -108,7 +104,7 @@ bool roundCheck(std::span<const double> pressures, const CheckMessages& messages
         }
     };
     return checkCombinedPressure(pressureAt, capOf(pressures), messages, minimumCover, maxCover,
-                                 equivalentFillHeight, w, errorText);
+                                 equivalentFillHeight, w);
 }
 
 // Wheel loads spread through the fill over the span S (in.) at j ft.
@@ -126,72 +122,72 @@ double railwaySpreadFactor(int j, double span) {
 
 }  // namespace
 
-bool minFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
-                     DesignMethod designMethod, std::string& errorText) {
+Outcome minFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod) {
     return roundCheck(h20Pressures, h20Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
-                      designMethod, errorText);
+                      designMethod);
 }
 
-bool minFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
-                     DesignMethod designMethod, std::string& errorText) {
+Outcome minFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod) {
     return roundCheck(h25Pressures, h25Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
-                      designMethod, errorText);
+                      designMethod);
 }
 
-bool minFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
-                     DesignMethod designMethod, std::string& errorText) {
+Outcome minFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double fillDensity,
+                     DesignMethod designMethod) {
     return roundCheck(e80Pressures, e80Messages, minimumCover, maxCover, equivalentFillHeight, fillDensity,
-                      designMethod, errorText);
+                      designMethod);
 }
 
-bool archMinFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
-                         double fillDensity, std::string& errorText) {
+Outcome archMinFillCheckH20(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity) {
     const auto pressureAt = [span](int j) {
         return archH20Pressures[static_cast<std::size_t>(j)] * highwaySpreadFactor(j, span);
     };
     return checkCombinedPressure(pressureAt, capOf(archH20Pressures), archMessages, minimumCover, maxCover,
-                                 equivalentFillHeight, fillDensity, errorText);
+                                 equivalentFillHeight, fillDensity);
 }
 
-bool archMinFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
-                         double fillDensity, std::string& errorText) {
+Outcome archMinFillCheckH25(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity) {
     const auto pressureAt = [span](int j) {
         return archH25Pressures[static_cast<std::size_t>(j)] * highwaySpreadFactor(j, span);
     };
     return checkCombinedPressure(pressureAt, capOf(archH25Pressures), archMessages, minimumCover, maxCover,
-                                 equivalentFillHeight, fillDensity, errorText);
+                                 equivalentFillHeight, fillDensity);
 }
 
-bool archMinFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
-                         double fillDensity, std::string& errorText) {
+Outcome archMinFillCheckE80(double minimumCover, double& maxCover, double& equivalentFillHeight, double span,
+                         double fillDensity) {
     const auto pressureAt = [span](int j) {
         return archE80Pressures[static_cast<std::size_t>(j)] * railwaySpreadFactor(j, span) / e80ArchDivisor;
     };
     return checkCombinedPressure(pressureAt, capOf(archE80Pressures), archMessages, minimumCover, maxCover,
-                                 equivalentFillHeight, fillDensity, errorText);
+                                 equivalentFillHeight, fillDensity);
 }
 
-bool minFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
-                  double fillDensity, DesignMethod designMethod, std::string& errorText) {
+Outcome minFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
+                  double fillDensity, DesignMethod designMethod) {
     switch (liveLoad) {
     case LiveLoad::H20:
-        return minFillCheckH20(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+        return minFillCheckH20(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
     case LiveLoad::H25:
-        return minFillCheckH25(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+        return minFillCheckH25(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
     default:
-        return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod, errorText);
+        return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
     }
 }
 
-bool archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
-                      double span, double fillDensity, std::string& errorText) {
+Outcome archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
+                      double span, double fillDensity) {
     switch (liveLoad) {
     case LiveLoad::H20:
-        return archMinFillCheckH20(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+        return archMinFillCheckH20(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
     case LiveLoad::H25:
-        return archMinFillCheckH25(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+        return archMinFillCheckH25(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
     default:
-        return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity, errorText);
+        return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
     }
 }
 

@@ -91,14 +91,11 @@ void appendRoundTableHeader(ReportListing& report, int columns) {
     report.append(" ");
 }
 
-bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, std::string& errorText) {
+Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profile) {
     const double w = request.fillDensity();
     const double loadReduction = request.loadReductionFactor();
-    errorText.clear();
-    if (profile.refusesRailroad && request.liveLoad() == LiveLoad::E80) {
-        errorText = "Railroad loadings not available for this product.";
-        return false;
-    }
+    if (profile.refusesRailroad && request.liveLoad() == LiveLoad::E80)
+        return Outcome::failure("Railroad loadings not available for this product.");
     const double seamSafetyFactor = seamSafetyFactorOf(profile.seamRule, request);
     appendHead(request.report(), profile, request.liveLoad());
 
@@ -110,17 +107,14 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
     for (int row = 0; row < profile.maxRows; ++row) {
         diameter = row == 0 ? profile.firstDiameter : diameter + profile.diameterIncrement;
         if (diameter > profile.lastDiameter) continue;
-        if (!isKnownLiveLoad(request.liveLoad())) {
-            errorText = "Input data error. Try again. Code:roundsrp1-1";
-            return false;
-        }
+        if (!isKnownLiveLoad(request.liveLoad())) return Outcome::failure("Input data error. Try again. Code:roundsrp1-1");
         const double minimumCover = minimumCoverOf(profile, request, row, diameter);
         for (std::size_t wall = 0; wall <= heaviest; ++wall) {
             lastCellLimit = flexibilityLimitOf(profile, request, wall, diameter);
             const CellLimits limits = {lastCellLimit, seamSafetyFactor, loadReduction, minimumCover, w};
             covers[wall] = 0.0;
-            if (!computeMaxCover(wallCellOf(request, profile.walls[wall], diameter, limits), covers[wall], errorText))
-                return false;
+            Outcome computed = computeMaxCover(wallCellOf(request, profile.walls[wall], diameter, limits), covers[wall]);
+            if (!computed) return computed;
         }
         // The table ends where even the heaviest wall is too flexible or
         // cannot carry the live load.
@@ -135,7 +129,7 @@ bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, 
                                                                                      : request.flexibilityFactor();
         request.appendCriteriaBlock(w, loadReduction, limit, seamSafetyFactor, profile.spanDivisor, profile.coverFloor);
     }
-    return true;
+    return Outcome::success();
 }
 
 }  // namespace csp

@@ -153,6 +153,6 @@ void appendTableHeadTop(ReportListing& report);
 void appendRoundTableHeader(ReportListing& report, int columns);
 
 // One round pipe table, appended to the request's report.
-bool generateRoundTable(FillTableRequest& request, const RoundProfile& profile, std::string& errorText);
+Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profile);
 
 }  // namespace csp

@@ -1,56 +1,49 @@
 #include "filltables/wizard_choices.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace csp {
 namespace {
 
-struct Walk {
-    std::span<const std::string_view> loadReductionTexts;
-    const std::function<void(FillTableRequest&)>& visit;
-};
+// How many answers a follow-up page offers.
+std::size_t answerCount(FollowUpPage page, std::size_t loadReductionTexts) {
+    switch (page) {
+    case FollowUpPage::TrenchDetails: return trenchDetailsChoices.size();
+    case FollowUpPage::SelectDesign: return selectDesignChoices.size();
+    case FollowUpPage::SelectDesignTwoChoices: return selectDesignTwoChoices.size();
+    case FollowUpPage::BaseForTables: return baseForTablesChoices.size();
+    case FollowUpPage::LoadReduction: return loadReductionTexts;
+    }
+    return 0;
+}
 
-// Answers the follow-up pages from `step` on in every way they allow.
-void answerFrom(std::size_t step, FillTableRequest& request, const Walk& walk) {
-    if (step == followUpSteps.size()) {
-        walk.visit(request);
-        return;
+// Stores answer `n` of a page, as its "Next >" does.
+void storeAnswer(FillTableRequest& request, FollowUpPage page, std::size_t n,
+                 std::span<const std::string_view> loadReductionTexts) {
+    switch (page) {
+    case FollowUpPage::TrenchDetails: request.setTrenchType(trenchDetailsChoices[n]); break;
+    case FollowUpPage::SelectDesign: request.setDesignMethod(selectDesignChoices[n]); break;
+    case FollowUpPage::SelectDesignTwoChoices: request.setDesignMethod(selectDesignTwoChoices[n]); break;
+    case FollowUpPage::BaseForTables: request.setTableBase(baseForTablesChoices[n]); break;
+    case FollowUpPage::LoadReduction: (void)request.takeLoadReduction(loadReductionTexts[n]); break;
     }
-    const FollowUpStep current = followUpSteps[step];
-    const auto page = pageAskedAt(current, request.shape(), request.conditions());
-    if (!page) {
-        request.takeValueOfPageNotAsked(current);
-        answerFrom(step + 1, request, walk);
-        return;
+}
+
+// Steps to the next combination of answers, the last page's answer
+// changing fastest; false after the last one.
+bool nextCombination(std::vector<std::size_t>& answers, const std::vector<std::size_t>& counts) {
+    for (std::size_t i = answers.size(); i-- > 0;) {
+        if (++answers[i] < counts[i]) return true;
+        answers[i] = 0;
     }
-    const auto each = [&](auto choices, auto store) {
-        for (const auto& choice : choices) {
-            store(choice);
-            answerFrom(step + 1, request, walk);
-        }
-    };
-    switch (*page) {
-    case FollowUpPage::TrenchDetails:
-        each(trenchDetailsChoices, [&](TrenchType t) { request.setTrenchType(t); });
-        break;
-    case FollowUpPage::SelectDesign:
-        each(selectDesignChoices, [&](DesignMethod m) { request.setDesignMethod(m); });
-        break;
-    case FollowUpPage::SelectDesignTwoChoices:
-        each(selectDesignTwoChoices, [&](DesignMethod m) { request.setDesignMethod(m); });
-        break;
-    case FollowUpPage::BaseForTables:
-        each(baseForTablesChoices, [&](TableBase b) { request.setTableBase(b); });
-        break;
-    case FollowUpPage::LoadReduction:
-        each(walk.loadReductionTexts, [&](std::string_view text) { request.takeLoadReduction(text); });
-        break;
-    }
+    return false;
 }
 
 }  // namespace
 
 void forEachWizardRequest(std::string_view soilDensityText, std::span<const std::string_view> loadReductionTexts,
                           const std::function<void(FillTableRequest&)>& visit) {
-    const Walk walk{loadReductionTexts, visit};
     FillTableRequest request;
     for (int shape = 0; shape < shapeCount; ++shape)
         for (int load = 0; load < liveLoadCount; ++load)
@@ -61,7 +54,19 @@ void forEachWizardRequest(std::string_view soilDensityText, std::span<const std:
                                                  .soilDensityText = std::string(soilDensityText),
                                                  .conditions = static_cast<Conditions>(conditions),
                                                  .showCriteria = showCriteria};
-                    if (request.takeMainPage(page)) answerFrom(0, request, walk);
+                    if (!request.takeMainPage(page)) continue;
+                    const std::vector<FollowUpPage> pages = followUpPages(shape, page.conditions);
+                    std::vector<std::size_t> counts, answers(pages.size(), 0);
+                    for (FollowUpPage asked : pages) counts.push_back(answerCount(asked, loadReductionTexts.size()));
+                    if (std::find(counts.begin(), counts.end(), 0u) != counts.end()) continue;
+                    do {
+                        std::size_t next = 0;
+                        walkFollowUpPages(request, [&](FollowUpPage asked) {
+                            storeAnswer(request, asked, answers[next++], loadReductionTexts);
+                            return PageExit::Next;
+                        });
+                        visit(request);
+                    } while (nextCombination(answers, counts));
                 }
 }
 

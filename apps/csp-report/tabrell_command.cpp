@@ -152,8 +152,7 @@ CommandResult runTabrell(const CLI::App* app, const Options& options, ReportList
     if (const Outcome taken = request.takeMainPage(page); !taken) return CommandResult::refused(taken.message);
     if (const Outcome taken = takeFollowUpPages(request, options); !taken)
         return CommandResult::refused(taken.message);
-    std::string errorText;
-    if (!request.generate(errorText)) return CommandResult::refused(errorText);
+    if (const Outcome generated = request.generate(); !generated) return CommandResult::refused(generated.message);
     listing = std::move(request.report());
     return CommandResult::report();
 }

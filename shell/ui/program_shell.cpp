@@ -46,7 +46,7 @@ void ProgramShell::warn(QWidget* parent, const QString& text) const { services_.
 bool ProgramShell::passes(QWidget* parent, const Outcome& outcome) const {
     // Messages may quote what the user typed, held as Windows-1252.
     if (!outcome && !outcome.message.empty()) warn(parent, QString::fromStdString(windows1252ToUtf8(outcome.message)));
-    return outcome.ok;
+    return outcome.ok();
 }
 
 int ProgramShell::runModal(QDialog& dialog) const { return services_.runModal(dialog); }

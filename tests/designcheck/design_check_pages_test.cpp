@@ -39,7 +39,7 @@ TEST(MainPage, AcceptanceRulesInTheirOrder) {
         DesignCheck check;
         const Outcome outcome = acceptMainPage(c.entries, check);
         EXPECT_EQ(outcome.message, c.message) << c.name;
-        EXPECT_EQ(outcome.ok, *c.message == '\0') << c.name;
+        EXPECT_EQ(outcome.ok(), *c.message == '\0') << c.name;
     }
 }
 

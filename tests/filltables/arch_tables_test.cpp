@@ -16,7 +16,7 @@ constexpr std::size_t archHeadLines = 8;
 
 Lines rowsOf(const TableChoice& choice) {
     const auto table = generateTable(choice);
-    EXPECT_TRUE(table.ok) << table.errorText;
+    EXPECT_TRUE(table.ok) << table.message;
     return testing_tables::rowsOf(table, archHeadLines);
 }
 

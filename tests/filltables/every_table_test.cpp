@@ -12,19 +12,19 @@ TEST(EveryWizardTable, IsProducedOrRefusedForRailroadRibPipe) {
     constexpr std::array<std::string_view, 3> loadReductions = {"1.0", "0.86", "4.9e-324"};
     for (const char* density : {"1", "120", "10000"}) {
         std::size_t tables = 0;
-        std::string error;
         forEachWizardRequest(density, loadReductions, [&](FillTableRequest& request) {
             request.report().clear();
             ++tables;
-            if (request.generate(error)) {
+            const Outcome generated = request.generate();
+            if (generated) {
                 // Under the heaviest soil a round table may end before its first row.
                 EXPECT_GE(request.report().count(), 9u);
                 return;
             }
             EXPECT_TRUE(isRibProfile(request.shape()) && request.shape() < firstPipeArchShape &&
                         request.liveLoad() == LiveLoad::E80)
-                << request.shape() << " " << error;
-            EXPECT_EQ(error, "Railroad loadings not available for this product.");
+                << request.shape() << " " << generated.message;
+            EXPECT_EQ(generated.message, "Railroad loadings not available for this product.");
         });
         EXPECT_GT(tables, 1000u);
     }

@@ -16,7 +16,7 @@ constexpr std::size_t roundHeadLines = 9;
 
 Lines rowsOf(const TableChoice& choice) {
     const auto table = generateTable(choice);
-    EXPECT_TRUE(table.ok) << table.errorText;
+    EXPECT_TRUE(table.ok) << table.message;
     return testing_tables::rowsOf(table, roundHeadLines);
 }
 
@@ -148,7 +148,7 @@ TEST(RoundTable, HidingTheCriteriaEndsWithTheLastRow) {
 TEST(RoundTable, ALiveLoadOutsideTheListIsAnInputError) {
     const auto table = generateTable({.shape = 4, .liveLoad = static_cast<LiveLoad>(3)});
     EXPECT_FALSE(table.ok);
-    EXPECT_EQ(table.errorText, "Input data error. Try again. Code:roundsrp1-1");
+    EXPECT_EQ(table.message, "Input data error. Try again. Code:roundsrp1-1");
 }
 
 TEST(RoundTable, TheRowLimitEndsTheShorterTablesBeforeTheirLastDiameter) {

@@ -36,14 +36,16 @@ inline FillTableRequest requestFor(const TableChoice& choice) {
 
 struct Generated {
     bool ok;
-    std::string errorText;
+    std::string message;
     std::vector<std::string> lines;
 };
 
 inline Generated generateTable(const TableChoice& choice) {
     FillTableRequest request = requestFor(choice);
     Generated result;
-    result.ok = request.generate(result.errorText);
+    const Outcome generated = request.generate();
+    result.ok = generated.ok();
+    result.message = generated.message;
     result.lines = request.report().lines();
     return result;
 }

@@ -62,7 +62,7 @@ class InputChecks : public testing::TestWithParam<CheckCase> {};
 
 TEST_P(InputChecks, PhFirstThenResistivityBothEndsIncluded) {
     const Outcome checked = validateServiceLifeInput(inputOf(GetParam().resistivity, GetParam().ph, 16));
-    EXPECT_EQ(checked.ok, std::string(GetParam().message).empty());
+    EXPECT_EQ(checked.ok(), std::string(GetParam().message).empty());
     EXPECT_EQ(checked.message, GetParam().message);
 }
 

@@ -122,7 +122,7 @@ TEST_F(ListingFile, AWriteThatFailsPartWayLeavesTheOldFileByteForByte) {
         const rlimit limit{64 * 1024, 64 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const Outcome saved = writeListingFile(&listing, target.string());
-        const std::string reply = (saved.ok ? "ok:" : "failed:") + saved.message;
+        const std::string reply = (saved.ok() ? "ok:" : "failed:") + saved.message;
         [[maybe_unused]] auto written = ::write(channel[1], reply.data(), reply.size());
         ::_exit(0);
     }
