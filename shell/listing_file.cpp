@@ -66,16 +66,49 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-}  // namespace
+// A character device, a FIFO or a socket is written where it stands:
+// replacing it with a regular file would break it for every other program.
+bool isWrittenInPlace(mode_t mode) { return S_ISCHR(mode) || S_ISFIFO(mode) || S_ISSOCK(mode); }
 
-Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
-    if (path.empty()) return cannotOpen(path);
-    const std::string target = resolveTarget(path);
+// Writes the listing into the existing file itself, with no temporary file.
+// Opened without waiting, so that a FIFO no one reads fails (ENXIO) at once
+// instead of hanging the save; the writes themselves then wait as usual.
+// What was opened is checked again, so a path changed since it was looked
+// at cannot lead the save onto a disk, and a regular file is emptied only
+// once it is known to be one.
+Outcome writeInPlace(const ReportListing* listing, const std::string& target, const std::string& path) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return cannotOpen(path);
+    struct stat opened {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 || ::fstat(fd, &opened) != 0 ||
+        !(S_ISREG(opened.st_mode) || isWrittenInPlace(opened.st_mode))) {
+        ::close(fd);
+        return cannotOpen(path);
+    }
+    const bool regular = S_ISREG(opened.st_mode);
+    bool ok = !regular || ::ftruncate(fd, 0) == 0;
+    ok = ok && writeLines(fd, listing) && (!regular || ::fsync(fd) == 0);
+    ok = (::close(fd) == 0) && ok;
+    return ok ? Outcome::success() : cannotWrite(path);
+}
 
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.c_str(), W_OK) != 0)) return cannotOpen(path);
+// Gives the new file the owner and group of the one it replaces; false
+// when they differ and cannot be given (an ordinary user cannot give a
+// file away).
+bool keepOwner(int fd, const struct stat& existing) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) return false;
+    if (made.st_uid == existing.st_uid && made.st_gid == existing.st_gid) return true;
+    return ::fchown(fd, existing.st_uid, existing.st_gid) == 0;
+}
 
+// Writes a new file beside the target under a temporary name and moves it
+// over the target only once complete, so that a save failing part-way
+// leaves the old file as it was. `existing` is the target's status, or
+// null when there is no target yet.
+Outcome replaceFile(const ReportListing* listing, const std::string& target, const struct stat* existing,
+                    const std::string& path) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -83,11 +116,20 @@ Outcome writeListingFile(const ReportListing* listing, const std::string& path) 
     std::vector<char> pattern(temporary.begin(), temporary.end());
     pattern.push_back('\0');
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return cannotOpen(path);
+    // A folder that will not take a new file, or a file whose owner could
+    // not be kept, leaves only writing the file itself. That gives up the
+    // all-or-nothing promise, but only where the folder (or the owner to be
+    // kept) leaves no other way.
+    if (fd < 0) return existing != nullptr ? writeInPlace(listing, target, path) : cannotOpen(path);
     temporary.assign(pattern.data());
+    if (existing != nullptr && !keepOwner(fd, *existing)) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return writeInPlace(listing, target, path);
+    }
 
-    const mode_t mode = exists ? (existing.st_mode & 07777) : newFileMode();
-    bool ok = ::fchmod(fd, mode) == 0 || !exists;
+    const mode_t mode = existing != nullptr ? (existing->st_mode & 07777) : newFileMode();
+    bool ok = ::fchmod(fd, mode) == 0 || existing == nullptr;
     ok = ok && writeLines(fd, listing) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
@@ -96,6 +138,21 @@ Outcome writeListingFile(const ReportListing* listing, const std::string& path) 
         return cannotWrite(path);
     }
     return Outcome::success();
+}
+
+}  // namespace
+
+Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
+    if (path.empty()) return cannotOpen(path);
+    const std::string target = resolveTarget(path);
+
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0) return replaceFile(listing, target, nullptr, path);
+    if (isWrittenInPlace(existing.st_mode)) return writeInPlace(listing, target, path);
+    // A block device is a disk or a partition: a report saved over it would
+    // destroy the file system on it, so it is refused like a folder.
+    if (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0) return cannotOpen(path);
+    return replaceFile(listing, target, &existing, path);
 }
 
 }  // namespace csp

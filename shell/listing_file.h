@@ -8,9 +8,13 @@
 namespace csp {
 
 // Saves the listing as a text file: every line exactly as held, each
-// followed by CR LF. The file is written beside the target under a
+// followed by CR LF. A regular file is written beside the target under a
 // temporary name and moved over it only once every line is written, so a
-// save that fails part-way leaves the file that was there untouched.
+// save that fails part-way leaves the file that was there untouched; it
+// keeps its permissions, owner and group. Where the folder takes no new
+// file, or the owner cannot be kept, the file is written in place instead.
+// A character device, a FIFO or a socket is written in place and stays what
+// it was; a FIFO no one reads, a folder or a block device cannot be opened.
 // Failures: "Unable to open file %s for writing." and
 // "Unable to successfully write file %s.", with the path as given.
 Outcome writeListingFile(const ReportListing* listing, const std::string& path);
