@@ -26,12 +26,15 @@ std::optional<int> indexOfText(const std::array<std::string_view, N>& texts, std
 
 void DesignCheck::setProfile(int profile) {
     profile_ = static_cast<Profile>(profile);
-    catalog_ = catalogs_.of(profile);
+    if (const ProfileData* data = profileData(profile))
+        catalog_.emplace(*data, cornerRadius_);
+    else
+        catalog_.reset();
 }
 
 void DesignCheck::setCornerRadius(int inches) {
     cornerRadius_ = inches;
-    catalogs_.setCornerRadius(inches);
+    if (catalog_) catalog_->setCornerRadius(inches);
 }
 
 bool DesignCheck::setCorrugationType(std::string_view text) {

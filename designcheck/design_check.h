@@ -68,7 +68,7 @@ public:
     std::string_view installationTypeText() const;
 
     // The catalog of the current profile, or none.
-    const ProfileCatalog* catalog() const { return catalog_; }
+    const ProfileCatalog* catalog() const { return catalog_ ? &*catalog_ : nullptr; }
 
     // --- Lookups through the catalog; 0.0 when a value is missing ------------
     double wallArea() const;        // A, sq in/ft
@@ -163,8 +163,7 @@ private:
     bool reductionApplied_ = false;
     double reductionFactor_ = 0.0;  // K
     int pageBreakLine_ = 50;
-    ProfileCatalogs catalogs_;
-    ProfileCatalog* catalog_ = nullptr;  // set with the profile
+    std::optional<ProfileCatalog> catalog_;  // set with the profile
     bool failed_ = false;
 };
 

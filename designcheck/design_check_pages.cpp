@@ -99,12 +99,12 @@ void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check)
 Outcome acceptMainPage(const MainPageEntries& entries, DesignCheck& check) {
     const double soilDensity = readTypedNumber(entries.soilDensityText);
     if (!(soilDensity >= minimumSoilDensity && soilDensity <= maximumSoilDensity))
-        return Outcome::failure("The soil density must be between 1 and 10000.");
+        return Outcome::failure("The soil density must be between 1 and 10000.").from("soil-density");
     const double cover = readTypedNumber(entries.coverText);
-    if (!(cover >= minimumCover)) return Outcome::failure("The cover must be >= 1.");
+    if (!(cover >= minimumCover)) return Outcome::failure("The cover must be >= 1.").from("cover");
     const bool hasCorners = static_cast<StructureShape>(entries.shape) != StructureShape::RoundPipe;
     const double cornerPressure = hasCorners ? readTypedNumber(entries.cornerPressureText) : 0.0;
-    if (hasCorners && !(cornerPressure > 0.0)) return Outcome::failure("The corner pressure must be > 0.");
+    if (hasCorners && !(cornerPressure > 0.0)) return Outcome::failure("The corner pressure must be > 0.").from("corner-pressure");
 
     check.setShape(entries.shape);
     check.setProfile(profileOf(entries));
@@ -121,24 +121,17 @@ std::vector<std::string> spanEntries(const DesignCheck& check) {
     std::vector<std::string> entries;
     const ProfileCatalog* catalog = check.catalog();
     if (!catalog) return entries;
-    if (check.shape() == StructureShape::PipeArch) {
-        std::array<double, sizeListCapacity> spans{};
-        if (!catalog->archSpans(spans)) return entries;
-        const int count = catalog->archSizeCount();
-        for (int i = 0; i < count; ++i) entries.push_back(format("%g", spans[static_cast<std::size_t>(i)]));
-    } else if (check.shape() == StructureShape::Underpass) {
-        catalog->underpassLabels(entries);
-    }
+    if (check.shape() == StructureShape::PipeArch)
+        for (double span : catalog->sizeSpans()) entries.push_back(format("%g", span));
+    else if (check.shape() == StructureShape::Underpass)
+        entries = catalog->underpassLabels();
     return entries;
 }
 
 std::vector<std::string> thicknessEntries(const DesignCheck& check) {
     std::vector<std::string> entries;
-    const ProfileCatalog* catalog = check.catalog();
-    std::array<double, thicknessListCapacity> thicknesses{};
-    if (!catalog || !catalog->thicknesses(thicknesses)) return entries;
-    const int count = catalog->thicknessCount();
-    for (int i = 0; i < count; ++i) entries.push_back(format("%g", thicknesses[static_cast<std::size_t>(i)]));
+    if (const ProfileCatalog* catalog = check.catalog())
+        for (double thickness : catalog->thicknesses()) entries.push_back(format("%g", thickness));
     return entries;
 }
 
@@ -156,7 +149,7 @@ Outcome acceptPropertiesPage(const PropertiesPageEntries& entries, DesignCheck& 
     const bool roundPipe = check.shape() == StructureShape::RoundPipe;
     const double span = roundPipe ? readTypedNumber(entries.spanText) : 0.0;
     // A pipe of no span would pass every check.
-    if (roundPipe && !(span > 0.0)) return Outcome::failure("The span must be > 0.");
+    if (roundPipe && !(span > 0.0)) return Outcome::failure("The span must be > 0.").from("span");
     // Without an installation type the method does not cover the profile.
     if (!entries.installationTypeText)
         return Outcome::failure("No installation type is available for this profile and design method.");
@@ -173,12 +166,16 @@ Outcome acceptPropertiesPage(const PropertiesPageEntries& entries, DesignCheck& 
 }
 
 bool reductionPageAsked(const DesignCheck& check) {
-    return check.method() == CheckMethod::Aisi && 12.0 * check.cover() >= check.effectiveSpan();
+    return reductionPageAsked(check.method(), check.cover(), check.effectiveSpan());
+}
+
+bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSpan) {
+    return method == CheckMethod::Aisi && 12.0 * coverFeet >= effectiveSpan;
 }
 
 Outcome acceptReductionPage(std::string_view factorText, DesignCheck& check) {
     const double factor = readTypedNumber(factorText);
-    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.");
+    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.").from("reduction");
     check.setReduction(true, factor);
     return Outcome::success();
 }

@@ -89,6 +89,8 @@ Outcome acceptPropertiesPage(const PropertiesPageEntries& entries, DesignCheck& 
 // Under AISI, when the cover is at least the span (12 H >= s), the soil dead
 // load reduction factor is asked after the properties page.
 bool reductionPageAsked(const DesignCheck& check);
+// The same rule on a method, a cover (ft) and an effective span (in.).
+bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSpan);
 
 // --- Load Reduction Factor page -------------------------------------------------
 

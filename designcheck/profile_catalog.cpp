@@ -54,26 +54,29 @@ constexpr double archRise[] = {13, 15, 18, 20, 24, 29, 33, 38, 43, 47, 52, 57};
 constexpr double archTop[] = {8.625, 10.75, 11.875, 14, 17.875, 21.5, 25.125, 28.625, 32.25, 35.75, 39.375, 43};
 constexpr double archCorner[] = {3.5, 4.125, 4.875, 5.5, 6.875, 8.25, 9.625, 11, 12.375, 13.75, 15.125, 16.5};
 
-constexpr ProfileData data = {
-    .name = "2-2/3 x 1/2",
-    .corrugationTypes = helicalAnnular,
-    .installations = corrugatedInstallations,
-    .walls = wallList(thickness, area, inertia),
-    .seamStrength = seamFrom42,
-    .archSizes = sizeList(archSpan, archRise, archTop, archCorner),
-    .flexibility = {.astm = {every(0.043), every(0.06), noLimit},
-                    .aashto = {every(0.043), noLimit, noLimit},
-                    // Round pipe in a standard trench: by span, in TwoThirdsByHalfCatalog.
-                    .aisi = {ShapeLimits{0.0433, 0.065, 0.0433}, ShapeLimits{none, 0.06, none}, noLimit}},
-};
-
 // AISI, round pipe, standard trench: the limit rises with the span.
-std::optional<double> aisiTrenchRoundLimit(double span) {
+constexpr std::optional<double> aisiTrenchRoundLimit(double span) {
     if (span <= 42.0) return 0.043;
     if (span < 72.0) return 0.06;
     if (span >= 72.0) return 0.08;
     return none;
 }
+constexpr ProfileData data = {
+    .name = "2-2/3 x 1/2",
+    .corrugationTypes = helicalAnnular,
+    .installations = corrugatedInstallations,
+    .walls = wallList(thickness, area, inertia),
+    .seams = {.strength = seamFrom42, .shortSpans = seamUnder42, .shortSpanLimit = seamSpanLimit},
+    .sizes = sizeList(archSpan, archRise, archTop, archCorner),
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
+    .flexibility = {.astm = {every(0.043), every(0.06), noLimit},
+                    .aashto = {every(0.043), noLimit, noLimit},
+                    // Round pipe in a standard trench: by span, below.
+                    .aisi = {ShapeLimits{0.0433, 0.065, 0.0433}, ShapeLimits{none, 0.06, none}, noLimit}},
+    .aisiTrenchRoundLimit = aisiTrenchRoundLimit,
+};
+
 }  // namespace twoThirdsByHalf
 
 // --- 3 x 1 and 5 x 1 share their pipe-arch sizes and limits ----------------
@@ -94,6 +97,9 @@ namespace threeByOne {
 constexpr double thickness[] = {0.064, 0.079, 0.109, 0.138, 0.168};
 constexpr double area[] = {0.89, 1.113, 1.56, 2.008, 2.458};
 constexpr double inertia[] = {8.658, 10.883, 15.458, 20.175, 25.083};
+// The 0.064 in. wall's seam is 26700 lb/ft in the design check, where the
+// fill-height tables list 28700: each keeps the value of its own source
+// table, and they are not to be merged.
 constexpr double seam[] = {26700, 35700, 53000, 63700, 70700};
 static_assert(std::size(seam) == std::size(thickness));
 
@@ -102,9 +108,12 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalAnnular,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = seam,
-    .archSizes = threeByOneArches::sizes,
+    .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
+    .sizes = threeByOneArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = threeByOneArches::flexibility,
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace threeByOne
 
@@ -118,9 +127,12 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = {},
-    .archSizes = threeByOneArches::sizes,
+    .seams = {},
+    .sizes = threeByOneArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = threeByOneArches::flexibility,
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace fiveByOne
 
@@ -162,11 +174,10 @@ constexpr double underpassTop[] = {2.25, 2.42, 2.33, 2.5,  2.33, 5.67, 6.17, 6.0
 constexpr double underpassCorner[] = {1.5,  1.5,  1.5,  1.5,  1.5,  3.17, 3.17, 3.17, 3.17, 3.17, 3.17,
                                       3.17, 3.17, 3.17, 3.17, 3.17, 3.17, 3.92, 3.92, 3.92, 3.92, 3.92};
 constexpr SizeList underpassSizes = sizeList(underpassSpan, underpassRise, underpassTop, underpassCorner);
-constexpr SizeList arch18Sizes = {arch18Span, arch18Rise, arch18Top, {}};
-constexpr SizeList arch31Sizes = {arch31Span, arch31Rise, arch31Top, {}};
-
-constexpr int smallCornerRadius = 18, largeCornerRadius = 31;  // in.
-constexpr double inchesPerFoot = 12.0;
+constexpr CornerRadiusSizes arches[] = {
+    {18, "6x2 18(in) Corner Radius", {arch18Span, arch18Rise, arch18Top, {}}},
+    {31, "6x2 31(in) Corner Radius", {arch31Span, arch31Rise, arch31Top, {}}},
+};
 
 constexpr ShapeLimits embankmentLimits = {0.02, 0.03, 0.03};
 constexpr ProfileData data = {
@@ -174,11 +185,14 @@ constexpr ProfileData data = {
     .corrugationTypes = boltedOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = seam,
-    .archSizes = underpassSizes,
+    .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
+    .sizes = underpassSizes,
+    .underpassSizes = true,
+    .cornerRadiusSizes = arches,
     .flexibility = {.astm = {embankmentLimits, every(0.02), noLimit},
                     .aashto = {embankmentLimits, noLimit, noLimit},
                     .aisi = {embankmentLimits, embankmentLimits, noLimit}},
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace sixByTwo
 
@@ -188,6 +202,9 @@ constexpr double span[] = {20, 23, 27, 33, 40, 46, 53, 60, 66, 73, 81, 87, 95, 1
 constexpr double rise[] = {16, 19, 21, 26, 31, 36, 41, 46, 51, 55, 59, 63, 67, 71, 75, 79};
 constexpr double top[] = {10.25, 11.625, 13.5,  16.625, 20.25,  23.25, 26.625, 29.375,
                           32.625, 36.75, 39.5, 43.375, 47,     51.25, 54.875, 59.375};
+// The 40 x 31 size's Rc is 8.375 in. here, where the fill-height tables
+// list 8.625: each keeps the value of its own source table, and they are
+// not to be merged.
 constexpr double corner[] = {5,     5.375,  5.75,   7.125,  8.375,  9.75,   11.125, 18.75,
                              20.75, 22.875, 20.875, 22.625, 24.375, 26.125, 27.75,  29.5};
 constexpr SizeList sizes = sizeList(span, rise, top, corner);
@@ -221,9 +238,12 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = {},
-    .archSizes = ribbedSevenHalfArches::sizes,
+    .seams = {},
+    .sizes = ribbedSevenHalfArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace ribbedSevenHalf
 
@@ -238,9 +258,12 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = {},
-    .archSizes = ribbedElevenHalfArches::sizes,
+    .seams = {},
+    .sizes = ribbedElevenHalfArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace ribbedElevenHalf
 
@@ -255,9 +278,12 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = {},
-    .archSizes = ribbedSevenHalfArches::sizes,
+    .seams = {},
+    .sizes = ribbedSevenHalfArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace compositeSevenHalf
 
@@ -272,11 +298,23 @@ constexpr ProfileData data = {
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seamStrength = {},
-    .archSizes = ribbedElevenHalfArches::sizes,
+    .seams = {},
+    .sizes = ribbedElevenHalfArches::sizes,
+    .underpassSizes = false,
+    .cornerRadiusSizes = {},
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
+    .aisiTrenchRoundLimit = nullptr,
 };
 }  // namespace compositeElevenHalf
+
+// The profiles' data sets, by profile index.
+constexpr std::array<const ProfileData*, profileCount> profileTable = {
+    &twoThirdsByHalf::data, &threeByOne::data,       &fiveByOne::data,          &sixByTwo::data,
+    &ribbedSevenHalf::data, &ribbedElevenHalf::data, &compositeSevenHalf::data, &compositeElevenHalf::data,
+};
+
+constexpr double inchesPerFoot = 12.0;
+constexpr ChoiceFlags noChoice = {false, false, false};
 
 // The value at `index` of a column, when the index is within it.
 std::optional<double> at(std::span<const double> column, int index) {
@@ -284,182 +322,93 @@ std::optional<double> at(std::span<const double> column, int index) {
     return column[static_cast<std::size_t>(index)];
 }
 
-bool fill(std::span<const double> column, std::span<double> out) {
-    if (out.size() < column.size()) return false;
-    std::copy(column.begin(), column.end(), out.begin());
-    return true;
-}
-
-constexpr ChoiceFlags noChoice = {false, false, false};
-
 }  // namespace
 
-// --- Defaults: not found ----------------------------------------------------
-
-ProfileCatalog::~ProfileCatalog() = default;
-
-std::optional<double> ProfileCatalog::area(int) const { return none; }
-std::optional<double> ProfileCatalog::inertia(int) const { return none; }
-std::optional<double> ProfileCatalog::span(int) const { return none; }
-std::optional<double> ProfileCatalog::flexibilityLimit(StructureShape, InstallationType, CheckMethod, double) const {
-    return none;
-}
-ChoiceFlags ProfileCatalog::installations(CheckMethod) const { return noChoice; }
-ChoiceFlags ProfileCatalog::corrugationTypes() const { return noChoice; }
-std::string_view ProfileCatalog::name() const { return unknownText; }
-int ProfileCatalog::archSizeCount() const { return 0; }
-std::optional<ArchRadii> ProfileCatalog::radii(int) const { return std::nullopt; }
-std::optional<double> ProfileCatalog::rise(int) const { return none; }
-std::optional<double> ProfileCatalog::thickness(int) const { return none; }
-bool ProfileCatalog::archSpans(std::span<double>) const { return false; }
-void ProfileCatalog::underpassLabels(std::vector<std::string>&) const {}
-std::optional<double> ProfileCatalog::seamStrength(int, double) const { return none; }
-int ProfileCatalog::underpassSizeCount() const { return 0; }
-bool ProfileCatalog::underpassSpans(std::span<double>) const { return false; }
-int ProfileCatalog::thicknessCount() const { return 0; }
-bool ProfileCatalog::thicknesses(std::span<double>) const { return false; }
-
-// --- One algorithm over a profile's data set --------------------------------
-
-std::optional<double> TabulatedCatalog::area(int thicknessIndex) const { return at(data_.walls.area, thicknessIndex); }
-std::optional<double> TabulatedCatalog::inertia(int thicknessIndex) const {
-    return at(data_.walls.inertia, thicknessIndex);
-}
-std::optional<double> TabulatedCatalog::thickness(int thicknessIndex) const {
-    return at(data_.walls.thickness, thicknessIndex);
-}
-int TabulatedCatalog::thicknessCount() const { return data_.walls.count(); }
-bool TabulatedCatalog::thicknesses(std::span<double> values) const { return fill(data_.walls.thickness, values); }
-
-std::optional<double> TabulatedCatalog::span(int sizeIndex) const { return at(sizes().span, sizeIndex); }
-std::optional<double> TabulatedCatalog::rise(int sizeIndex) const { return at(sizes().rise, sizeIndex); }
-int TabulatedCatalog::archSizeCount() const { return sizes().count(); }
-bool TabulatedCatalog::archSpans(std::span<double> spans) const { return fill(sizes().span, spans); }
-
-std::optional<ArchRadii> TabulatedCatalog::radii(int sizeIndex) const {
-    const SizeList list = sizes();
-    const std::optional<double> top = at(list.topRadius, sizeIndex);
-    const std::optional<double> corner = at(list.cornerRadius, sizeIndex);
-    if (!top || !corner) return std::nullopt;
-    return ArchRadii{*top, *corner};
+const ProfileData* profileData(int profile) {
+    if (profile < 0 || profile >= profileCount) return nullptr;
+    return profileTable[static_cast<std::size_t>(profile)];
 }
 
-std::optional<double> TabulatedCatalog::seamStrength(int thicknessIndex, double) const {
-    return at(data_.seamStrength, thicknessIndex);
+const CornerRadiusSizes* ProfileCatalog::cornerRadiusSizes() const {
+    for (const CornerRadiusSizes& arch : data_->cornerRadiusSizes)
+        if (arch.cornerRadius == cornerRadius_) return &arch;
+    return nullptr;
 }
 
-std::optional<double> TabulatedCatalog::flexibilityLimit(StructureShape shape, InstallationType installation,
-                                                         CheckMethod method, double) const {
-    const InstallationLimits* limits = nullptr;
+SizeList ProfileCatalog::sizes() const {
+    const CornerRadiusSizes* arch = cornerRadiusSizes();
+    return arch ? arch->sizes : data_->sizes;
+}
+
+std::string_view ProfileCatalog::name() const {
+    const CornerRadiusSizes* arch = cornerRadiusSizes();
+    return arch ? arch->name : data_->name;
+}
+
+ChoiceFlags ProfileCatalog::installations(CheckMethod method) const {
     switch (familyOf(method)) {
-    case MethodFamily::Astm: limits = &data_.flexibility.astm; break;
-    case MethodFamily::Aashto: limits = &data_.flexibility.aashto; break;
-    case MethodFamily::Aisi: limits = &data_.flexibility.aisi; break;
-    case MethodFamily::None: return none;
-    }
-    const int row = static_cast<int>(installation), column = static_cast<int>(shape);
-    if (row < 0 || row > 2 || column < 0 || column > 2) return none;
-    return (*limits)[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-}
-
-ChoiceFlags TabulatedCatalog::installations(CheckMethod method) const {
-    switch (familyOf(method)) {
-    case MethodFamily::Astm: return data_.installations.astm;
-    case MethodFamily::Aashto: return data_.installations.aashto;
-    case MethodFamily::Aisi: return data_.installations.aisi;
+    case MethodFamily::Astm: return data_->installations.astm;
+    case MethodFamily::Aashto: return data_->installations.aashto;
+    case MethodFamily::Aisi: return data_->installations.aisi;
     case MethodFamily::None: break;
     }
     return noChoice;
 }
 
-ChoiceFlags TabulatedCatalog::corrugationTypes() const { return data_.corrugationTypes; }
-std::string_view TabulatedCatalog::name() const { return data_.name; }
-
-// --- 2-2/3 x 1/2 -------------------------------------------------------------
-
-TwoThirdsByHalfCatalog::TwoThirdsByHalfCatalog() : TabulatedCatalog(twoThirdsByHalf::data) {}
-
-std::optional<double> TwoThirdsByHalfCatalog::flexibilityLimit(StructureShape shape, InstallationType installation,
-                                                               CheckMethod method, double span) const {
-    if (method == CheckMethod::Aisi && installation == InstallationType::TrenchStandard &&
-        shape == StructureShape::RoundPipe)
-        return twoThirdsByHalf::aisiTrenchRoundLimit(span);
-    return TabulatedCatalog::flexibilityLimit(shape, installation, method, span);
+std::optional<double> ProfileCatalog::thickness(int thicknessIndex) const {
+    return at(data_->walls.thickness, thicknessIndex);
+}
+std::optional<double> ProfileCatalog::area(int thicknessIndex) const { return at(data_->walls.area, thicknessIndex); }
+std::optional<double> ProfileCatalog::inertia(int thicknessIndex) const {
+    return at(data_->walls.inertia, thicknessIndex);
 }
 
-std::optional<double> TwoThirdsByHalfCatalog::seamStrength(int thicknessIndex, double span) const {
-    if (span < twoThirdsByHalf::seamSpanLimit) return at(twoThirdsByHalf::seamUnder42, thicknessIndex);
-    return at(twoThirdsByHalf::seamFrom42, thicknessIndex);
+std::optional<double> ProfileCatalog::seamStrength(int thicknessIndex, double span) const {
+    const SeamStrengths& seams = data_->seams;
+    if (!seams.shortSpans.empty() && span < seams.shortSpanLimit) return at(seams.shortSpans, thicknessIndex);
+    return at(seams.strength, thicknessIndex);
 }
 
-ThreeByOneCatalog::ThreeByOneCatalog() : TabulatedCatalog(threeByOne::data) {}
-FiveByOneCatalog::FiveByOneCatalog() : TabulatedCatalog(fiveByOne::data) {}
+std::optional<double> ProfileCatalog::span(int sizeIndex) const { return at(sizes().span, sizeIndex); }
+std::optional<double> ProfileCatalog::rise(int sizeIndex) const { return at(sizes().rise, sizeIndex); }
 
-// --- 6 x 2 -------------------------------------------------------------------
-
-SixByTwoCatalog::SixByTwoCatalog() : TabulatedCatalog(sixByTwo::data) {}
-
-bool SixByTwoCatalog::isPipeArch() const {
-    return cornerRadius_ == sixByTwo::smallCornerRadius || cornerRadius_ == sixByTwo::largeCornerRadius;
-}
-
-SizeList SixByTwoCatalog::sizes() const {
-    if (cornerRadius_ == sixByTwo::smallCornerRadius) return sixByTwo::arch18Sizes;
-    if (cornerRadius_ == sixByTwo::largeCornerRadius) return sixByTwo::arch31Sizes;
-    return sixByTwo::underpassSizes;
-}
-
-std::string_view SixByTwoCatalog::name() const {
-    if (cornerRadius_ == sixByTwo::smallCornerRadius) return "6x2 18(in) Corner Radius";
-    if (cornerRadius_ == sixByTwo::largeCornerRadius) return "6x2 31(in) Corner Radius";
-    return "6x2";
-}
-
-// Rt stays in feet for the record to convert; a pipe-arch's Rc is its corner
-// radius, an underpass's Rc the listed feet in whole inches.
-std::optional<ArchRadii> SixByTwoCatalog::radii(int sizeIndex) const {
-    const std::optional<double> top = at(sizes().topRadius, sizeIndex);
+std::optional<ArchRadii> ProfileCatalog::radii(int sizeIndex) const {
+    const SizeList list = sizes();
+    const std::optional<double> top = at(list.topRadius, sizeIndex);
     if (!top) return std::nullopt;
-    if (isPipeArch()) return ArchRadii{*top, static_cast<double>(cornerRadius_)};
-    const std::optional<double> cornerFeet = at(sixByTwo::underpassCorner, sizeIndex);
-    if (!cornerFeet) return std::nullopt;
-    return ArchRadii{*top, roundHalfUp(*cornerFeet * sixByTwo::inchesPerFoot)};
+    if (const CornerRadiusSizes* arch = cornerRadiusSizes()) return ArchRadii{*top, double(arch->cornerRadius)};
+    const std::optional<double> corner = at(list.cornerRadius, sizeIndex);
+    if (!corner) return std::nullopt;
+    if (data_->underpassSizes) return ArchRadii{*top, roundHalfUp(*corner * inchesPerFoot)};
+    return ArchRadii{*top, *corner};
 }
 
-// Sizes that share a span are told apart by their rise.
-void SixByTwoCatalog::underpassLabels(std::vector<std::string>& labels) const {
-    if (isPipeArch()) return;
-    const std::span<const double> spans = sixByTwo::underpassSpan;
+std::vector<std::string> ProfileCatalog::underpassLabels() const {
+    std::vector<std::string> labels;
+    if (!data_->underpassSizes || cornerRadiusSizes()) return labels;
+    const std::span<const double> spans = data_->sizes.span;
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const bool sharedSpan = (i > 0 && spans[i - 1] == spans[i]) || (i + 1 < spans.size() && spans[i + 1] == spans[i]);
-        if (sharedSpan)
-            labels.push_back(format("%g (x%g)", spans[i], sixByTwo::underpassRise[i]));
-        else
-            labels.push_back(format("%g", spans[i]));
+        labels.push_back(sharedSpan ? format("%g (x%g)", spans[i], data_->sizes.rise[i]) : format("%g", spans[i]));
     }
+    return labels;
 }
 
-int SixByTwoCatalog::underpassSizeCount() const { return sixByTwo::underpassSizes.count(); }
-bool SixByTwoCatalog::underpassSpans(std::span<double> spans) const { return fill(sixByTwo::underpassSpan, spans); }
-
-RibbedSevenHalfCatalog::RibbedSevenHalfCatalog() : TabulatedCatalog(ribbedSevenHalf::data) {}
-RibbedElevenHalfCatalog::RibbedElevenHalfCatalog() : TabulatedCatalog(ribbedElevenHalf::data) {}
-CompositeRibbedSevenHalfCatalog::CompositeRibbedSevenHalfCatalog() : TabulatedCatalog(compositeSevenHalf::data) {}
-CompositeRibbedElevenHalfCatalog::CompositeRibbedElevenHalfCatalog()
-    : TabulatedCatalog(compositeElevenHalf::data) {}
-
-ProfileCatalog* ProfileCatalogs::of(int profile) {
-    switch (static_cast<Profile>(profile)) {
-    case Profile::TwoThirdsByHalf: return &twoThirdsByHalf_;
-    case Profile::ThreeByOne: return &threeByOne_;
-    case Profile::FiveByOne: return &fiveByOne_;
-    case Profile::SixByTwo: return &sixByTwo_;
-    case Profile::RibbedSevenHalf: return &ribbedSevenHalf_;
-    case Profile::RibbedElevenHalf: return &ribbedElevenHalf_;
-    case Profile::CompositeSevenHalf: return &compositeSevenHalf_;
-    case Profile::CompositeElevenHalf: return &compositeElevenHalf_;
+std::optional<double> ProfileCatalog::flexibilityLimit(StructureShape shape, InstallationType installation,
+                                                       CheckMethod method, double span) const {
+    if (data_->aisiTrenchRoundLimit && method == CheckMethod::Aisi &&
+        installation == InstallationType::TrenchStandard && shape == StructureShape::RoundPipe)
+        return data_->aisiTrenchRoundLimit(span);
+    const InstallationLimits* limits = nullptr;
+    switch (familyOf(method)) {
+    case MethodFamily::Astm: limits = &data_->flexibility.astm; break;
+    case MethodFamily::Aashto: limits = &data_->flexibility.aashto; break;
+    case MethodFamily::Aisi: limits = &data_->flexibility.aisi; break;
+    case MethodFamily::None: return none;
     }
-    return nullptr;
+    const int row = static_cast<int>(installation), column = static_cast<int>(shape);
+    if (row < 0 || row > 2 || column < 0 || column > 2) return none;
+    return (*limits)[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 }  // namespace csp::designcheck

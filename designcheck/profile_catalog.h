@@ -22,55 +22,11 @@ struct ArchRadii {
 // Standard, Trench Special; or Helical, Annular, Bolted.
 using ChoiceFlags = std::array<bool, 3>;
 
-// Everything known about one corrugation profile: its walls, seams, standard
-// pipe-arch and underpass sizes, flexibility limits and allowed choices.
-// Every operation answers "not found" (no value, a count of 0, no flags,
-// "Unknown") unless a profile knows better; a fill operation whose span is
-// shorter than the list answers false and writes nothing.
-class ProfileCatalog {
-public:
-    // Abstract although every operation has its default: each profile has
-    // its own catalog.
-    virtual ~ProfileCatalog() = 0;
-
-    // Area of the wall, sq in/ft.
-    virtual std::optional<double> area(int thicknessIndex) const;
-    // Moment of inertia of the wall times 10^3, in^4/in.
-    virtual std::optional<double> inertia(int thicknessIndex) const;
-    // Span of a pipe-arch (or, for the 6 x 2 without a corner radius,
-    // underpass) size, in.
-    virtual std::optional<double> span(int sizeIndex) const;
-    // Flexibility factor limit, in./lb; for the ribbed profiles the
-    // coefficient that the wall's I^0.333333 multiplies.
-    virtual std::optional<double> flexibilityLimit(StructureShape shape, InstallationType installation,
-                                                   CheckMethod method, double span) const;
-    virtual ChoiceFlags installations(CheckMethod method) const;
-    virtual ChoiceFlags corrugationTypes() const;
-    virtual std::string_view name() const;
-    virtual int archSizeCount() const;
-    virtual std::optional<ArchRadii> radii(int sizeIndex) const;
-    virtual std::optional<double> rise(int sizeIndex) const;
-    virtual std::optional<double> thickness(int thicknessIndex) const;
-    virtual bool archSpans(std::span<double> spans) const;
-    virtual void underpassLabels(std::vector<std::string>& labels) const;
-    // Seam strength, lb/ft, for a pipe of the given span (in.).
-    virtual std::optional<double> seamStrength(int thicknessIndex, double span) const;
-    virtual int underpassSizeCount() const;
-    virtual bool underpassSpans(std::span<double> spans) const;
-    virtual int thicknessCount() const;
-    virtual bool thicknesses(std::span<double> values) const;
-};
-
-// Callers size their lists to these capacities.
-inline constexpr std::size_t sizeListCapacity = 40;
-inline constexpr std::size_t thicknessListCapacity = 20;
-
 // One list of standard sizes, one value per size in each column.
 struct SizeList {
     std::span<const double> span, rise;    // in.
     std::span<const double> topRadius;     // Rt
-    std::span<const double> cornerRadius;  // Rc
-    int count() const { return static_cast<int>(span.size()); }
+    std::span<const double> cornerRadius;  // Rc; empty when the corner radius is the list's own
 };
 
 // Wall sections by thickness index.
@@ -78,7 +34,6 @@ struct WallList {
     std::span<const double> thickness;  // in.
     std::span<const double> area;       // sq in/ft
     std::span<const double> inertia;    // I x 10^3, in^4/in
-    int count() const { return static_cast<int>(thickness.size()); }
 };
 
 // A flexibility limit for round pipe, pipe-arch and underpass.
@@ -94,130 +49,88 @@ struct InstallationRules {
     ChoiceFlags astm, aashto, aisi;
 };
 
-// The data set of one profile; the catalogs below are one algorithm over it.
+// Seam strength by thickness, with a weaker column for short spans where a
+// profile has one.
+struct SeamStrengths {
+    std::span<const double> strength;    // lb/ft; empty when the profile has no seam value
+    std::span<const double> shortSpans;  // lb/ft, spans under shortSpanLimit; empty when none
+    double shortSpanLimit = 0.0;         // in.
+};
+
+// Pipe-arch sizes that go with one corner radius, for a profile whose size
+// list follows it (the 6 x 2 plate); Rc is the radius itself.
+struct CornerRadiusSizes {
+    int cornerRadius;       // in.
+    std::string_view name;  // the profile's name with this radius
+    SizeList sizes;
+};
+
+// Everything known about one corrugation profile: its walls, seams,
+// standard sizes, flexibility limits and allowed choices.
 struct ProfileData {
     std::string_view name;
     ChoiceFlags corrugationTypes;
     InstallationRules installations;
     WallList walls;
-    std::span<const double> seamStrength;  // lb/ft by thickness; empty when the profile has none
-    SizeList archSizes;
+    SeamStrengths seams;
+    // Pipe-arch sizes; for the 6 x 2 plate the underpass sizes, kept in feet.
+    SizeList sizes;
+    bool underpassSizes = false;
+    std::span<const CornerRadiusSizes> cornerRadiusSizes;  // empty when the sizes do not follow it
     MethodFamilyRules flexibility;
+    // A limit that rises with the span (AISI, round pipe, standard trench),
+    // where the profile has one; it takes the place of the tabulated value.
+    std::optional<double> (*aisiTrenchRoundLimit)(double span) = nullptr;
 };
 
-// The catalog of a profile whose values are all in its data set.
-class TabulatedCatalog : public ProfileCatalog {
+// The data set of a profile index, or none outside 0-7.
+const ProfileData* profileData(int profile);
+
+// The catalog of one profile: its data set read for a structure, whose
+// corner radius (18 or 31 in. for a 6 x 2 pipe-arch, anything else for an
+// underpass) picks the size list where the profile has more than one. A
+// value past the end of a list is not found.
+class ProfileCatalog {
 public:
-    explicit TabulatedCatalog(const ProfileData& data) : data_(data) {}
-
-    std::optional<double> area(int thicknessIndex) const override;
-    std::optional<double> inertia(int thicknessIndex) const override;
-    std::optional<double> span(int sizeIndex) const override;
-    std::optional<double> flexibilityLimit(StructureShape shape, InstallationType installation, CheckMethod method,
-                                           double span) const override;
-    ChoiceFlags installations(CheckMethod method) const override;
-    ChoiceFlags corrugationTypes() const override;
-    std::string_view name() const override;
-    int archSizeCount() const override;
-    std::optional<ArchRadii> radii(int sizeIndex) const override;
-    std::optional<double> rise(int sizeIndex) const override;
-    std::optional<double> thickness(int thicknessIndex) const override;
-    bool archSpans(std::span<double> spans) const override;
-    std::optional<double> seamStrength(int thicknessIndex, double span) const override;
-    int thicknessCount() const override;
-    bool thicknesses(std::span<double> values) const override;
-
-protected:
-    // The size list that span, rise, radii and the arch counts read.
-    virtual SizeList sizes() const { return data_.archSizes; }
-
-private:
-    const ProfileData& data_;
-};
-
-// 2-2/3 x 1/2: seams are weaker under a 42 in. span, and under AISI a round
-// pipe in a standard trench has a limit that rises with the span.
-class TwoThirdsByHalfCatalog final : public TabulatedCatalog {
-public:
-    TwoThirdsByHalfCatalog();
-    std::optional<double> flexibilityLimit(StructureShape shape, InstallationType installation, CheckMethod method,
-                                           double span) const override;
-    std::optional<double> seamStrength(int thicknessIndex, double span) const override;
-};
-
-class ThreeByOneCatalog final : public TabulatedCatalog {
-public:
-    ThreeByOneCatalog();
-};
-
-class FiveByOneCatalog final : public TabulatedCatalog {
-public:
-    FiveByOneCatalog();
-};
-
-// 6 x 2 structural plate. Its corner radius (18 or 31 in. for a pipe-arch,
-// anything else for an underpass) selects the size list; Rt is kept in
-// feet, and so is the underpass Rc, which is handed out in whole inches.
-class SixByTwoCatalog final : public TabulatedCatalog {
-public:
-    SixByTwoCatalog();
+    explicit ProfileCatalog(const ProfileData& data, int cornerRadius = 0) : data_(&data), cornerRadius_(cornerRadius) {}
     void setCornerRadius(int inches) { cornerRadius_ = inches; }
-    int cornerRadius() const { return cornerRadius_; }
 
-    std::string_view name() const override;
-    std::optional<ArchRadii> radii(int sizeIndex) const override;
-    void underpassLabels(std::vector<std::string>& labels) const override;
-    int underpassSizeCount() const override;
-    bool underpassSpans(std::span<double> spans) const override;
+    std::string_view name() const;
+    ChoiceFlags corrugationTypes() const { return data_->corrugationTypes; }
+    ChoiceFlags installations(CheckMethod method) const;
 
-protected:
-    SizeList sizes() const override;
+    std::span<const double> thicknesses() const { return data_->walls.thickness; }
+    std::optional<double> thickness(int thicknessIndex) const;
+    // Area of the wall, sq in/ft.
+    std::optional<double> area(int thicknessIndex) const;
+    // Moment of inertia of the wall times 10^3, in^4/in.
+    std::optional<double> inertia(int thicknessIndex) const;
+    // Seam strength, lb/ft, for a pipe of the given span (in.).
+    std::optional<double> seamStrength(int thicknessIndex, double span) const;
+
+    // The spans of the standard sizes (pipe-arch, or underpass for the
+    // 6 x 2 plate without a pipe-arch corner radius), in.
+    std::span<const double> sizeSpans() const { return sizes().span; }
+    std::optional<double> span(int sizeIndex) const;
+    std::optional<double> rise(int sizeIndex) const;
+    // Rt and Rc in the units the catalog keeps them: a 6 x 2 plate's Rt in
+    // feet; its underpass Rc, listed in feet, handed out in whole inches.
+    std::optional<ArchRadii> radii(int sizeIndex) const;
+    // The underpass size list's texts, spans shared by two sizes told apart
+    // by their rise; none when the sizes are not underpass sizes.
+    std::vector<std::string> underpassLabels() const;
+
+    // Flexibility factor limit, in./lb; for the ribbed profiles the
+    // coefficient that the wall's I^0.333333 multiplies.
+    std::optional<double> flexibilityLimit(StructureShape shape, InstallationType installation, CheckMethod method,
+                                           double span) const;
 
 private:
-    bool isPipeArch() const;
+    const CornerRadiusSizes* cornerRadiusSizes() const;
+    SizeList sizes() const;
+
+    const ProfileData* data_;
     int cornerRadius_ = 0;
-};
-
-class RibbedSevenHalfCatalog final : public TabulatedCatalog {
-public:
-    RibbedSevenHalfCatalog();
-};
-
-class RibbedElevenHalfCatalog final : public TabulatedCatalog {
-public:
-    RibbedElevenHalfCatalog();
-};
-
-class CompositeRibbedSevenHalfCatalog final : public TabulatedCatalog {
-public:
-    CompositeRibbedSevenHalfCatalog();
-};
-
-class CompositeRibbedElevenHalfCatalog final : public TabulatedCatalog {
-public:
-    CompositeRibbedElevenHalfCatalog();
-};
-
-// The eight catalogs, one per profile, owned together.
-class ProfileCatalogs {
-public:
-    ProfileCatalogs() = default;
-    ProfileCatalogs(const ProfileCatalogs&) = delete;
-    ProfileCatalogs& operator=(const ProfileCatalogs&) = delete;
-
-    // The catalog of a profile index, or none outside 0-7.
-    ProfileCatalog* of(int profile);
-    void setCornerRadius(int inches) { sixByTwo_.setCornerRadius(inches); }
-
-private:
-    TwoThirdsByHalfCatalog twoThirdsByHalf_;
-    ThreeByOneCatalog threeByOne_;
-    FiveByOneCatalog fiveByOne_;
-    SixByTwoCatalog sixByTwo_;
-    RibbedSevenHalfCatalog ribbedSevenHalf_;
-    RibbedElevenHalfCatalog ribbedElevenHalf_;
-    CompositeRibbedSevenHalfCatalog compositeSevenHalf_;
-    CompositeRibbedElevenHalfCatalog compositeElevenHalf_;
 };
 
 }  // namespace csp::designcheck

@@ -127,6 +127,9 @@ inline constexpr auto startUnderpassHighway = repeated<int, 22>({{14, 0}, {4, 1}
 inline constexpr auto startUnderpassRailroad = repeated<int, 22>({{4, 0}, {14, 1}, {4, 2}});
 
 // Rib pipe-arches (inches); the 3/4 x 1 x 11-1/2 ones are the first nine sizes.
+// The 40 x 31 size's Rc is 8.625 in. here, where the design check lists
+// 8.375: each keeps the value of its own source table, and they are not to
+// be merged.
 inline constexpr std::array<double, 16> spanRib = {20, 23, 27, 33, 40, 46, 53, 60, 66, 73, 81, 87, 95, 103, 112, 117};
 inline constexpr std::array<double, 16> riseRib = {16, 19, 21, 26, 31, 36, 41, 46, 51, 55, 59, 63, 67, 71, 75, 79};
 inline constexpr std::array<double, 16> rcRib = {5,      5.375, 5.75,   7.125,  8.625, 9.75,   11.125, 18.75,

@@ -102,14 +102,14 @@ PageExit walkFollowUpPages(FillTableRequest& request, const std::function<PageEx
 
 Outcome checkSoilDensity(std::string_view text) {
     const double x = readTypedNumber(text);
-    if (!(x >= lightestSoil && x <= heaviestSoil)) return Outcome::failure("The soil density must be between 1 and 10000.");
+    if (!(x >= lightestSoil && x <= heaviestSoil)) return Outcome::failure("The soil density must be between 1 and 10000.").from("soil-density");
     return Outcome::success();
 }
 
 Outcome checkLoadReduction(std::string_view text) {
     const double x = readTypedNumber(text);
     if (!(x > 0.0 && x <= fullDeadLoad))
-        return Outcome::failure("The soil dead load reduction factor must be > 0 and <= 1.");
+        return Outcome::failure("The soil dead load reduction factor must be > 0 and <= 1.").from("load-reduction");
     return Outcome::success();
 }
 

@@ -50,6 +50,9 @@ inline constexpr std::array<Wall, 5> corrugation2by2Walls = {{  // 2-2/3 x 1/2
     {0.138, 1.744, 0.0544, 24500, 49000},
     {0.168, 2.133, 0.0687, 25600, 51300},
 }};
+// The 0.064 in. wall's seam is 28700 lb/ft in the fill-height tables, where
+// the design check lists 26700: each keeps the value of its own source
+// table, and they are not to be merged.
 inline constexpr std::array<Wall, 5> corrugation3by1Walls = {{
     {0.064, 0.89, 0.1039, 28700, 28700},
     {0.079, 1.113, 0.1306, 35700, 35700},

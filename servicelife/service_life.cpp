@@ -35,10 +35,10 @@ const Gage& gageOf(const ServiceLifeInput& input) {
 
 Outcome validateServiceLifeInput(const ServiceLifeInput& input) {
     const double p = ph(input);
-    if (!(p >= minimumPh && p <= maximumPh)) return Outcome::failure("The pH must be between 0 and 14.");
+    if (!(p >= minimumPh && p <= maximumPh)) return Outcome::failure("The pH must be between 0 and 14.").from("ph");
     const double r = resistivity(input);
     if (!(r >= minimumResistivity && r <= maximumResistivity))
-        return Outcome::failure("The resistivity must be between 100 and 100000.");
+        return Outcome::failure("The resistivity must be between 100 and 100000.").from("resistivity");
     return Outcome::success();
 }
 

@@ -1,12 +1,16 @@
+#include <cerrno>
 #include <cstdio>
-#include <string>
+#include <cstring>
+#include <iostream>
 
 #include "apps/csp-report/report_command.h"
 
 int main(int argc, char** argv) {
-    std::string out, err;
-    const int status = csp::cli::runCommandLine(argc, argv, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
-    return std::fflush(stdout) == 0 ? status : 1;
+    const int status = csp::cli::runCommandLine(argc, argv, std::cout, std::cerr);
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0) {
+        std::cerr << "csp-report: write error: " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    return status;
 }

@@ -21,9 +21,9 @@ struct Invocation {
 // `args` are the arguments after the program name.
 inline Invocation invokeCspReport(std::vector<const char*> args) {
     args.insert(args.begin(), "csp-report");
-    Invocation result;
-    result.status = runCommandLine(static_cast<int>(args.size()), args.data(), result.out, result.err);
-    return result;
+    std::ostringstream out, err;
+    const int status = runCommandLine(static_cast<int>(args.size()), args.data(), out, err);
+    return {status, out.str(), err.str()};
 }
 
 // A report file path of this test process's own.

@@ -153,9 +153,8 @@ TEST(TabrellCommand, HelpListsTheOptionsWithThePagesPreselections) {
                                "--design", "--base", "--load-reduction", "--output"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     // The typed fields show what the pages hold when they open.
-    for (const char* preselection : {"--shape INT:INT in [0 - 15]=4", "=H20\n", "--soil-density TEXT=120 ",
-                                     "=embankment-aisi\n", "=show\n", "=standard\n", "=asd\n", "=helical\n",
-                                     "--load-reduction TEXT=1.0 "})
+    for (const char* preselection : {"--shape TEXT=4 ", "=H20 ", "--soil-density TEXT=120 ", "=embankment-aisi\n",
+                                     "=show ", "=standard ", "=asd ", "=helical ", "--load-reduction TEXT=1.0 "})
         EXPECT_NE(help.out.find(preselection), std::string::npos) << preselection;
 }
 

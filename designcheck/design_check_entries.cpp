@@ -1,0 +1,168 @@
+#include "designcheck/design_check_entries.h"
+
+#include <algorithm>
+#include <array>
+
+#include "designcheck/design_check_pages.h"
+#include "shell/typed_number.h"
+
+namespace csp::designcheck {
+namespace {
+
+// Each list's words, in the order of the page's list.
+constexpr std::array<std::string_view, shapeTexts.size()> shapeWords = {"round", "pipe-arch", "underpass"};
+constexpr std::array<std::string_view, liveLoadTexts.size()> liveLoadWords = {"H20", "H25", "E80"};
+constexpr std::array<std::string_view, methodTexts.size()> methodWords = {"astm-asd",   "astm-lrfd",   "aashto-asd",
+                                                                          "aashto-lfd", "aashto-lrfd", "aisi"};
+constexpr std::array<std::string_view, 2> cornerRadiusWords = {"18", "31"};  // in., the 6 x 2 pipe-arch's list
+constexpr std::array<std::string_view, corrugationTypeTexts.size()> corrugationWords = {"helical", "annular", "bolted"};
+constexpr std::array<std::string_view, installationTypeTexts.size()> installationWords = {
+    "embankment", "trench-standard", "trench-special"};
+
+constexpr std::string_view defaultCornerPressure = "4000";  // psf, the field of a pipe-arch or underpass
+
+const std::array<EntrySpec, 14> specs = {{
+    choiceEntry("shape", shapeWords, "round", "Structure shape"),
+    positionEntry("profile", "0", "Position in the shape's profile list"),
+    choiceEntry("live-load", liveLoadWords, "H20", "Live load"),
+    choiceEntry("method", methodWords, "astm-asd", "Design method"),
+    typedEntry("soil-density", defaultSoilDensityText, "pcf", "Soil density, as typed"),
+    typedEntry("cover", defaultCoverText, "ft", "Cover over the crown, as typed"),
+    typedEntry("corner-pressure", defaultCornerPressure, "psf",
+               "Allowable corner bearing pressure, as typed (pipe-arch and underpass)"),
+    choiceEntry("corner-radius", cornerRadiusWords, "18", "Corner radius (6 x 2 pipe-arch)"),
+    typedEntry("span", defaultRoundSpanText, "in.", "Diameter of a round pipe, as typed"),
+    positionEntry("size", "0", "Position in the span list (pipe-arch and underpass)"),
+    positionEntry("thickness", "0", "Position in the thickness list"),
+    choiceEntry("corrugation", corrugationWords, {}, "Corrugation type (default: the first the profile offers)"),
+    choiceEntry("installation", installationWords, {}, "Installation type (default: the first offered)"),
+    typedEntry("reduction", defaultReductionText, {},
+               "Soil dead load reduction factor K, as typed (AISI when 12 x cover >= span)"),
+}};
+const EntrySpec& shapeEntry = specs[0];
+const EntrySpec& profileEntry = specs[1];
+const EntrySpec& liveLoadEntry = specs[2];
+const EntrySpec& methodEntry = specs[3];
+const EntrySpec& soilDensityEntry = specs[4];
+const EntrySpec& coverEntry = specs[5];
+const EntrySpec& cornerPressureEntry = specs[6];
+const EntrySpec& cornerRadiusEntry = specs[7];
+const EntrySpec& spanEntry = specs[8];
+const EntrySpec& sizeEntry = specs[9];
+const EntrySpec& thicknessEntry = specs[10];
+const EntrySpec& corrugationEntry = specs[11];
+const EntrySpec& installationEntry = specs[12];
+const EntrySpec& reductionEntry = specs[13];
+
+// The list text of a choice word, when given; none otherwise.
+Outcome chosenText(const EntrySpec& spec, const Entries& entries, std::span<const std::string_view> texts,
+                   std::optional<std::string_view>& text) {
+    if (!entries.given(spec.name)) return Outcome::success();
+    int position = 0;
+    if (Outcome chosen = choicePosition(spec, entries, position); !chosen) return chosen;
+    text = texts[static_cast<std::size_t>(position)];
+    return Outcome::success();
+}
+
+template <class Text>
+bool offers(const std::vector<Text>& offered, std::string_view text) {
+    return std::find(offered.begin(), offered.end(), text) != offered.end();
+}
+
+// The choices the pages offer, checked before any typed value is read. On
+// success `main` and `properties` hold the page entries and `check` the
+// main page's selections.
+Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main, PropertiesPageEntries& properties) {
+    std::optional<std::string_view> corrugation, installation;
+    for (auto [spec, position] : {std::pair{&shapeEntry, &main.shape},
+                                  {&liveLoadEntry, &main.liveLoad},
+                                  {&methodEntry, &main.method},
+                                  {&cornerRadiusEntry, &main.cornerRadiusEntry}})
+        if (Outcome chosen = choicePosition(*spec, entries, *position); !chosen) return chosen;
+    if (Outcome chosen = chosenText(corrugationEntry, entries, corrugationTypeTexts, corrugation); !chosen)
+        return chosen;
+    if (Outcome chosen = chosenText(installationEntry, entries, installationTypeTexts, installation); !chosen)
+        return chosen;
+
+    const auto shape = static_cast<StructureShape>(main.shape);
+    const bool roundPipe = shape == StructureShape::RoundPipe;
+    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
+    if (Outcome chosen = listPosition(profileEntry, entries, profileEntries(shape).size(), listName, main.profileEntry);
+        !chosen)
+        return chosen;
+    if (roundPipe && entries.given(cornerPressureEntry.name))
+        return Outcome::usageError(cornerPressureEntry.name, "a round pipe has no corners");
+    if (entries.given(cornerRadiusEntry.name) && cornerRadiusEntries(shape, main.profileEntry).size() <= 1)
+        return Outcome::usageError(cornerRadiusEntry.name, "only a 6 x 2 pipe-arch offers a corner radius");
+    if (!roundPipe && entries.given(spanEntry.name))
+        return Outcome::usageError(spanEntry.name, "only a round pipe has a typed span; use --size");
+    if (roundPipe && entries.given(sizeEntry.name))
+        return Outcome::usageError(sizeEntry.name, "a round pipe has a typed span; use --span");
+    storeMainPageSelections(main, check);
+
+    if (!roundPipe) {
+        if (Outcome chosen =
+                listPosition(sizeEntry, entries, spanEntries(check).size(), "the span list", properties.sizeEntry);
+            !chosen)
+            return chosen;
+        check.setSizeIndex(properties.sizeEntry);
+    }
+    if (Outcome chosen = listPosition(thicknessEntry, entries, thicknessEntries(check).size(), "the thickness list",
+                                      properties.thicknessEntry);
+        !chosen)
+        return chosen;
+
+    const std::vector<std::string_view> corrugations = corrugationTypeEntries(check);
+    if (corrugations.empty()) return Outcome::usageError("", "this profile offers no corrugation type");
+    properties.corrugationTypeText = corrugation.value_or(corrugations.front());
+    if (!offers(corrugations, properties.corrugationTypeText))
+        return Outcome::usageError(corrugationEntry.name,
+                                   "this profile is not made as " + entries.textOf(corrugationEntry) + " pipe");
+
+    const std::vector<std::string_view> installations = installationTypeEntries(check);
+    if (!installations.empty())
+        properties.installationTypeText = std::string(installation.value_or(installations.front()));
+    if (installation && !offers(installations, *installation))
+        return Outcome::usageError(installationEntry.name, entries.textOf(installationEntry) +
+                                                               " is not offered for this profile and design method");
+
+    // Whether the Load Reduction Factor page comes up follows the values as
+    // typed, before the pages check them.
+    const double cover = readTypedNumber(typedText(coverEntry, entries));
+    const double span = roundPipe ? readTypedNumber(typedText(spanEntry, entries)) : check.effectiveSpan();
+    if (entries.given(reductionEntry.name) && !reductionPageAsked(check.method(), cover, span))
+        return Outcome::usageError(reductionEntry.name,
+                                   "the load reduction factor is asked only under AISI when 12 x cover >= span");
+
+    main.soilDensityText = typedText(soilDensityEntry, entries);
+    main.coverText = typedText(coverEntry, entries);
+    main.cornerPressureText = roundPipe ? std::string(notApplicableText) : typedText(cornerPressureEntry, entries);
+    properties.spanText = typedText(spanEntry, entries);
+    return Outcome::success();
+}
+
+}  // namespace
+
+std::span<const EntrySpec> designCheckEntries() { return specs; }
+
+Outcome produceDesignCheck(const Entries& entries, DesignCheck& check) {
+    MainPageEntries main;
+    PropertiesPageEntries properties;
+    if (Outcome chosen = choose(entries, check, main, properties); !chosen) return chosen;
+    if (Outcome accepted = acceptMainPage(main, check); !accepted) return accepted;
+    if (Outcome accepted = acceptPropertiesPage(properties, check); !accepted) return accepted;
+    if (reductionPageAsked(check))
+        if (Outcome accepted = acceptReductionPage(typedText(reductionEntry, entries), check); !accepted)
+            return accepted;
+    check.run();
+    return Outcome::success();
+}
+
+Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing) {
+    DesignCheck check;
+    Outcome produced = produceDesignCheck(entries, check);
+    if (produced) listing = check.reportLines();
+    return produced;
+}
+
+}  // namespace csp::designcheck

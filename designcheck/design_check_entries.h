@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+
+#include "designcheck/design_check.h"
+#include "shell/entries.h"
+#include "shell/outcome.h"
+
+namespace csp::designcheck {
+
+// The entries of a design check by name, with the pages' presets as
+// defaults: the main page's (shape, profile, live-load, method,
+// soil-density, cover, corner-pressure, corner-radius), the properties
+// page's (span or size, thickness, corrugation, installation) and the Load
+// Reduction Factor page's (reduction).
+std::span<const EntrySpec> designCheckEntries();
+
+// Runs the pages on the entries and then the check, whose report `check`
+// then holds. An entry the pages would not offer, or one given for a page
+// or field the structure does not have, is a usage error, found before any
+// typed value is read; a refused value is the page's own message, naming
+// its entry.
+Outcome produceDesignCheck(const Entries& entries, DesignCheck& check);
+// The same, giving the report alone.
+Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
+
+}  // namespace csp::designcheck

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <span>
+
+#include "shell/entries.h"
+#include "shell/outcome.h"
+#include "shell/report_listing.h"
+
+namespace csp {
+
+// The entries of a fill-height table by name: the main page's five
+// (shape, live-load, soil-density, conditions, criteria) and one per
+// follow-up page (trench, design, base, load-reduction), with the pages'
+// preselections as defaults.
+std::span<const EntrySpec> fillTableEntries();
+
+// Runs the page sequence on the entries: the main page, then each
+// follow-up page the rule asks, then the table. A follow-up entry given for
+// a page that is not asked, or a choice its page does not offer, is a usage
+// error, found before any typed value is read; a refused value is the
+// page's own message, naming its entry.
+Outcome produceFillTable(const Entries& entries, ReportListing& listing);
+
+}  // namespace csp

@@ -1,0 +1,50 @@
+#include "servicelife/service_life_entries.h"
+
+#include <array>
+
+#include "servicelife/service_life_run.h"
+
+namespace csp {
+namespace {
+
+// The thickness list by gage number, and the abrasion levels, in list order.
+constexpr std::array<std::string_view, gageTable.size()> gageWords = {"18", "16", "14", "12", "10", "8"};
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < gageTable.size(); ++i) {
+            int number = 0;
+            for (char digit : gageWords[i]) number = number * 10 + (digit - '0');
+            if (number != gageTable[i].number) return false;
+        }
+        return true;
+    }(),
+    "each gage word names its row of the gage table");
+constexpr std::array<std::string_view, abrasionLevelCount> abrasionWords = {"1", "2", "3", "4"};
+
+const ServiceLifeInput presets;
+
+const std::array<EntrySpec, 4> specs = {{
+    choiceEntry("gage", gageWords, "16", "Wall gage"),
+    typedEntry("resistivity", presets.resistivityText, "ohm-cm", "Resistivity of the soil or water, as typed"),
+    typedEntry("ph", presets.phText, {}, "pH, as typed"),
+    choiceEntry("abrasion", abrasionWords, "1", "Abrasion level"),
+}};
+const EntrySpec& gageEntry = specs[0];
+const EntrySpec& resistivityEntry = specs[1];
+const EntrySpec& phEntry = specs[2];
+const EntrySpec& abrasionEntry = specs[3];
+
+}  // namespace
+
+std::span<const EntrySpec> serviceLifeEntries() { return specs; }
+
+Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing) {
+    ServiceLifeInput input;
+    if (Outcome chosen = choicePosition(gageEntry, entries, input.thicknessIndex); !chosen) return chosen;
+    if (Outcome chosen = choicePosition(abrasionEntry, entries, input.abrasionLevel); !chosen) return chosen;
+    input.resistivityText = typedText(resistivityEntry, entries);
+    input.phText = typedText(phEntry, entries);
+    return produceServiceLifeReport(input, listing);
+}
+
+}  // namespace csp

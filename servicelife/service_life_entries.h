@@ -1,0 +1,20 @@
+#pragma once
+
+#include <span>
+
+#include "shell/entries.h"
+#include "shell/outcome.h"
+#include "shell/report_listing.h"
+
+namespace csp {
+
+// The entries of the service-life page by name: gage, resistivity, ph and
+// abrasion, with the page's presets as defaults.
+std::span<const EntrySpec> serviceLifeEntries();
+
+// Fills the page's record from the entries and does what "Next..." does:
+// the report, or the page's refusal naming its entry, or a usage error for
+// a gage or abrasion level the lists do not hold.
+Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
+
+}  // namespace csp
