@@ -4,6 +4,7 @@
 #include <array>
 
 #include "designcheck/design_check_pages.h"
+#include "shell/number_format.h"
 #include "shell/typed_number.h"
 
 namespace csp::designcheck {
@@ -141,9 +142,66 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
     return Outcome::success();
 }
 
+// The words of a choice entry whose list texts are among `offered`.
+template <class Text>
+OfferedList offeredWords(const EntrySpec& spec, std::string title, std::span<const std::string_view> texts,
+                         const std::vector<Text>& offered) {
+    OfferedList list{spec.name, std::move(title), {}};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        if (offers(offered, texts[i])) list.items.emplace_back(spec.words[i], texts[i]);
+    return list;
+}
+
+OfferedList positions(const EntrySpec& spec, std::string title, const std::vector<std::string>& texts) {
+    OfferedList list{spec.name, std::move(title), {}};
+    for (std::size_t i = 0; i < texts.size(); ++i) list.items.emplace_back(std::to_string(i), texts[i]);
+    return list;
+}
+
 }  // namespace
 
 std::span<const EntrySpec> designCheckEntries() { return specs; }
+
+Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>& lists) {
+    MainPageEntries main;
+    for (auto [spec, position] : {std::pair{&shapeEntry, &main.shape}, {&liveLoadEntry, &main.liveLoad},
+                                  {&methodEntry, &main.method}, {&cornerRadiusEntry, &main.cornerRadiusEntry}})
+        if (Outcome chosen = choicePosition(*spec, entries, *position); !chosen) return chosen;
+    const auto shape = static_cast<StructureShape>(main.shape);
+    lists.push_back(offeredWords(shapeEntry, "Structure shapes", shapeTexts,
+                                 std::vector<std::string_view>(shapeTexts.begin(), shapeTexts.end())));
+
+    std::vector<std::string> profiles;
+    for (const ProfileEntry& entry : profileEntries(shape)) profiles.emplace_back(entry.text);
+    lists.push_back(positions(profileEntry, "Profiles of the " + entries.textOf(shapeEntry), profiles));
+    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
+    if (Outcome chosen = listPosition(profileEntry, entries, profiles.size(), listName, main.profileEntry); !chosen)
+        return chosen;
+    const std::span<const std::string_view> radii = cornerRadiusEntries(shape, main.profileEntry);
+    if (radii.size() > 1)
+        lists.push_back(offeredWords(cornerRadiusEntry, "Corner radii", radii,
+                                     std::vector<std::string_view>(radii.begin(), radii.end())));
+
+    DesignCheck check;
+    storeMainPageSelections(main, check);
+    const ProfileCatalog* catalog = check.catalog();
+    if (!catalog) return Outcome::success();
+    if (shape != StructureShape::RoundPipe) {
+        std::vector<std::string> sizes;
+        for (std::size_t i = 0; i < catalog->sizeSpans().size(); ++i)
+            sizes.push_back(format("%g x %g in.", catalog->span(static_cast<int>(i)).value_or(0.0),
+                                   catalog->rise(static_cast<int>(i)).value_or(0.0)));
+        lists.push_back(positions(sizeEntry, "Sizes, span x rise", sizes));
+    }
+    std::vector<std::string> thicknesses;
+    for (double thickness : catalog->thicknesses()) thicknesses.push_back(format("%g in.", thickness));
+    lists.push_back(positions(thicknessEntry, "Thicknesses", thicknesses));
+    lists.push_back(offeredWords(corrugationEntry, "Corrugation types", corrugationTypeTexts,
+                                 corrugationTypeEntries(check)));
+    lists.push_back(offeredWords(installationEntry, "Installation types under " + entries.textOf(methodEntry),
+                                 installationTypeTexts, installationTypeEntries(check)));
+    return Outcome::success();
+}
 
 Outcome produceDesignCheck(const Entries& entries, DesignCheck& check) {
     MainPageEntries main;

@@ -21,6 +21,13 @@ std::span<const EntrySpec> designCheckEntries();
 // typed value is read; a refused value is the page's own message, naming
 // its entry.
 Outcome produceDesignCheck(const Entries& entries, DesignCheck& check);
+// The lists the pages would show for the entries given so far: the shapes;
+// the profiles of the shape; the corner radii of a 6 x 2 pipe-arch; the
+// sizes (span x rise), thicknesses, corrugation and installation types the
+// profile offers. A usage error in the entries the lists depend on is
+// returned instead.
+Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>& lists);
+
 // The same, giving the report alone.
 Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
 

@@ -123,9 +123,55 @@ Outcome checkFollowUpEntries(const Entries& entries, const Choices& c) {
     return Outcome::success();
 }
 
+// The words of a choice entry as a list, the first `count` of them.
+OfferedList wordList(const EntrySpec& spec, std::string title, std::size_t count) {
+    OfferedList list{spec.name, std::move(title), {}};
+    for (std::size_t i = 0; i < count && i < spec.words.size(); ++i) list.items.emplace_back(spec.words[i], "");
+    return list;
+}
+
+std::string pageTitle(FollowUpPage page) {
+    switch (page) {
+    case FollowUpPage::TrenchDetails: return "Trench Details page";
+    case FollowUpPage::SelectDesign:
+    case FollowUpPage::SelectDesignTwoChoices: return "Select Design page";
+    case FollowUpPage::BaseForTables: return "Base for Tables page";
+    case FollowUpPage::LoadReduction: break;
+    }
+    return "Load Reduction page";
+}
+
 }  // namespace
 
 std::span<const EntrySpec> fillTableEntries() { return specs; }
+
+Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists) {
+    Choices c;
+    if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;
+    OfferedList shapes{shapeEntry.name, "Shape and Profile", {}};
+    for (std::size_t i = 0; i < shapeProfileTexts.size(); ++i)
+        shapes.items.emplace_back(std::to_string(i), shapeProfileTexts[i]);
+    lists.push_back(std::move(shapes));
+    lists.push_back(wordList(liveLoadEntry, "Live Load", liveLoadWords.size()));
+    lists.push_back(wordList(conditionsEntry, "Conditions/Criteria", conditionsWords.size()));
+    lists.push_back(wordList(criteriaEntry, "Print", criteriaWords.size()));
+    for (FollowUpPage page : followUpPages(c.shape, static_cast<Conditions>(c.conditions))) {
+        switch (page) {
+        case FollowUpPage::TrenchDetails: lists.push_back(wordList(trenchEntry, pageTitle(page), 2)); break;
+        case FollowUpPage::SelectDesign:
+            lists.push_back(wordList(designEntry, pageTitle(page), selectDesignChoices.size()));
+            break;
+        case FollowUpPage::SelectDesignTwoChoices:
+            lists.push_back(wordList(designEntry, pageTitle(page), selectDesignTwoChoices.size()));
+            break;
+        case FollowUpPage::BaseForTables: lists.push_back(wordList(baseEntry, pageTitle(page), 2)); break;
+        case FollowUpPage::LoadReduction:
+            lists.push_back({loadReductionEntry.name, pageTitle(page), {{"", "a factor > 0 and <= 1, as typed"}}});
+            break;
+        }
+    }
+    return Outcome::success();
+}
 
 Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
     Choices c;

@@ -21,4 +21,10 @@ std::span<const EntrySpec> fillTableEntries();
 // page's own message, naming its entry.
 Outcome produceFillTable(const Entries& entries, ReportListing& listing);
 
+// The lists the pages would show for the entries given so far: the shapes,
+// the main page's choices and the choices of each follow-up page the rule
+// asks. A usage error in the entries the lists depend on is returned
+// instead.
+Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists);
+
 }  // namespace csp

@@ -58,6 +58,14 @@ private:
     std::vector<std::pair<std::string, std::string>> values_;
 };
 
+// A list the pages would show, as an entry selects from it: each item's
+// word or position, and its text on the page.
+struct OfferedList {
+    std::string_view entry;
+    std::string title;
+    std::vector<std::pair<std::string, std::string>> items;
+};
+
 // The entry of `specs` with this name; none when the program has no such entry.
 const EntrySpec* findEntry(std::span<const EntrySpec> specs, std::string_view name);
 

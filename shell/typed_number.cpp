@@ -33,25 +33,31 @@ long leadingMagnitude(std::string_view mantissa, long exponent) {
     return exponent + (integerDigits > 0 ? integerDigits : -zerosAfterPoint);
 }
 
-}  // namespace
+// Where the leading number of a text lies: its sign, mantissa and exponent.
+struct LeadingNumber {
+    bool found = false;
+    bool negative = false;
+    std::size_t start = 0, mantissaEnd = 0, end = 0;  // the mantissa's first digit or point; past the exponent
+    long exponent = 0;
+};
 
-double readTypedNumber(std::string_view text) {
+LeadingNumber scanLeadingNumber(std::string_view text) {
+    LeadingNumber n;
     std::size_t at = 0;
     while (at < text.size() && isBlank(text[at])) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-    const std::size_t mantissaStart = at;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) n.negative = text[at++] == '-';
+    n.start = at;
     const std::size_t integerEnd = skipDigits(text, at);
     std::size_t end = integerEnd;
-    bool anyDigit = integerEnd > mantissaStart;
+    bool anyDigit = integerEnd > n.start;
     if (end < text.size() && text[end] == '.') {
         const std::size_t fractionEnd = skipDigits(text, end + 1);
         anyDigit = anyDigit || fractionEnd > end + 1;
         end = fractionEnd;
     }
-    if (!anyDigit) return 0.0;
-    const std::size_t mantissaEnd = end;
-    long exponent = 0;
+    if (!anyDigit) return {};
+    n.found = true;
+    n.mantissaEnd = end;
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
         std::size_t e = end + 1;
         bool negativeExponent = false;
@@ -59,23 +65,39 @@ double readTypedNumber(std::string_view text) {
         const std::size_t exponentEnd = skipDigits(text, e);
         if (exponentEnd > e) {
             for (std::size_t i = e; i < exponentEnd; ++i)
-                if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
-            if (negativeExponent) exponent = -exponent;
+                if (n.exponent < 100000) n.exponent = n.exponent * 10 + (text[i] - '0');
+            if (negativeExponent) n.exponent = -n.exponent;
             end = exponentEnd;
         }
     }
+    n.end = end;
+    return n;
+}
 
-    const std::string_view number = text.substr(mantissaStart, end - mantissaStart);
+}  // namespace
+
+double readTypedNumber(std::string_view text) {
+    const LeadingNumber n = scanLeadingNumber(text);
+    if (!n.found) return 0.0;
+    const std::string_view number = text.substr(n.start, n.end - n.start);
     double value = 0.0;
     const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        const std::string_view mantissa = text.substr(mantissaStart, mantissaEnd - mantissaStart);
-        value = leadingMagnitude(mantissa, exponent) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        const std::string_view mantissa = text.substr(n.start, n.mantissaEnd - n.start);
+        value = leadingMagnitude(mantissa, n.exponent) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{}) {
         value = 0.0;
     }
-    return negative ? -value : value;
+    return n.negative ? -value : value;
+}
+
+bool isWholeTypedNumber(std::string_view text) {
+    const LeadingNumber n = scanLeadingNumber(text);
+    if (!n.found) return false;
+    for (std::size_t at = n.end; at < text.size(); ++at)
+        if (!isBlank(text[at])) return false;
+    return true;
 }
 
 }  // namespace csp

@@ -11,4 +11,8 @@ namespace csp {
 // double reads as an infinity of its sign, one too small as zero.
 double readTypedNumber(std::string_view text);
 
+// Whether the text is a number and nothing else, blanks aside: "7,5" and
+// "abc" are read in part or as 0, and are not.
+bool isWholeTypedNumber(std::string_view text);
+
 }  // namespace csp

@@ -4,15 +4,16 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <ostream>
-#include <sstream>
 #include <vector>
 
+#include "apps/csp-report/command_help.h"
 #include "designcheck/design_check_entries.h"
 #include "filltables/fill_table_entries.h"
 #include "servicelife/service_life_entries.h"
 #include "shell/listing_file.h"
+#include "shell/number_format.h"
+#include "shell/typed_number.h"
 #include "shell/windows1252.h"
 
 namespace csp::cli {
@@ -20,10 +21,14 @@ namespace {
 
 constexpr std::array<ReportProgram, 3> programs = {{
     {"ombrel", "Service life of galvanized pipe and of each coating", serviceLifeEntries, produceServiceLifeReport},
-    {"tabrell", "Maximum fill heights for one shape and corrugation profile", fillTableEntries, produceFillTable},
+    {"tabrell", "Maximum fill heights for one shape and corrugation profile", fillTableEntries, produceFillTable,
+     listFillTableChoices, "shape"},
     {"verrick", "Design check of one buried corrugated steel structure", designcheck::designCheckEntries,
-     designcheck::produceDesignCheckReport},
+     designcheck::produceDesignCheckReport, designcheck::listDesignCheckChoices},
 }};
+
+const std::string versionText = std::string("csp-report ") + CSP_VERSION + "\n";
+constexpr const char* standardOutput = "-";
 
 // "--ph=" gives the option an empty text, as an emptied field does; the
 // command-line parser would otherwise take it for a missing value.
@@ -42,22 +47,15 @@ std::vector<std::string> withEmptyValuesSplit(int argc, const char* const* argv)
     return args;
 }
 
-std::string helpOf(const EntrySpec& spec) {
-    std::string help(spec.help);
-    if (!spec.unit.empty()) help += " (" + std::string(spec.unit) + ")";
-    if (spec.kind == EntryKind::Choice) {
-        help += ": ";
-        for (std::size_t i = 0; i < spec.words.size(); ++i) help += (i ? ", " : "") + std::string(spec.words[i]);
-    }
-    return help;
-}
-
-// One subcommand as the parser sees it: an option per entry, and -o.
+// One subcommand as the parser sees it: an option per entry, and its own.
 struct Subcommand {
     const ReportProgram* program = nullptr;
     CLI::App* app = nullptr;
     std::vector<std::string> texts;  // one per entry
     std::string outputPath;
+    bool list = false, strict = false;
+
+    std::string name() const { return std::string(program->name); }
 
     Entries givenEntries() const {
         Entries entries;
@@ -71,48 +69,124 @@ struct Subcommand {
 void addSubcommand(CLI::App& parent, const ReportProgram& program, Subcommand& command) {
     command.program = &program;
     command.app = parent.add_subcommand(std::string(program.name), std::string(program.description));
-    command.app
-        ->add_option("-o,--output", command.outputPath,
-                     "Write the report to FILE as Save As does (Windows-1252, CR LF) instead of printing it")
-        ->option_text("FILE");
+    command.app->allow_extras();
+    command.app->set_version_flag("--version", versionText);
+    command.app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    if (program.lists) command.app->add_flag("--list", command.list);
+    command.app->add_flag("--strict", command.strict);
     const std::span<const EntrySpec> specs = program.entries();
     command.texts.resize(specs.size());
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        CLI::Option* option =
-            command.app->add_option("--" + std::string(specs[i].name), command.texts[i], helpOf(specs[i]));
-        option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-        if (!specs[i].defaultText.empty()) option->default_str(std::string(specs[i].defaultText));
+    for (std::size_t i = 0; i < specs.size(); ++i)
+        command.app->add_option("--" + std::string(specs[i].name), command.texts[i])
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+std::string joined(const std::vector<std::string>& words, const char* separator) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : separator) + word;
+    return text;
+}
+
+std::string subcommandNames() {
+    std::vector<std::string> names;
+    for (const ReportProgram& program : programs) names.emplace_back(program.name);
+    return joined(names, ", ");
+}
+
+// Every message starts with the command and, under a subcommand, its name.
+std::string prefix(const Subcommand* command) {
+    return command ? "csp-report " + command->name() + ": " : std::string("csp-report: ");
+}
+
+int usageError(std::ostream& err, const Subcommand* command, const std::string& message) {
+    const std::string help = command ? "csp-report " + command->name() + " --help" : "csp-report --help";
+    err << prefix(command) << message << "\nTry '" << help << "' for more information.\n";
+    return 2;
+}
+
+std::string entryPart(const std::string& entry) { return entry.empty() ? std::string() : "--" + entry + ": "; }
+
+// A typed entry that is not wholly a number: the page reads its leading
+// number, so the report stands, but the reading is said.
+struct PartReading {
+    std::string entry, text, readAs;
+};
+
+std::vector<PartReading> partReadings(const Subcommand& command, const Entries& entries) {
+    std::vector<PartReading> readings;
+    for (const EntrySpec& spec : command.program->entries()) {
+        const std::string* text = entries.find(spec.name);
+        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text)) continue;
+        readings.push_back({std::string(spec.name), *text, format("%g", readTypedNumber(*text))});
+    }
+    return readings;
+}
+
+void printLists(const std::vector<OfferedList>& lists, std::ostream& out) {
+    for (const OfferedList& list : lists) {
+        out << "--" << list.entry << ": " << list.title << "\n";
+        for (const auto& [key, text] : list.items) {
+            const std::size_t pad = key.size() < 17 ? 17 - key.size() : 1;  // keys end in one column
+            out << std::string(pad, ' ') << key << (text.empty() ? "" : "  ") << windows1252ToUtf8(text) << "\n";
+        }
     }
 }
 
-void printListing(const ReportListing& listing, std::ostream& out) {
-    for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
+int save(const Subcommand& command, const ReportListing& listing, std::ostream& out, std::ostream& err) {
+    if (command.outputPath == standardOutput) {
+        for (const std::string& line : listing.lines()) out << line << "\r\n";  // as Save As writes it
+        return 0;
+    }
+    const Outcome saved = writeListingFile(&listing, command.outputPath);
+    if (saved) return 0;
+    err << prefix(&command) << "--output: " << saved.message << "\n";
+    return 1;
 }
 
 int runSubcommand(const Subcommand& command, std::ostream& out, std::ostream& err) {
-    const std::string name(command.program->name);
-    ReportListing listing;
-    const Outcome produced = command.program->produce(command.givenEntries(), listing);
-    if (produced.usageError()) {
-        const std::string entry = produced.entry.empty() ? std::string() : "--" + produced.entry + ": ";
-        err << "csp-report " << name << ": " << entry << produced.message
-            << "\nRun with --help for more information.\n";
-        return 2;
-    }
-    if (produced.refused()) {
-        err << windows1252ToUtf8(produced.message) << "\n";
-        return 1;
-    }
-    if (!command.outputPath.empty()) {
-        const Outcome saved = writeListingFile(&listing, command.outputPath);
-        if (!saved) {
-            err << saved.message << "\n";
-            return 1;
-        }
+    const std::vector<std::string> extras = command.app->remaining();
+    if (!extras.empty()) return usageError(err, &command, "unexpected arguments: " + joined(extras, " "));
+    if (command.app->count("--output") > 0 && command.outputPath.empty())
+        return usageError(err, &command, "--output: an empty file name; use - for standard output");
+
+    const Entries entries = command.givenEntries();
+    if (command.list) {
+        std::vector<OfferedList> lists;
+        const Outcome listed = command.program->lists(entries, lists);
+        if (listed.usageError()) return usageError(err, &command, entryPart(listed.entry) + listed.message);
+        printLists(lists, out);
         return 0;
     }
-    printListing(listing, out);
+
+    ReportListing listing;
+    const Outcome produced = command.program->produce(entries, listing);
+    if (produced.usageError()) return usageError(err, &command, entryPart(produced.entry) + produced.message);
+    for (const PartReading& reading : partReadings(command, entries)) {
+        if (command.strict) {
+            err << prefix(&command) << "--" << reading.entry << ": '" << reading.text
+                << "' is not a number (the page would read it as " << reading.readAs << ")\n";
+            return 1;
+        }
+        err << prefix(&command) << "warning: --" << reading.entry << " '" << reading.text << "' is read as "
+            << reading.readAs << "\n";
+    }
+    if (produced.refused()) {
+        err << prefix(&command) << entryPart(produced.entry) << windows1252ToUtf8(produced.message) << "\n";
+        return 1;
+    }
+    if (command.app->count("--output") > 0) return save(command, listing, out, err);
+    for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
     return 0;
+}
+
+// The parser's own complaints, said in the command's words.
+int parseError(const CLI::ParseError& e, const Subcommand* command, std::ostream& err) {
+    std::string message = e.what();
+    if (e.get_name() == "ArgumentMismatch") {
+        const std::string option = message.substr(0, message.find(':'));
+        return usageError(err, command, option + ": a value is needed");
+    }
+    return usageError(err, command, message);
 }
 
 }  // namespace
@@ -120,27 +194,42 @@ int runSubcommand(const Subcommand& command, std::ostream& out, std::ostream& er
 std::span<const ReportProgram> reportPrograms() { return programs; }
 
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Reports of the corrugated steel pipe design suite, without the windows.", "csp-report"};
-    app.set_version_flag("--version", std::string("csp-report ") + CSP_VERSION);
-    app.require_subcommand(1);
+    CLI::App app{"csp-report", "csp-report"};
+    app.set_version_flag("--version", versionText);
+    app.allow_extras();
     std::array<Subcommand, programs.size()> commands;
     for (std::size_t i = 0; i < programs.size(); ++i) addSubcommand(app, programs[i], commands[i]);
+    const auto parsedCommand = [&]() -> const Subcommand* {
+        for (const Subcommand& command : commands)
+            if (command.app->parsed()) return &command;
+        return nullptr;
+    };
 
     try {
         std::vector<std::string> args = withEmptyValuesSplit(argc, argv);
         app.parse(args);
+    } catch (const CLI::CallForHelp&) {
+        const Subcommand* command = parsedCommand();
+        out << (command ? subcommandHelp(*command->program) : commandHelp());
+        return 0;
+    } catch (const CLI::CallForVersion&) {
+        out << versionText;
+        return 0;
     } catch (const CLI::ParseError& e) {
-        if (e.get_exit_code() == 0) {  // --help or --version
-            std::ostringstream unused;
-            app.exit(e, out, unused);
-            return 0;
-        }
-        err << "csp-report: " << e.what() << "\nRun with --help for more information.\n";
-        return 2;
+        return parseError(e, parsedCommand(), err);
     }
-    for (const Subcommand& command : commands)
-        if (command.app->parsed()) return runSubcommand(command, out, err);
-    return 2;
+    const Subcommand* command = parsedCommand();
+    if (command && app.remaining().empty()) return runSubcommand(*command, out, err);
+    if (!app.remaining().empty()) {
+        const std::string first = app.remaining().front();
+        if (first.starts_with("-"))
+            return usageError(err, nullptr,
+                              "unknown option '" + first + "'; the entries go after the subcommand (" +
+                                  subcommandNames() + ")");
+        return usageError(err, nullptr,
+                          "'" + first + "' is not a subcommand; the subcommands are " + subcommandNames());
+    }
+    return usageError(err, nullptr, "a subcommand is needed: " + subcommandNames());
 }
 
 }  // namespace csp::cli

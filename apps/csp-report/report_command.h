@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
@@ -17,15 +18,20 @@ struct ReportProgram {
     std::string_view description;
     std::span<const EntrySpec> (*entries)();
     Outcome (*produce)(const Entries& entries, ReportListing& listing);
+    // The lists its pages would show (--list); none for a program without
+    // lists to choose from.
+    Outcome (*lists)(const Entries& entries, std::vector<OfferedList>& lists) = nullptr;
+    // The entry whose whole list the help shows; empty for none.
+    std::string_view listedInHelp = {};
 };
 
 // The report subcommands, in the order the help lists them.
 std::span<const ReportProgram> reportPrograms();
 
 // Parses the arguments and runs the chosen subcommand: the report goes to
-// `out` as UTF-8 lines, or to the -o file exactly as Save As writes it;
-// messages go to `err`. Returns the exit status: 0 report, 1 refused,
-// 2 usage error.
+// `out` as UTF-8 lines, or to the -o file exactly as Save As writes it (to
+// `out` for "-o -"); messages go to `err`. Returns the exit status:
+// 0 report, 1 refused, 2 usage error.
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace csp::cli

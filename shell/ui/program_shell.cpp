@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <cstdio>
+
+#include "shell/program_command_line.h"
 #include "shell/ui/settings_window_size_store.h"
 #include "shell/windows1252.h"
 
@@ -65,6 +68,10 @@ void runMainPage(QDialog& mainPage) {
 
 int runProgram(int& argc, char** argv, ProgramId program,
                const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage) {
+    if (const std::optional<CommandLineAnswer> answer = answerCommandLine(program, argc, argv)) {
+        std::fputs(answer->text.c_str(), stdout);
+        return std::fflush(stdout) == 0 ? answer->status : 1;
+    }
     QApplication application(argc, argv);
     const ProgramShell shell(program);
     QApplication::setWindowIcon(shell.icon());

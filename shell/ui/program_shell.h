@@ -50,8 +50,8 @@ QIcon programIcon(ProgramId program);
 // Shell text held as std::string_view, for Qt.
 QString toQString(std::string_view text);
 
-// Start-up: the application object, then the main page as the application
-// window, run until it closes (whatever closed it); then the program ends.
+// Start-up: --help and --version answered on the command line; otherwise
+// the application object, then the main page as the application window, run until it closes (whatever closed it); then the program ends.
 // The page may hide itself while later pages run without ending the program.
 int runProgram(int& argc, char** argv, ProgramId program,
                const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage);

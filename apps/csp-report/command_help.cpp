@@ -1,0 +1,126 @@
+#include "apps/csp-report/command_help.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+namespace csp::cli {
+namespace {
+
+constexpr std::size_t width = 80;
+constexpr std::size_t descriptionColumn = 26;
+constexpr std::size_t listColumn = 8;  // where the positions of a listed entry end
+
+// Appends `text` from the current column, breaking between words before
+// `width` and going on at `indent`.
+void appendWrapped(std::string& help, std::string_view text, std::size_t column, std::size_t indent) {
+    std::istringstream words{std::string(text)};
+    std::string word;
+    bool first = true;
+    while (words >> word) {
+        if (!first && column + 1 + word.size() > width) {
+            help += '\n';
+            help.append(indent, ' ');
+            column = indent;
+        } else if (!first) {
+            help += ' ';
+            ++column;
+        }
+        help += word;
+        column += word.size();
+        first = false;
+    }
+    help += '\n';
+}
+
+// One option: its names and value on the left, its description wrapped
+// beside them.
+void appendOption(std::string& help, std::string_view names, std::string_view description) {
+    std::string left = "  " + std::string(names);
+    if (left.size() + 2 > descriptionColumn) {
+        help += left + "\n" + std::string(descriptionColumn, ' ');
+    } else {
+        help += left + std::string(descriptionColumn - left.size(), ' ');
+    }
+    appendWrapped(help, description, descriptionColumn, descriptionColumn);
+}
+
+std::string joinedWords(const EntrySpec& spec) {
+    std::string words;
+    for (std::size_t i = 0; i < spec.words.size(); ++i) {
+        if (i > 0) words += i + 1 == spec.words.size() ? " or " : ", ";
+        words += spec.words[i];
+    }
+    return words;
+}
+
+std::string descriptionOf(const EntrySpec& spec) {
+    std::string text(spec.help);
+    if (spec.kind == EntryKind::Choice) text += ": " + joinedWords(spec);
+    if (spec.kind == EntryKind::Typed && !spec.unit.empty()) text += ", in " + std::string(spec.unit);
+    if (!spec.defaultText.empty()) text += " (default " + std::string(spec.defaultText) + ")";
+    return text;
+}
+
+}  // namespace
+
+std::string valueName(const EntrySpec& spec) {
+    if (spec.kind == EntryKind::Position) return "N";
+    std::string name(spec.kind == EntryKind::Typed && !spec.unit.empty() ? spec.unit : spec.name);
+    if (spec.kind != EntryKind::Typed || spec.unit.empty()) name = name.substr(name.rfind('-') + 1);
+    name.erase(std::remove(name.begin(), name.end(), '.'), name.end());
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+std::string commandHelp() {
+    std::string help =
+        "Usage: csp-report SUBCOMMAND [OPTION]...\n"
+        "Write the reports of the corrugated steel pipe design suite without the windows:\n"
+        "the same report, byte for byte, that the program's Save As writes for the same\n"
+        "entries.\n\nSubcommands:\n";
+    for (const ReportProgram& program : reportPrograms()) appendOption(help, program.name, program.description);
+    help +=
+        "\nRun 'csp-report SUBCOMMAND --help' for the entries of each.\n\nOptions:\n";
+    appendOption(help, "-h, --help", "display this help and exit");
+    appendOption(help, "    --version", "output version information and exit");
+    help +=
+        "\nExit status:\n"
+        "  0  the report was written, or the help, the lists or the version\n"
+        "  1  the program refused an entry, as its page would, or the report could not\n"
+        "     be written\n"
+        "  2  usage error: an option, a choice or a page the program does not offer\n"
+        "\nExamples:\n"
+        "  csp-report ombrel --gage 12 --resistivity 3000 --ph 6.5 --abrasion 2\n"
+        "  csp-report tabrell --shape 9 --live-load E80 --conditions trench-astm \\\n"
+        "      --design lrfd -o pipe-arch-3x1.txt\n"
+        "  csp-report verrick --shape pipe-arch --profile 3 --corner-radius 31 --size 1 \\\n"
+        "      --method aisi --cover 20 --reduction 0.86\n";
+    return help;
+}
+
+std::string subcommandHelp(const ReportProgram& program) {
+    std::string help = "Usage: csp-report " + std::string(program.name) + " [OPTION]...\n";
+    appendWrapped(help, std::string(program.description) + ", as the program's pages would give it.", 0, 0);
+    help += "\nEntries (each as the page offers it):\n";
+    std::vector<OfferedList> lists;
+    if (program.lists && !program.listedInHelp.empty()) program.lists(Entries{}, lists);
+    for (const EntrySpec& spec : program.entries()) {
+        appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
+        for (const OfferedList& list : lists)
+            if (list.entry == spec.name && spec.name == program.listedInHelp)
+                for (const auto& [key, text] : list.items)  // as the page shows them, blanks and all
+                    help += std::string(listColumn - key.size(), ' ') + key + "  " + text + "\n";
+    }
+    help += "\nOptions:\n";
+    appendOption(help, "-o, --output FILE",
+                 "write the report to FILE as Save As does (Windows-1252, CR LF); - for standard output");
+    if (program.lists)
+        appendOption(help, "    --list", "show the lists the pages would offer for the entries given so far, and exit");
+    appendOption(help, "    --strict", "refuse a typed value that is not wholly a number instead of warning");
+    appendOption(help, "-h, --help", "display this help and exit");
+    appendOption(help, "    --version", "output version information and exit");
+    return help;
+}
+
+}  // namespace csp::cli

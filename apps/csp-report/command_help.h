@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "apps/csp-report/report_command.h"
+
+namespace csp::cli {
+
+// The help of csp-report and of each subcommand, within 80 columns.
+std::string commandHelp();
+std::string subcommandHelp(const ReportProgram& program);
+
+// What an option's value is called in the help and the messages: "PCF",
+// "FT", "N", "WORD".
+std::string valueName(const EntrySpec& spec);
+
+}  // namespace csp::cli
