@@ -1,6 +1,7 @@
 #include "shell/ui/shell_services.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -30,12 +31,24 @@ std::unique_ptr<QPrintDialog> makePrintDialog(QWidget* parent, QPrinter& printer
     return dialog;
 }
 
+int runPage(QDialog& dialog) {
+    // exec() would end as soon as the page hides itself to run a later one;
+    // a page runs until it closes with its button's result.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setResult(0);
+    QEventLoop untilClosed;
+    QObject::connect(&dialog, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    dialog.show();
+    untilClosed.exec(QEventLoop::DialogExec);
+    return dialog.result();
+}
+
 ShellServices ShellServices::platform() {
     ShellServices services;
     services.warn = [](QWidget* parent, const QString& caption, const QString& text) {
         makeWarningBox(parent, caption, text)->exec();
     };
-    services.runModal = [](QDialog& dialog) { return dialog.exec(); };
+    services.runModal = runPage;
     services.chooseSaveFile = [](QWidget* parent) -> std::optional<QString> {
         const std::unique_ptr<QFileDialog> dialog = makeSaveDialog(parent);
         if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;

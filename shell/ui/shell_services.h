@@ -38,4 +38,9 @@ std::unique_ptr<QMessageBox> makeWarningBox(QWidget* parent, const QString& capt
 std::unique_ptr<QFileDialog> makeSaveDialog(QWidget* parent);
 std::unique_ptr<QPrintDialog> makePrintDialog(QWidget* parent, QPrinter& printer, PageRange range);
 
+// Runs a page modally until it closes, and answers how it closed. Unlike
+// QDialog::exec(), the page may hide itself while a later page runs (as
+// Verrick's properties page does under its Load Reduction Factor page).
+int runPage(QDialog& dialog);
+
 }  // namespace csp::ui

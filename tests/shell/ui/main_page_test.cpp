@@ -112,6 +112,21 @@ TEST_F(MainPage, ALaterPageRunsWithTheMainPageHiddenWhichComesBackWithoutEndingT
     EXPECT_FALSE(page.isVisible()) << "ended by its own cancel button only";
 }
 
+TEST_F(MainPage, APageThatHidesItselfUnderALaterPageRunsOnUntilItCloses) {
+    QDialog page;
+    bool stillRunningWhileHidden = false;
+    QTimer::singleShot(0, &page, [&] {
+        page.hide();  // as a page does while a later page runs over it
+        QTimer::singleShot(0, &page, [&] {
+            stillRunningWhileHidden = true;
+            page.show();
+            page.accept();
+        });
+    });
+    EXPECT_EQ(runPage(page), QDialog::Accepted);
+    EXPECT_TRUE(stillRunningWhileHidden);
+}
+
 TEST_F(MainPage, ARefusedOutcomeShowsItsMessageAndAnEmptyMessageShowsNothing) {
     const ProgramShell shell(ProgramId::Verrick, user.services());
     EXPECT_TRUE(shell.passes(nullptr, Outcome::success()));

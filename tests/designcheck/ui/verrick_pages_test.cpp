@@ -1,0 +1,327 @@
+#include "designcheck/ui/verrick_dlg.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <sstream>
+
+#include "shell/ui/program_shell.h"
+#include "shell/ui/results_dlg.h"
+#include "shell/windows1252.h"
+#include "tests/apps/command_runner.h"
+#include "tests/shell/ui/shell_test_support.h"
+
+namespace csp::ui {
+namespace {
+
+using namespace testing_support;
+using Strings = std::vector<std::string>;
+
+// What a person does on one page or window that opens, until it closes.
+using Step = std::function<void(QDialog&)>;
+
+void press(const QDialog& page, const char* text) {
+    for (QPushButton* button : page.findChildren<QPushButton*>())
+        if (button->text() == text) return button->click();
+    ADD_FAILURE() << "no button " << text << " on " << page.windowTitle().toStdString();
+}
+QComboBox* list(const QDialog& page, const char* name) { return page.findChild<QComboBox*>(name); }
+QLineEdit* field(const QDialog& page, const char* name) { return page.findChild<QLineEdit*>(name); }
+
+Strings entriesOf(const QComboBox* list) {
+    Strings entries;
+    for (int i = 0; i < list->count(); ++i) entries.push_back(list->itemText(i).toStdString());
+    return entries;
+}
+
+Step pressing(const char* text) {
+    return [text](QDialog& page) { press(page, text); };
+}
+
+// The non-blank lines of a text, blanks collapsed: pdftotext lays columns
+// out its own way and drops blank lines.
+Strings wordsOf(const std::string& text) {
+    Strings lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string word, joined;
+        while (words >> word) joined += (joined.empty() ? "" : " ") + word;
+        if (!joined.empty()) lines.push_back(joined);
+    }
+    return lines;
+}
+
+class VerrickPages : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureApplication(); }
+    void SetUp() override {
+        user.onModal = [this](QDialog& dialog) {
+            mainPageVisibleUnder.push_back(page.isVisible());
+            dialog.show();
+            if (steps.empty()) {
+                ADD_FAILURE() << "nothing to do on " << dialog.windowTitle().toStdString();
+                dialog.reject();
+            } else {
+                const Step step = std::move(steps.front());
+                steps.pop_front();
+                step(dialog);
+            }
+            EXPECT_FALSE(dialog.isVisible()) << dialog.windowTitle().toStdString() << " is left open";
+            return dialog.result();
+        };
+        page.show();
+    }
+    void next() { press(page, "Next >"); }
+    void select(const char* name, int entry) { list(page, name)->setCurrentIndex(entry); }
+    void type(const char* name, const char* text) { field(page, name)->setText(QString::fromUtf8(text)); }
+
+    ScratchSettings settings;
+    QTemporaryDir folder;
+    FakeUser user;
+    ProgramShell shell{ProgramId::Verrick, user.services()};
+    CVerrickDlg page{shell};
+    std::deque<Step> steps;
+    std::vector<bool> mainPageVisibleUnder;
+};
+
+TEST_F(VerrickPages, TheListsFollowTheShapeAndProfileAndAShapeChangeReplacesTheCornerPressure) {
+    const Strings round = {"2-2/3 x 1/2", "3 x 1", "5 x 1", "6 x 2", "3/4 x 3/4 x 7-1/2 Ribbed",
+                           "3/4 x 1 x 11-1/2 Ribbed", "3/4 x 3/4 x 7-1/2 Composite Ribbed",
+                           "3/4 x 1 x 11-1/2 Composite Ribbed"};
+    const Strings arch = {"2-2/3 x 1/2", "3 x 1", "5 x 1", "6 x 2", "3/4 x 3/4 x 7-1/2 Ribbed",
+                          "3/4 x 1 x 11-1/2 Ribbed", "TEST"};
+    struct Change {
+        const char* what;
+        const char* list;  // nothing: as the page opens
+        int entry;
+        Strings profiles, cornerRadii;
+        const char* cornerPressure;
+    };
+    const Change changes[] = {
+        {"at opening", nullptr, 0, round, {"N/A"}, "N/A"},
+        {"pipe-arch", "shape", 1, arch, {"N/A"}, "4000"},
+        {"6 x 2 pipe-arch", "profile", 3, arch, {"18 inch", "31 inch"}, "4000"},
+        {"ribbed pipe-arch", "profile", 4, arch, {"N/A"}, "4000"},
+        {"underpass", "shape", 2, {"6 x 2"}, {"N/A"}, "4000"},
+        {"round pipe again", "shape", 0, round, {"N/A"}, "N/A"},
+        {"6 x 2 round pipe", "profile", 3, round, {"N/A"}, "N/A"},
+    };
+    for (const Change& change : changes) {
+        const bool shapeChange = change.list && std::string_view(change.list) == "shape";
+        if (shapeChange) type("cornerPressure", "2500");  // replaced by the shape's preset
+        if (change.list) select(change.list, change.entry);
+        EXPECT_EQ(entriesOf(list(page, "profile")), change.profiles) << change.what;
+        EXPECT_EQ(entriesOf(list(page, "cornerRadius")), change.cornerRadii) << change.what;
+        EXPECT_EQ(list(page, "cornerRadius")->currentIndex(), 0) << change.what;
+        if (!change.list || shapeChange) {
+            EXPECT_EQ(field(page, "cornerPressure")->text(), change.cornerPressure) << change.what;
+        }
+    }
+}
+
+TEST_F(VerrickPages, AnUnderpassOffersItsSpansLabelledWithTheRiseWhereTheyRepeat) {
+    select("shape", 2);
+    steps.push_back([](QDialog& properties) {
+        EXPECT_EQ(properties.windowTitle(), "Design Properties");
+        const Strings spans = entriesOf(list(properties, "span"));
+        ASSERT_EQ(spans.size(), 22u);
+        EXPECT_EQ(Strings(spans.begin(), spans.begin() + 6),
+                  (Strings{"68 (x69)", "68 (x78)", "69", "70 (x92)", "70 (x98)", "146"}));
+        press(properties, "< Backup");
+    });
+    next();
+}
+
+TEST_F(VerrickPages, TheLoadReductionFactorPageIsAskedOnlyUnderAisiWhenTwelveTimesTheCoverReachesTheSpan) {
+    struct Case {
+        int method;
+        const char* cover;  // over a 48 in. round pipe: 4 ft is 48 in.
+        bool asked;
+    };
+    const Case cases[] = {{5, "4", true},  {5, "3.9", false}, {5, "10", true},  {0, "4", false},
+                          {1, "10", false}, {2, "4", false},  {3, "10", false}, {4, "4", false}};
+    for (const Case& c : cases) {
+        const std::string what = std::to_string(c.method) + " with " + c.cover + " ft";
+        select("method", c.method);
+        type("cover", c.cover);
+        user.modalTitles.clear();
+        steps.push_back(pressing("Next >"));
+        if (c.asked)
+            steps.push_back([](QDialog& reduction) {
+                EXPECT_EQ(field(reduction, "reductionFactor")->text(), "1.0");
+                field(reduction, "reductionFactor")->setText("0.86");
+                press(reduction, "Next >");
+            });
+        steps.push_back(pressing("OK"));
+        next();
+        EXPECT_EQ(user.modalTitles.size(), c.asked ? 3u : 2u) << what;
+        EXPECT_EQ(page.designCheck().reductionApplied(), c.asked) << what << ": the flag is cleared when not asked";
+    }
+}
+
+TEST_F(VerrickPages, ACompositeRibbedProfileUnderAnAashtoMethodOffersNoInstallationTypeAndIsRefused) {
+    const int cases[][3] = {{0, 6, 2}, {0, 7, 3}, {1, 6, 4}};  // shape, profile entry, method
+    for (const auto& [shape, profile, method] : cases) {
+        select("shape", shape);
+        select("profile", profile);
+        select("method", method);
+        steps.push_back([this](QDialog& properties) {
+            EXPECT_EQ(list(properties, "installationType")->count(), 0);
+            press(properties, "Next >");
+            ASSERT_FALSE(user.warnings.empty());
+            EXPECT_EQ(user.warnings.back().text,
+                      "No installation type is available for this profile and design method.");
+            EXPECT_TRUE(properties.isVisible()) << "the page stays open";
+            press(properties, "< Backup");
+        });
+        next();
+    }
+    EXPECT_EQ(user.warnings.size(), 3u);
+    EXPECT_EQ(user.modalTitles.size(), 3u) << "no Results window";
+}
+
+TEST_F(VerrickPages, BackupReturnsToThePageBeforeShownAgainWithItsValues) {
+    select("method", 5);
+    type("cover", "4");
+    steps = {
+        pressing("< Backup"),  // properties page to the main page
+        [](QDialog& properties) { QTest::keyClick(&properties, Qt::Key_Escape); },  // the same
+        // Load Reduction Factor page to the properties page, still open as left.
+        [this](QDialog& properties) {
+            field(properties, "span")->setText("40");
+            press(properties, "Next >");
+            EXPECT_TRUE(properties.isVisible());
+            EXPECT_EQ(field(properties, "span")->text(), "40");
+            EXPECT_EQ(user.modalTitles.back(), "Load Reduction Factor");
+            press(properties, "< Backup");
+        },
+        [this](QDialog& reduction) {
+            field(reduction, "reductionFactor")->setText("0");
+            press(reduction, "Next >");
+            ASSERT_EQ(user.warnings.size(), 1u);
+            EXPECT_EQ(user.warnings.back().text, "The reduction factor must be > 0.");
+            EXPECT_TRUE(reduction.isVisible());
+            press(reduction, "< Backup");
+        },
+    };
+    for (int run = 0; run < 3; ++run) next();
+    EXPECT_TRUE(steps.empty());
+    EXPECT_EQ(mainPageVisibleUnder, std::vector<bool>(4, false)) << "three properties pages and one reduction page";
+    EXPECT_TRUE(page.isVisible());
+    EXPECT_EQ(field(page, "cover")->text(), "4");
+    EXPECT_EQ(list(page, "method")->currentIndex(), 5);
+}
+
+struct SavedCase {
+    const char* name;
+    int shape, profile, cornerRadius, liveLoad, method;
+    const char *cover, *cornerPressure;
+    int size;
+    const char* span;
+    int thickness, corrugation, installation;
+    const char* reduction;  // nothing when the page is not asked
+    std::vector<const char*> options;
+};
+
+const SavedCase savedCases[] = {
+    {"round pipe", 0, 1, 0, 0, 0, "3", "", 0, "60", 2, 1, 1, nullptr,
+     {"--profile", "1", "--cover", "3", "--span", "60", "--thickness", "2", "--corrugation", "annular",
+      "--installation", "trench-standard"}},
+    {"6 x 2 pipe-arch with the 31 in. radius", 1, 3, 1, 2, 3, "2", "6000", 2, "", 4, 0, 0, nullptr,
+     {"--shape", "pipe-arch", "--profile", "3", "--corner-radius", "31", "--live-load", "E80", "--method",
+      "aashto-lfd", "--cover", "2", "--corner-pressure", "6000", "--size", "2", "--thickness", "4"}},
+    {"underpass", 2, 0, 0, 1, 1, "5", "3000", 4, "", 8, 0, 1, nullptr,
+     {"--shape", "underpass", "--live-load", "H25", "--method", "astm-lrfd", "--cover", "5", "--corner-pressure",
+      "3000", "--size", "4", "--thickness", "8", "--installation", "trench-standard"}},
+    {"AISI with a reduction factor", 0, 0, 0, 0, 5, "4", "", 0, "48", 1, 0, 0, "0.86",
+     {"--method", "aisi", "--cover", "4", "--thickness", "1", "--reduction", "0.86"}},
+};
+
+// Each run ends with the main page back, its entries as left and the
+// listing emptied for the next run.
+TEST_F(VerrickPages, SaveAsWritesTheBytesThatCspReportWritesForTheSameEntries) {
+    for (const SavedCase& c : savedCases) {
+        select("shape", c.shape);
+        select("profile", c.profile);
+        select("cornerRadius", c.cornerRadius);
+        select("liveLoad", c.liveLoad);
+        select("method", c.method);
+        type("cover", c.cover);
+        if (c.shape != 0) type("cornerPressure", c.cornerPressure);
+        steps.push_back([&c](QDialog& properties) {
+            if (c.shape == 0)
+                field(properties, "span")->setText(c.span);
+            else
+                list(properties, "span")->setCurrentIndex(c.size);
+            list(properties, "thickness")->setCurrentIndex(c.thickness);
+            list(properties, "corrugationType")->setCurrentIndex(c.corrugation);
+            list(properties, "installationType")->setCurrentIndex(c.installation);
+            press(properties, "Next >");
+        });
+        if (c.reduction)
+            steps.push_back([&c](QDialog& reduction) {
+                field(reduction, "reductionFactor")->setText(c.reduction);
+                press(reduction, "Next >");
+            });
+        const QString saved = folder.filePath(QString::fromLatin1(c.name) + ".txt");
+        steps.push_back([this, saved](QDialog& results) {
+            user.saveAnswer = saved;
+            dynamic_cast<CResultsDlg&>(results).saveAs();
+            results.accept();
+        });
+        next();
+        ASSERT_TRUE(steps.empty()) << c.name;
+        EXPECT_TRUE(page.isVisible()) << c.name;
+        EXPECT_TRUE(page.designCheck().reportLines().isEmpty()) << c.name;
+        EXPECT_EQ(field(page, "cover")->text(), c.cover) << c.name;
+        EXPECT_EQ(list(page, "cornerRadius")->currentIndex(), c.cornerRadius) << c.name;
+
+        const auto expected = cli::temporaryReportPath("verrick-pages");
+        std::vector<const char*> arguments = {"verrick", "-o", expected.c_str()};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        const cli::Invocation command = cli::invokeCspReport(arguments);
+        ASSERT_EQ(command.status, 0) << c.name << ": " << command.err;
+        EXPECT_EQ(contentsOf(saved), cli::takeSavedBytes(expected)) << c.name;
+    }
+    EXPECT_EQ(std::count(mainPageVisibleUnder.begin(), mainPageVisibleUnder.end(), true), 0);
+    EXPECT_TRUE(user.warnings.empty());
+}
+
+TEST_F(VerrickPages, PrintPutsTheReportOnTwoPagesTheSecondFromThePageBreakLine) {
+    const QString pdf = folder.filePath("verrick.pdf");
+    Strings before, after;  // the report's lines, split at the page-break line
+    steps.push_back(pressing("Next >"));
+    steps.push_back([&](QDialog& results) {
+        const Strings& report = page.designCheck().reportLines().lines();
+        const auto pageBreak = static_cast<std::size_t>(page.designCheck().pageBreakLine());
+        for (std::size_t i = 0; i < report.size(); ++i)
+            (i < pageBreak ? before : after).push_back(windows1252ToUtf8(report[i]));
+        user.printToPdf = pdf;
+        dynamic_cast<CResultsDlg&>(results).print();
+        results.accept();
+    });
+    next();
+    ASSERT_EQ(user.printRanges.size(), 1u);
+    EXPECT_EQ(user.printRanges[0].to, 2);
+    const std::vector<std::string> pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    auto joined = [](const Strings& lines) {
+        std::string text;
+        for (const std::string& line : lines) text += line + "\n";
+        return text;
+    };
+    EXPECT_EQ(wordsOf(pages[0]), wordsOf(joined(before)));
+    EXPECT_EQ(wordsOf(pages[1]), wordsOf(joined(after)));
+    EXPECT_FALSE(after.empty());
+}
+
+}  // namespace
+}  // namespace csp::ui
