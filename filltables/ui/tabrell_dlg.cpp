@@ -112,8 +112,16 @@ Outcome CTabrellDlg::makeTable() {
     }
     // A failed table may have left part of itself.
     request_.report().clear();
-    show();
+    showAgain();
     return generated;
+}
+
+// Back in front with the keyboard, where the window system would not hand
+// it over by itself once the last page is gone.
+void CTabrellDlg::showAgain() {
+    show();
+    raise();
+    activateWindow();
 }
 
 // Each page is made afresh, so that it shows its own preselection. Only

@@ -29,6 +29,7 @@ private:
     // generate's outcome, or success when a page ended the sequence.
     Outcome makeTable();
     PageExit askPage(FollowUpPage page);
+    void showAgain();
     void showResults();
 
     FillTableRequest request_;
