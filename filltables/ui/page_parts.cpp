@@ -1,0 +1,51 @@
+#include "filltables/ui/page_parts.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStringList>
+
+#include "filltables/wizard_page_texts.h"
+#include "shell/ui/program_shell.h"
+
+namespace csp::ui {
+
+void setUpFollowUpPage(QDialog& page, std::string_view title) {
+    page.setWindowTitle(toQString(title));
+    page.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint);
+    page.setModal(true);
+}
+
+QBoxLayout* nextAndBackRow(QDialog& page, std::string_view backText, QPushButton** next) {
+    auto* forward = new QPushButton(toQString(nextButtonText), &page);
+    auto* back = new QPushButton(toQString(backText), &page);
+    forward->setDefault(true);
+    back->setAutoDefault(false);
+    // Every way off a page but "Next >" ends the sequence: Rejected.
+    QObject::connect(back, &QPushButton::clicked, &page, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addWidget(forward);
+    row->addStretch(1);
+    row->addWidget(back);
+    *next = forward;
+    return row;
+}
+
+QString wrappedText(std::string_view text, int width, const QFontMetrics& metrics) {
+    const QStringList words = toQString(text).split(QLatin1Char(' '));
+    QString result, line;
+    for (const QString& word : words) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            result += line + QLatin1Char('\n');
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return result + line;
+}
+
+}  // namespace csp::ui
