@@ -100,10 +100,9 @@ std::optional<double> DesignCheck::flexibilityLimit() const {
     return *limit * stiffness;
 }
 
-void DesignCheck::recordVerdict(std::string_view summaryLine, bool ok) {
-    std::string line(summaryLine);
-    line += verdictText(ok);
-    summaryLines_.append(std::move(line));
+void DesignCheck::recordVerdict(SummaryCheck check, bool ok) {
+    summaryLines_.append(format("    %-33s%s", summaryCheckTexts[static_cast<std::size_t>(check)], verdictText(ok)));
+    verdicts_.push_back({check, ok});
     if (!ok) failed_ = true;
 }
 

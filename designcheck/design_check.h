@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <vector>
 #include <string_view>
 
 #include "designcheck/design_types.h"
@@ -9,6 +11,18 @@
 #include "shell/report_listing.h"
 
 namespace csp::designcheck {
+
+// The checks a Design Check Summary can list, in its order; a report lists
+// those that apply to its structure.
+enum class SummaryCheck { CrossSectionalArea, SeamStrength, HandlingAndInstallation, MinimumCover, CornerBearingPressure };
+inline constexpr std::array<std::string_view, 5> summaryCheckTexts = {
+    "Required Cross-Sectional Area", "Required Seam Strength", "Handling and Installation", "Minimum Cover",
+    "Corner Bearing Pressure"};
+
+struct Verdict {
+    SummaryCheck check;
+    bool ok;
+};
 
 // One buried corrugated steel structure under check: the inputs the pages
 // store, the loads and wall values derived from them, and the report that
@@ -115,6 +129,8 @@ public:
     // Index of the first line of the second printed page.
     int pageBreakLine() const { return pageBreakLine_; }
     bool failed() const { return failed_; }
+    // The verdicts of the last run, in the summary's order.
+    const std::vector<Verdict>& verdicts() const { return verdicts_; }
     void clearReport() { reportLines_.clear(); }
 
     double earthLoad() const { return earthLoad_; }
@@ -135,7 +151,7 @@ private:
     bool appendAstmRailwayCoverRule();
 
     // One verdict: its summary line, and the failed flag on NO GOOD.
-    void recordVerdict(std::string_view check, bool ok);
+    void recordVerdict(SummaryCheck check, bool ok);
     const char* verdictText(bool ok) const { return ok ? "OK" : "NO GOOD"; }
 
     ReportListing reportLines_;
@@ -165,6 +181,7 @@ private:
     int pageBreakLine_ = 50;
     std::optional<ProfileCatalog> catalog_;  // set with the profile
     bool failed_ = false;
+    std::vector<Verdict> verdicts_;
 };
 
 }  // namespace csp::designcheck

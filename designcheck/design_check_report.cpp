@@ -25,6 +25,7 @@ void DesignCheck::appendInputData() {
 
 void DesignCheck::run() {
     failed_ = false;
+    verdicts_.clear();
     reportLines_.clear();
     summaryLines_.clear();
 

@@ -73,7 +73,7 @@ void DesignCheck::appendHandlingCheck() {
     reportLines_.append(format("    FF = %g*%g/(%g*%g) = %g in./lb", span_, span_, elasticModulus, inertia, flexibility));
     reportLines_.append(" ");
     reportLines_.append(format("    FF Limit: %g in./lb    %s", *limit, verdictText(ok)));
-    recordVerdict("    Handling and Installation        ", ok);
+    recordVerdict(SummaryCheck::HandlingAndInstallation, ok);
 }
 
 // AASHTO and AISI: an eighth of the span, a quarter for ribbed pipe,
@@ -182,7 +182,7 @@ void DesignCheck::appendMinimumCoverCheck() {
     case CoverRules::AstmHighway: ok = appendAstmHighwayCoverRule(); break;
     case CoverRules::AstmRailway: ok = appendAstmRailwayCoverRule(); break;
     }
-    recordVerdict("    Minimum Cover                    ", ok);
+    recordVerdict(SummaryCheck::MinimumCover, ok);
 }
 
 void DesignCheck::appendCornerBearingCheck() {
@@ -248,7 +248,7 @@ void DesignCheck::appendCornerBearingCheck() {
     else
         reportLines_.append(
             format("    Corner soil bearing pressure of %g psf >= %g psf  NO GOOD", Pc, allowableCornerPressure_));
-    recordVerdict("    Corner Bearing Pressure          ", ok);
+    recordVerdict(SummaryCheck::CornerBearingPressure, ok);
 }
 
 }  // namespace csp::designcheck

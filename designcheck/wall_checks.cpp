@@ -167,7 +167,7 @@ void DesignCheck::appendAreaCheck() {
     const bool ok = provided >= required;
     reportLines_.append(" ");
     reportLines_.append(format("    Cross-Sectional Area Provided: %g sq in./ft    %s", provided, verdictText(ok)));
-    recordVerdict("    Required Cross-Sectional Area    ", ok);
+    recordVerdict(SummaryCheck::CrossSectionalArea, ok);
 }
 
 void DesignCheck::appendSeamCheck() {
@@ -202,7 +202,7 @@ void DesignCheck::appendSeamCheck() {
     const bool ok = provided > required;
     reportLines_.append(" ");
     reportLines_.append(format("    Seam Strength Provided: %g    %s", provided, verdictText(ok)));
-    recordVerdict("    Required Seam Strength           ", ok);
+    recordVerdict(SummaryCheck::SeamStrength, ok);
 }
 
 }  // namespace csp::designcheck

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "filltables/choice_pages.h"
 #include "filltables/fill_table_request.h"
 #include "filltables/wizard_choices.h"
 #include "shell/number_format.h"
@@ -18,13 +19,6 @@ constexpr std::array<std::string_view, trenchDetailsChoices.size()> trenchWords 
 constexpr std::array<std::string_view, selectDesignChoices.size()> designWords = {"asd", "lrfd", "aashto-lfd"};
 constexpr std::array<std::string_view, baseForTablesChoices.size()> baseWords = {"helical", "annular"};
 
-template <class T, std::size_t N>
-constexpr std::size_t positionOf(const std::array<T, N>& choices, T value) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (choices[i] == value) return i;
-    return 0;
-}
-
 const MainPageValues mainPagePresets;
 
 const std::array<EntrySpec, 9> specs = {{
@@ -36,11 +30,11 @@ const std::array<EntrySpec, 9> specs = {{
                 "Conditions/criteria"),
     choiceEntry("criteria", criteriaWords, criteriaWords[static_cast<std::size_t>(mainPagePresets.showCriteria)],
                 "Show or hide the criteria after the table"),
-    choiceEntry("trench", trenchWords, trenchWords[positionOf(trenchDetailsChoices, trenchDetailsPreselection)],
+    choiceEntry("trench", trenchWords, trenchWords[preselectedChoice(FollowUpPage::TrenchDetails)],
                 "Trench Details page (trench conditions, rib profiles)"),
-    choiceEntry("design", designWords, designWords[positionOf(selectDesignChoices, selectDesignPreselection)],
+    choiceEntry("design", designWords, designWords[preselectedChoice(FollowUpPage::SelectDesign)],
                 "Select Design page (ASTM/AASHTO conditions; aashto-lfd on embankment)"),
-    choiceEntry("base", baseWords, baseWords[positionOf(baseForTablesChoices, baseForTablesPreselection)],
+    choiceEntry("base", baseWords, baseWords[preselectedChoice(FollowUpPage::BaseForTables)],
                 "Base for Tables page (shapes 4, 5, 8 and 9)"),
     typedEntry("load-reduction", loadReductionPreselection, {},
                "Load Reduction page (AISI conditions): soil dead load reduction factor, as typed"),
@@ -69,6 +63,15 @@ const EntrySpec& entryOf(FollowUpStep step) {
 // The list positions of every choice, checked before any typed value.
 struct Choices {
     int shape = 0, liveLoad = 0, conditions = 0, criteria = 0, trench = 0, design = 0, base = 0;
+
+    // The radio button chosen on a follow-up page.
+    int positionOn(FollowUpPage page) const {
+        switch (page) {
+        case FollowUpPage::TrenchDetails: return trench;
+        case FollowUpPage::BaseForTables: return base;
+        default: return design;
+        }
+    }
 };
 
 Outcome readChoices(const Entries& entries, Choices& c) {
@@ -123,22 +126,22 @@ Outcome checkFollowUpEntries(const Entries& entries, const Choices& c) {
     return Outcome::success();
 }
 
-// The words of a choice entry as a list, the first `count` of them.
-OfferedList wordList(const EntrySpec& spec, std::string title, std::size_t count) {
-    OfferedList list{spec.name, std::move(title), {}};
-    for (std::size_t i = 0; i < count && i < spec.words.size(); ++i) list.items.emplace_back(spec.words[i], "");
+// A choice entry's words beside the texts of the list or radio group they
+// stand for.
+OfferedList wordList(const EntrySpec& spec, std::string_view title, std::span<const std::string_view> texts) {
+    OfferedList list{spec.name, std::string(title), {}};
+    for (std::size_t i = 0; i < texts.size() && i < spec.words.size(); ++i)
+        list.items.emplace_back(spec.words[i], texts[i]);
     return list;
 }
 
-std::string pageTitle(FollowUpPage page) {
+const EntrySpec& entryOf(FollowUpPage page) {
     switch (page) {
-    case FollowUpPage::TrenchDetails: return "Trench Details page";
-    case FollowUpPage::SelectDesign:
-    case FollowUpPage::SelectDesignTwoChoices: return "Select Design page";
-    case FollowUpPage::BaseForTables: return "Base for Tables page";
-    case FollowUpPage::LoadReduction: break;
+    case FollowUpPage::TrenchDetails: return trenchEntry;
+    case FollowUpPage::BaseForTables: return baseEntry;
+    case FollowUpPage::LoadReduction: return loadReductionEntry;
+    default: return designEntry;
     }
-    return "Load Reduction page";
 }
 
 }  // namespace
@@ -148,27 +151,19 @@ std::span<const EntrySpec> fillTableEntries() { return specs; }
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists) {
     Choices c;
     if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;
-    OfferedList shapes{shapeEntry.name, "Shape and Profile", {}};
+    OfferedList shapes{shapeEntry.name, std::string(shapeProfileLabel), {}};
     for (std::size_t i = 0; i < shapeProfileTexts.size(); ++i)
         shapes.items.emplace_back(std::to_string(i), shapeProfileTexts[i]);
     lists.push_back(std::move(shapes));
-    lists.push_back(wordList(liveLoadEntry, "Live Load", liveLoadWords.size()));
-    lists.push_back(wordList(conditionsEntry, "Conditions/Criteria", conditionsWords.size()));
-    lists.push_back(wordList(criteriaEntry, "Print", criteriaWords.size()));
+    lists.push_back(wordList(liveLoadEntry, liveLoadLabel, liveLoadTexts));
+    lists.push_back(wordList(conditionsEntry, conditionsLabel, conditionsTexts));
+    lists.push_back(wordList(criteriaEntry, printLabel, printTexts));
     for (FollowUpPage page : followUpPages(c.shape, static_cast<Conditions>(c.conditions))) {
-        switch (page) {
-        case FollowUpPage::TrenchDetails: lists.push_back(wordList(trenchEntry, pageTitle(page), 2)); break;
-        case FollowUpPage::SelectDesign:
-            lists.push_back(wordList(designEntry, pageTitle(page), selectDesignChoices.size()));
-            break;
-        case FollowUpPage::SelectDesignTwoChoices:
-            lists.push_back(wordList(designEntry, pageTitle(page), selectDesignTwoChoices.size()));
-            break;
-        case FollowUpPage::BaseForTables: lists.push_back(wordList(baseEntry, pageTitle(page), 2)); break;
-        case FollowUpPage::LoadReduction:
-            lists.push_back({loadReductionEntry.name, pageTitle(page), {{"", "a factor > 0 and <= 1, as typed"}}});
-            break;
-        }
+        if (const ChoicePageTexts* texts = choicePageTexts(page))
+            lists.push_back(wordList(entryOf(page), texts->title, texts->choices));
+        else
+            lists.push_back({loadReductionEntry.name, std::string(loadReductionTitle),
+                             {{"", std::string(loadReductionLabel) + ", as typed: > 0 and <= 1"}}});
     }
     return Outcome::success();
 }
@@ -188,23 +183,12 @@ Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
 
     Outcome refused;
     walkFollowUpPages(request, [&](FollowUpPage asked) {
-        switch (asked) {
-            case FollowUpPage::TrenchDetails:
-                request.setTrenchType(trenchDetailsChoices[static_cast<std::size_t>(c.trench)]);
-                break;
-            case FollowUpPage::SelectDesign:
-                request.setDesignMethod(selectDesignChoices[static_cast<std::size_t>(c.design)]);
-                break;
-            case FollowUpPage::SelectDesignTwoChoices:
-                request.setDesignMethod(selectDesignTwoChoices[static_cast<std::size_t>(c.design)]);
-                break;
-            case FollowUpPage::BaseForTables:
-                request.setTableBase(baseForTablesChoices[static_cast<std::size_t>(c.base)]);
-                break;
-            case FollowUpPage::LoadReduction:
-                refused = request.takeLoadReduction(typedText(loadReductionEntry, entries));
+        if (asked == FollowUpPage::LoadReduction) {
+            refused = request.takeLoadReduction(typedText(loadReductionEntry, entries));
+            return refused ? PageExit::Next : PageExit::Back;
         }
-        return refused ? PageExit::Next : PageExit::Back;
+        storeChoice(request, asked, static_cast<std::size_t>(c.positionOn(asked)));
+        return PageExit::Next;
     });
     if (!refused) return refused;
     if (Outcome generated = request.generate(); !generated) return generated;

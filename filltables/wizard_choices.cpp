@@ -3,31 +3,15 @@
 #include <algorithm>
 #include <vector>
 
+#include "filltables/choice_pages.h"
+
 namespace csp {
 namespace {
 
 // How many answers a follow-up page offers.
 std::size_t answerCount(FollowUpPage page, std::size_t loadReductionTexts) {
-    switch (page) {
-    case FollowUpPage::TrenchDetails: return trenchDetailsChoices.size();
-    case FollowUpPage::SelectDesign: return selectDesignChoices.size();
-    case FollowUpPage::SelectDesignTwoChoices: return selectDesignTwoChoices.size();
-    case FollowUpPage::BaseForTables: return baseForTablesChoices.size();
-    case FollowUpPage::LoadReduction: return loadReductionTexts;
-    }
-    return 0;
-}
-
-// Stores answer `n` of a page, as its "Next >" does.
-void storeAnswer(FillTableRequest& request, FollowUpPage page, std::size_t n,
-                 std::span<const std::string_view> loadReductionTexts) {
-    switch (page) {
-    case FollowUpPage::TrenchDetails: request.setTrenchType(trenchDetailsChoices[n]); break;
-    case FollowUpPage::SelectDesign: request.setDesignMethod(selectDesignChoices[n]); break;
-    case FollowUpPage::SelectDesignTwoChoices: request.setDesignMethod(selectDesignTwoChoices[n]); break;
-    case FollowUpPage::BaseForTables: request.setTableBase(baseForTablesChoices[n]); break;
-    case FollowUpPage::LoadReduction: (void)request.takeLoadReduction(loadReductionTexts[n]); break;
-    }
+    if (const ChoicePageTexts* texts = choicePageTexts(page)) return texts->choices.size();
+    return loadReductionTexts;
 }
 
 // Steps to the next combination of answers, the last page's answer
@@ -62,7 +46,11 @@ void forEachWizardRequest(std::string_view soilDensityText, std::span<const std:
                     do {
                         std::size_t next = 0;
                         walkFollowUpPages(request, [&](FollowUpPage asked) {
-                            storeAnswer(request, asked, answers[next++], loadReductionTexts);
+                            const std::size_t answer = answers[next++];
+                            if (isChoicePage(asked))
+                                storeChoice(request, asked, answer);
+                            else
+                                (void)request.takeLoadReduction(loadReductionTexts[answer]);
                             return PageExit::Next;
                         });
                         visit(request);

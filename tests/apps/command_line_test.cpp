@@ -118,9 +118,9 @@ TEST(CommandLine, ListShowsWhatThePagesOfferForTheEntriesGivenSoFar) {
          {"--thickness: Thicknesses\n", "--installation: Installation types under aashto-lfd\n"},
          {"--size:", "embankment"}},
         {{"tabrell", "--shape", "9", "--conditions", "trench-astm", "--list"},
-         {"               15  Pipe-arch with 3/4 x 1 x 11-1/2 profile\n", "--design: Select Design page\n",
-          "             lrfd\n--base:"},
-         {"aashto-lfd\n--", "--trench:", "--load-reduction:"}},
+         {"               15  Pipe-arch with 3/4 x 1 x 11-1/2 profile\n", "--design: Select Design\n",
+          "             lrfd  LRFD\n--base: Base for Tables\n", "              E80  E 80\n--conditions: Conditions/Criteria\n"},
+         {"aashto-lfd", "--trench:", "--load-reduction:"}},
     };
     for (const Case& c : cases) {
         const Invocation r = invokeCspReport(c.args);
