@@ -216,6 +216,28 @@ Outcome produceDesignCheck(const Entries& entries, DesignCheck& check) {
     return Outcome::success();
 }
 
+Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
+    const bool roundPipe = check.shape() == StructureShape::RoundPipe;
+    const bool hasInstallation = !installationTypeEntries(check).empty();
+    const auto wordOf = [](const EntrySpec& spec, auto value) {
+        const auto position = static_cast<std::size_t>(value);
+        return position < spec.words.size() ? std::string(spec.words[position]) : std::string();
+    };
+    Entries used;
+    for (const EntrySpec& spec : specs) {
+        std::string text = given.textOf(spec);
+        if (&spec == &cornerPressureEntry && roundPipe) text.clear();
+        if (&spec == &cornerRadiusEntry && check.cornerRadius() == 0) text.clear();
+        if (&spec == &spanEntry && !roundPipe) text.clear();
+        if (&spec == &sizeEntry && roundPipe) text.clear();
+        if (&spec == &reductionEntry && !check.reductionApplied()) text.clear();
+        if (&spec == &corrugationEntry) text = wordOf(spec, check.corrugationType());
+        if (&spec == &installationEntry) text = hasInstallation ? wordOf(spec, check.installationType()) : "";
+        used.set(spec.name, std::move(text));
+    }
+    return used;
+}
+
 Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing) {
     DesignCheck check;
     Outcome produced = produceDesignCheck(entries, check);

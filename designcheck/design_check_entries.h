@@ -28,6 +28,13 @@ Outcome produceDesignCheck(const Entries& entries, DesignCheck& check);
 // returned instead.
 Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>& lists);
 
+// The entries as a checked structure used them, in the entries' order: the
+// given text or the default, the corrugation and installation types the
+// pages picked, and an empty text for an entry the structure does not have
+// (a round pipe's corner pressure, a pipe-arch's span, a corner radius other
+// than the 6 x 2 pipe-arch's, a reduction factor that was not asked).
+Entries entriesAsUsed(const Entries& given, const DesignCheck& check);
+
 // The same, giving the report alone.
 Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
 

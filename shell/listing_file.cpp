@@ -30,20 +30,33 @@ bool writeAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-bool writeLines(int fd, const ReportListing* listing) {
-    if (listing == nullptr) return true;
-    constexpr std::size_t chunk = 64 * 1024;
-    std::string buffer;
-    buffer.reserve(chunk + 256);
-    for (const std::string& line : listing->lines()) {
-        buffer += line;
-        buffer += "\r\n";
-        if (buffer.size() >= chunk) {
-            if (!writeAll(fd, buffer.data(), buffer.size())) return false;
-            buffer.clear();
-        }
+using LineWriter = std::function<bool(SavedLines&)>;
+
+// Lines into a file descriptor, in chunks.
+class FileLines final : public SavedLines {
+public:
+    explicit FileLines(int fd) : fd_(fd) { buffer_.reserve(chunk + 256); }
+    bool write(std::string_view line) override {
+        buffer_ += line;
+        buffer_ += "\r\n";
+        if (buffer_.size() < chunk) return true;
+        return flush();
     }
-    return writeAll(fd, buffer.data(), buffer.size());
+    bool flush() {
+        const bool written = writeAll(fd_, buffer_.data(), buffer_.size());
+        buffer_.clear();
+        return written;
+    }
+
+private:
+    static constexpr std::size_t chunk = 64 * 1024;
+    int fd_;
+    std::string buffer_;
+};
+
+bool writeLines(int fd, const LineWriter& writeEveryLine) {
+    FileLines lines(fd);
+    return writeEveryLine(lines) && lines.flush();
 }
 
 // The file that will really be replaced: a symbolic link is followed so
@@ -76,7 +89,7 @@ bool isWrittenInPlace(mode_t mode) { return S_ISCHR(mode) || S_ISFIFO(mode) || S
 // What was opened is checked again, so a path changed since it was looked
 // at cannot lead the save onto a disk, and a regular file is emptied only
 // once it is known to be one.
-Outcome writeInPlace(const ReportListing* listing, const std::string& target, const std::string& path) {
+Outcome writeInPlace(const LineWriter& writeEveryLine, const std::string& target, const std::string& path) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return cannotOpen(path);
     struct stat opened {};
@@ -88,7 +101,7 @@ Outcome writeInPlace(const ReportListing* listing, const std::string& target, co
     }
     const bool regular = S_ISREG(opened.st_mode);
     bool ok = !regular || ::ftruncate(fd, 0) == 0;
-    ok = ok && writeLines(fd, listing) && (!regular || ::fsync(fd) == 0);
+    ok = ok && writeLines(fd, writeEveryLine) && (!regular || ::fsync(fd) == 0);
     ok = (::close(fd) == 0) && ok;
     return ok ? Outcome::success() : cannotWrite(path);
 }
@@ -107,7 +120,7 @@ bool keepOwner(int fd, const struct stat& existing) {
 // over the target only once complete, so that a save failing part-way
 // leaves the old file as it was. `existing` is the target's status, or
 // null when there is no target yet.
-Outcome replaceFile(const ReportListing* listing, const std::string& target, const struct stat* existing,
+Outcome replaceFile(const LineWriter& writeEveryLine, const std::string& target, const struct stat* existing,
                     const std::string& path) {
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
@@ -120,17 +133,17 @@ Outcome replaceFile(const ReportListing* listing, const std::string& target, con
     // not be kept, leaves only writing the file itself. That gives up the
     // all-or-nothing promise, but only where the folder (or the owner to be
     // kept) leaves no other way.
-    if (fd < 0) return existing != nullptr ? writeInPlace(listing, target, path) : cannotOpen(path);
+    if (fd < 0) return existing != nullptr ? writeInPlace(writeEveryLine, target, path) : cannotOpen(path);
     temporary.assign(pattern.data());
     if (existing != nullptr && !keepOwner(fd, *existing)) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return writeInPlace(listing, target, path);
+        return writeInPlace(writeEveryLine, target, path);
     }
 
     const mode_t mode = existing != nullptr ? (existing->st_mode & 07777) : newFileMode();
     bool ok = ::fchmod(fd, mode) == 0 || existing == nullptr;
-    ok = ok && writeLines(fd, listing) && ::fsync(fd) == 0;
+    ok = ok && writeLines(fd, writeEveryLine) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -142,17 +155,26 @@ Outcome replaceFile(const ReportListing* listing, const std::string& target, con
 
 }  // namespace
 
-Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
+Outcome saveLines(const std::string& path, const LineWriter& writeEveryLine) {
     if (path.empty()) return cannotOpen(path);
     const std::string target = resolveTarget(path);
 
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) != 0) return replaceFile(listing, target, nullptr, path);
-    if (isWrittenInPlace(existing.st_mode)) return writeInPlace(listing, target, path);
+    if (::stat(target.c_str(), &existing) != 0) return replaceFile(writeEveryLine, target, nullptr, path);
+    if (isWrittenInPlace(existing.st_mode)) return writeInPlace(writeEveryLine, target, path);
     // A block device is a disk or a partition: a report saved over it would
     // destroy the file system on it, so it is refused like a folder.
     if (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0) return cannotOpen(path);
-    return replaceFile(listing, target, &existing, path);
+    return replaceFile(writeEveryLine, target, &existing, path);
+}
+
+Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
+    return saveLines(path, [listing](SavedLines& lines) {
+        if (listing != nullptr)
+            for (const std::string& line : listing->lines())
+                if (!lines.write(line)) return false;
+        return true;
+    });
 }
 
 }  // namespace csp

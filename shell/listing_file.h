@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "shell/outcome.h"
 #include "shell/report_listing.h"
@@ -18,5 +20,20 @@ namespace csp {
 // Failures: "Unable to open file %s for writing." and
 // "Unable to successfully write file %s.", with the path as given.
 Outcome writeListingFile(const ReportListing* listing, const std::string& path);
+
+// Where the lines of a file being saved go, each followed by CR LF; false
+// once a line cannot be written.
+class SavedLines {
+public:
+    virtual bool write(std::string_view line) = 0;
+
+protected:
+    ~SavedLines() = default;
+};
+
+// Saves lines as writeListingFile does, as `writeEveryLine` produces them,
+// so that a long file never needs to be held whole. When `writeEveryLine`
+// returns false the save is abandoned as one that failed part-way.
+Outcome saveLines(const std::string& path, const std::function<bool(SavedLines&)>& writeEveryLine);
 
 }  // namespace csp

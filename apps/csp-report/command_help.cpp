@@ -4,6 +4,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "designcheck/design_check_entries.h"
+
 namespace csp::cli {
 namespace {
 
@@ -80,8 +82,9 @@ std::string commandHelp() {
         "the same report, byte for byte, that the program's Save As writes for the same\n"
         "entries.\n\nSubcommands:\n";
     for (const ReportProgram& program : reportPrograms()) appendOption(help, program.name, program.description);
-    help +=
-        "\nRun 'csp-report SUBCOMMAND --help' for the entries of each.\n\nOptions:\n";
+    appendOption(help, "check", checkDescription);
+    appendOption(help, "select", selectDescription);
+    help += "\nRun 'csp-report SUBCOMMAND --help' for the entries of each.\n\nOptions:\n";
     appendOption(help, "-h, --help", "display this help and exit");
     appendOption(help, "    --version", "output version information and exit");
     help +=
@@ -120,6 +123,52 @@ std::string subcommandHelp(const ReportProgram& program) {
     appendOption(help, "    --strict", "refuse a typed value that is not wholly a number instead of warning");
     appendOption(help, "-h, --help", "display this help and exit");
     appendOption(help, "    --version", "output version information and exit");
+    return help;
+}
+
+std::string checkHelp() {
+    std::string help = "Usage: csp-report check [OPTION]... FILE\n";
+    appendWrapped(help,
+                  "Design check of every structure of a CSV file (- for standard input), one row each, as csp-report "
+                  "verrick checks it. The header row names the columns: any of the entries of csp-report verrick, "
+                  "without the dashes, and an optional id. A missing column or an empty cell takes the entry's "
+                  "default.",
+                  0, 0);
+    appendWrapped(help,
+                  "The summary has one row per structure, in the file's order: the id (or the row number), every "
+                  "entry as used, the verdict of each check of the Design Check Summary (OK, NO GOOD, or nothing "
+                  "where the structure has no such check), the overall verdict, and a message: the refusal of a "
+                  "row, or a warning.",
+                  0, 0);
+    help += "\nOptions:\n";
+    appendOption(help, "-o, --output FILE", "write the summary to FILE instead of standard output");
+    appendOption(help, "    --reports DIR",
+                 "also write each checked structure's report to DIR/ID.txt, as csp-report verrick -o writes it");
+    appendOption(help, "-h, --help", "display this help and exit");
+    appendOption(help, "    --version", "output version information and exit");
+    help +=
+        "\nExit status: 0 every row checked, 1 a row refused, 2 a usage error or a file\n"
+        "that cannot be read.\n";
+    return help;
+}
+
+std::string selectHelp() {
+    std::string help = "Usage: csp-report select [OPTION]...\n";
+    appendWrapped(help,
+                  "For a round pipe job, the thinnest wall of each profile that passes every check of csp-report "
+                  "verrick, its section area and estimated steel weight, the checks one wall thinner fails, and the "
+                  "csp-report verrick command of its full report. The lightest passing wall is marked.",
+                  0, 0);
+    help += "\nEntries (as csp-report verrick takes them):\n";
+    for (const char* name :
+         {"span", "cover", "live-load", "method", "soil-density", "reduction", "corrugation", "installation"}) {
+        const EntrySpec& spec = *findEntry(designcheck::designCheckEntries(), name);
+        appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
+    }
+    help += "\nOptions:\n";
+    appendOption(help, "-h, --help", "display this help and exit");
+    appendOption(help, "    --version", "output version information and exit");
+    help += "\nExit status: 0 some wall passes, 1 none does or the job is refused, 2 a usage\nerror.\n";
     return help;
 }
 

@@ -9,6 +9,11 @@ namespace csp::cli {
 // The help of csp-report and of each subcommand, within 80 columns.
 std::string commandHelp();
 std::string subcommandHelp(const ReportProgram& program);
+std::string checkHelp();
+std::string selectHelp();
+
+inline constexpr std::string_view checkDescription = "Design check of every structure of a CSV file";
+inline constexpr std::string_view selectDescription = "Thinnest passing wall of each round pipe profile";
 
 // What an option's value is called in the help and the messages: "PCF",
 // "FT", "N", "WORD".

@@ -3,11 +3,16 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iostream>
+#include <optional>
 #include <array>
 #include <ostream>
 #include <vector>
 
+#include "apps/csp-report/check_command.h"
 #include "apps/csp-report/command_help.h"
+#include "apps/csp-report/command_messages.h"
+#include "apps/csp-report/select_command.h"
 #include "designcheck/design_check_entries.h"
 #include "filltables/fill_table_entries.h"
 #include "servicelife/service_life_entries.h"
@@ -47,38 +52,71 @@ std::vector<std::string> withEmptyValuesSplit(int argc, const char* const* argv)
     return args;
 }
 
+struct Subcommand;
+using Run = int (*)(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
+
 // One subcommand as the parser sees it: an option per entry, and its own.
 struct Subcommand {
-    const ReportProgram* program = nullptr;
+    std::string_view name;
+    std::span<const EntrySpec> entries;
+    const ReportProgram* program = nullptr;  // none for check and select
+    Run run = nullptr;
+    std::string (*help)() = nullptr;  // for check and select
     CLI::App* app = nullptr;
     std::vector<std::string> texts;  // one per entry
-    std::string outputPath;
+    std::string outputPath, file, reportsFolder;
     bool list = false, strict = false;
 
-    std::string name() const { return std::string(program->name); }
-
     Entries givenEntries() const {
-        Entries entries;
-        const std::span<const EntrySpec> specs = program->entries();
-        for (std::size_t i = 0; i < specs.size(); ++i)
-            if (app->count("--" + std::string(specs[i].name)) > 0) entries.set(specs[i].name, texts[i]);
-        return entries;
+        Entries given;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (app->count("--" + std::string(entries[i].name)) > 0) given.set(entries[i].name, texts[i]);
+        return given;
     }
 };
 
-void addSubcommand(CLI::App& parent, const ReportProgram& program, Subcommand& command) {
-    command.program = &program;
-    command.app = parent.add_subcommand(std::string(program.name), std::string(program.description));
+CLI::App* addSubcommand(CLI::App& parent, Subcommand& command, std::string_view description) {
+    command.app = parent.add_subcommand(std::string(command.name), std::string(description));
     command.app->allow_extras();
     command.app->set_version_flag("--version", versionText);
-    command.app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    if (program.lists) command.app->add_flag("--list", command.list);
-    command.app->add_flag("--strict", command.strict);
-    const std::span<const EntrySpec> specs = program.entries();
-    command.texts.resize(specs.size());
-    for (std::size_t i = 0; i < specs.size(); ++i)
-        command.app->add_option("--" + std::string(specs[i].name), command.texts[i])
+    command.texts.resize(command.entries.size());
+    for (std::size_t i = 0; i < command.entries.size(); ++i)
+        command.app->add_option("--" + std::string(command.entries[i].name), command.texts[i])
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    return command.app;
+}
+
+int runReport(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
+int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
+int runSelectCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
+
+void addReportSubcommand(CLI::App& parent, const ReportProgram& program, Subcommand& command) {
+    command.name = program.name;
+    command.entries = program.entries();
+    command.program = &program;
+    command.run = runReport;
+    CLI::App* app = addSubcommand(parent, command, program.description);
+    app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    if (program.lists) app->add_flag("--list", command.list);
+    app->add_flag("--strict", command.strict);
+}
+
+void addCheckSubcommand(CLI::App& parent, Subcommand& command) {
+    command.name = "check";
+    command.run = runCheckCommand;
+    command.help = checkHelp;
+    CLI::App* app = addSubcommand(parent, command, checkDescription);
+    app->add_option("file", command.file);
+    app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app->add_option("--reports", command.reportsFolder)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+}
+
+void addSelectSubcommand(CLI::App& parent, Subcommand& command) {
+    command.name = "select";
+    command.entries = designcheck::designCheckEntries();
+    command.run = runSelectCommand;
+    command.help = selectHelp;
+    addSubcommand(parent, command, selectDescription);
 }
 
 std::string joined(const std::vector<std::string>& words, const char* separator) {
@@ -90,21 +128,16 @@ std::string joined(const std::vector<std::string>& words, const char* separator)
 std::string subcommandNames() {
     std::vector<std::string> names;
     for (const ReportProgram& program : programs) names.emplace_back(program.name);
+    names.emplace_back("check");
+    names.emplace_back("select");
     return joined(names, ", ");
 }
 
-// Every message starts with the command and, under a subcommand, its name.
-std::string prefix(const Subcommand* command) {
-    return command ? "csp-report " + command->name() + ": " : std::string("csp-report: ");
-}
+std::string prefix(const Subcommand* command) { return messagePrefix(command ? command->name : ""); }
 
 int usageError(std::ostream& err, const Subcommand* command, const std::string& message) {
-    const std::string help = command ? "csp-report " + command->name() + " --help" : "csp-report --help";
-    err << prefix(command) << message << "\nTry '" << help << "' for more information.\n";
-    return 2;
+    return cli::usageError(err, command ? command->name : "", message);
 }
-
-std::string entryPart(const std::string& entry) { return entry.empty() ? std::string() : "--" + entry + ": "; }
 
 // A typed entry that is not wholly a number: the page reads its leading
 // number, so the report stands, but the reading is said.
@@ -114,7 +147,7 @@ struct PartReading {
 
 std::vector<PartReading> partReadings(const Subcommand& command, const Entries& entries) {
     std::vector<PartReading> readings;
-    for (const EntrySpec& spec : command.program->entries()) {
+    for (const EntrySpec& spec : command.entries) {
         const std::string* text = entries.find(spec.name);
         if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text)) continue;
         readings.push_back({std::string(spec.name), *text, format("%g", readTypedNumber(*text))});
@@ -143,9 +176,32 @@ int save(const Subcommand& command, const ReportListing& listing, std::ostream& 
     return 1;
 }
 
-int runSubcommand(const Subcommand& command, std::ostream& out, std::ostream& err) {
+// The arguments a subcommand does not take, in the order given; none when
+// every argument was taken.
+std::optional<std::string> unexpectedArguments(const Subcommand& command) {
     const std::vector<std::string> extras = command.app->remaining();
-    if (!extras.empty()) return usageError(err, &command, "unexpected arguments: " + joined(extras, " "));
+    if (extras.empty()) return std::nullopt;
+    return "unexpected arguments: " + joined(extras, " ");
+}
+
+int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
+    if (command.app->count("file") == 0)
+        return usageError(err, &command, "the CSV file is needed (- for standard input)");
+    if (command.app->count("--output") > 0 && command.outputPath.empty())
+        return usageError(err, &command, "--output: an empty file name; use - for standard output");
+    if (command.app->count("--reports") > 0 && command.reportsFolder.empty())
+        return usageError(err, &command, "--reports: an empty folder name");
+    return runCheck({command.file, command.outputPath, command.reportsFolder}, in, out, err);
+}
+
+int runSelectCommand(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
+    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
+    return runSelect(command.givenEntries(), out, err);
+}
+
+int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
+    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
     if (command.app->count("--output") > 0 && command.outputPath.empty())
         return usageError(err, &command, "--output: an empty file name; use - for standard output");
 
@@ -171,7 +227,7 @@ int runSubcommand(const Subcommand& command, std::ostream& out, std::ostream& er
             << reading.readAs << "\n";
     }
     if (produced.refused()) {
-        err << prefix(&command) << entryPart(produced.entry) << windows1252ToUtf8(produced.message) << "\n";
+        err << prefix(&command) << refusalText(produced) << "\n";
         return 1;
     }
     if (command.app->count("--output") > 0) return save(command, listing, out, err);
@@ -194,11 +250,17 @@ int parseError(const CLI::ParseError& e, const Subcommand* command, std::ostream
 std::span<const ReportProgram> reportPrograms() { return programs; }
 
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    return runCommandLine(argc, argv, std::cin, out, err);
+}
+
+int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
     CLI::App app{"csp-report", "csp-report"};
     app.set_version_flag("--version", versionText);
     app.allow_extras();
-    std::array<Subcommand, programs.size()> commands;
-    for (std::size_t i = 0; i < programs.size(); ++i) addSubcommand(app, programs[i], commands[i]);
+    std::array<Subcommand, programs.size() + 2> commands;
+    for (std::size_t i = 0; i < programs.size(); ++i) addReportSubcommand(app, programs[i], commands[i]);
+    addCheckSubcommand(app, commands[programs.size()]);
+    addSelectSubcommand(app, commands[programs.size() + 1]);
     const auto parsedCommand = [&]() -> const Subcommand* {
         for (const Subcommand& command : commands)
             if (command.app->parsed()) return &command;
@@ -210,7 +272,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         app.parse(args);
     } catch (const CLI::CallForHelp&) {
         const Subcommand* command = parsedCommand();
-        out << (command ? subcommandHelp(*command->program) : commandHelp());
+        out << (!command ? commandHelp() : command->program ? subcommandHelp(*command->program) : command->help());
         return 0;
     } catch (const CLI::CallForVersion&) {
         out << versionText;
@@ -219,13 +281,13 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
         return parseError(e, parsedCommand(), err);
     }
     const Subcommand* command = parsedCommand();
-    if (command && app.remaining().empty()) return runSubcommand(*command, out, err);
+    if (command && app.remaining().empty()) return command->run(*command, in, out, err);
     if (!app.remaining().empty()) {
         const std::string first = app.remaining().front();
         if (first.starts_with("-"))
-            return usageError(err, nullptr,
-                              "unknown option '" + first + "'; the entries go after the subcommand (" +
-                                  subcommandNames() + ")");
+            return usageError(
+                err, nullptr,
+                "unknown option '" + first + "'; the entries go after the subcommand (" + subcommandNames() + ")");
         return usageError(err, nullptr,
                           "'" + first + "' is not a subcommand; the subcommands are " + subcommandNames());
     }

@@ -33,5 +33,7 @@ std::span<const ReportProgram> reportPrograms();
 // `out` for "-o -"); messages go to `err`. Returns the exit status:
 // 0 report, 1 refused, 2 usage error.
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+// The same, with `in` as standard input ("csp-report check -").
+int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace csp::cli

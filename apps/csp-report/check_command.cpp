@@ -1,0 +1,245 @@
+#include "apps/csp-report/check_command.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "apps/csp-report/command_messages.h"
+#include "apps/csp-report/csv_rows.h"
+#include "designcheck/design_check_entries.h"
+#include "shell/number_format.h"
+#include "shell/typed_number.h"
+
+namespace csp::cli {
+namespace {
+
+namespace dc = csp::designcheck;
+constexpr std::string_view command = "check";
+constexpr std::string_view idColumn = "id";
+
+std::string trimmed(std::string text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.back())) text.pop_back();
+    const auto first = std::find_if_not(text.begin(), text.end(), blank);
+    return std::string(first, text.end());
+}
+
+// Why an id cannot name a report file in the folder, or none. Names that
+// some file system would take apart, hide or refuse are refused on every
+// system, so that a project's reports can move between them.
+std::optional<std::string> unsafeFileName(const std::string& id) {
+    if (id.empty()) return "it is empty";
+    if (id == "." || id == "..") return "it names a folder";
+    if (id.size() > 200) return "it is longer than 200 characters";
+    for (unsigned char c : id) {
+        if (c < 0x20 || c == 0x7F) return "it holds a control character";
+        if (c == '/' || c == '\\') return "it holds a path separator";
+        if (std::string_view("<>:\"|?*").find(static_cast<char>(c)) != std::string_view::npos)
+            return "it holds a character Windows does not take in a file name";
+    }
+    if (id.front() == ' ' || id.back() == ' ' || id.back() == '.')
+        return "it begins or ends with a blank or ends with a point";
+    std::string stem = id.substr(0, id.find('.'));
+    for (char& c : stem) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    static const std::set<std::string> reserved = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
+                                                   "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
+                                                   "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
+    if (reserved.count(stem) > 0) return "it is a device name on Windows";
+    return std::nullopt;
+}
+
+std::string folded(const std::string& id) {
+    std::string key = id;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+// One run over the rows of a file.
+class CheckRun {
+public:
+    explicit CheckRun(const CheckOptions& options) : options_(options), specs_(dc::designCheckEntries()) {}
+
+    // The header row: each column an entry's name or "id".
+    Outcome takeHeader(std::vector<std::string>& cells) {
+        if (!cells.empty() && cells.front().starts_with("\xEF\xBB\xBF"))
+            cells.front().erase(0, 3);  // a byte order mark
+        for (std::string& cell : cells) {
+            const std::string name = trimmed(cell);
+            const bool isId = name == idColumn;
+            const EntrySpec* spec = findEntry(specs_, name);
+            if (!isId && !spec)
+                return Outcome::usageError("", "unknown column '" + name + "'; the columns are " + columnNames());
+            if (std::count_if(columns_.begin(), columns_.end(), [&](const Column& c) { return c.name == name; }) > 0)
+                return Outcome::usageError("", "the column '" + name + "' is given twice");
+            columns_.push_back({name, spec});
+        }
+        return Outcome::success();
+    }
+
+    std::vector<std::string> summaryHeader() const {
+        std::vector<std::string> cells = {std::string(idColumn)};
+        for (const EntrySpec& spec : specs_) cells.emplace_back(spec.name);
+        for (std::string_view check : dc::summaryCheckTexts) cells.emplace_back(check);
+        cells.emplace_back("verdict");
+        cells.emplace_back("message");
+        return cells;
+    }
+
+    // One structure: its summary row.
+    std::vector<std::string> takeRow(const std::vector<std::string>& cells) {
+        ++rows_;
+        Entries given;
+        std::string id = std::to_string(rows_);
+        for (std::size_t i = 0; i < cells.size() && i < columns_.size(); ++i) {
+            if (!columns_[i].spec)
+                id = cells[i];
+            else if (!cells[i].empty())
+                given.set(columns_[i].spec->name, cells[i]);
+        }
+        if (cells.size() > columns_.size())
+            return refused(id, given,
+                           "the row has " + std::to_string(cells.size()) + " cells, the header " +
+                               std::to_string(columns_.size()));
+
+        dc::DesignCheck check;
+        const Outcome produced = dc::produceDesignCheck(given, check);
+        if (!produced) return refused(id, given, refusalText(produced));
+        if (!options_.reportsFolder.empty())
+            if (const std::optional<std::string> failure = saveReport(id, check)) return refused(id, given, *failure);
+        return checked(id, given, check);
+    }
+
+    bool anyRefused() const { return anyRefused_; }
+
+private:
+    struct Column {
+        std::string name;
+        const EntrySpec* spec;  // none for the id
+    };
+
+    std::string columnNames() const {
+        std::string names(idColumn);
+        for (const EntrySpec& spec : specs_) names += ", " + std::string(spec.name);
+        return names;
+    }
+
+    std::vector<std::string> refused(const std::string& id, const Entries& given, const std::string& message) {
+        anyRefused_ = true;
+        std::vector<std::string> row = {id};
+        for (const EntrySpec& spec : specs_) {  // as given: a refused row used none
+            const std::string* text = given.find(spec.name);
+            row.push_back(text ? *text : std::string());
+        }
+        row.resize(row.size() + dc::summaryCheckTexts.size() + 1);
+        row.push_back(message);
+        return row;
+    }
+
+    std::vector<std::string> checked(const std::string& id, const Entries& given, const dc::DesignCheck& check) const {
+        std::vector<std::string> row = {id};
+        const Entries used = dc::entriesAsUsed(given, check);
+        for (const auto& [name, text] : used.all()) row.push_back(text);
+        for (std::size_t i = 0; i < dc::summaryCheckTexts.size(); ++i) {
+            const auto verdict =
+                std::find_if(check.verdicts().begin(), check.verdicts().end(),
+                             [i](const dc::Verdict& v) { return static_cast<std::size_t>(v.check) == i; });
+            row.push_back(verdict == check.verdicts().end() ? "" : verdict->ok ? "OK" : "NO GOOD");
+        }
+        row.push_back(check.failed() ? "NO GOOD" : "OK");
+        row.push_back(partReadings(given));
+        return row;
+    }
+
+    // Typed cells read in part, as csp-report verrick warns of them.
+    std::string partReadings(const Entries& given) const {
+        std::string readings;
+        for (const auto& [name, text] : given.all()) {
+            const EntrySpec* spec = findEntry(specs_, name);
+            if (spec->kind != EntryKind::Typed || isWholeTypedNumber(text)) continue;
+            readings += (readings.empty() ? "" : "; ") +
+                        format("warning: --%s '%s' is read as %g", name, text, readTypedNumber(text));
+        }
+        return readings;
+    }
+
+    // Writes the structure's report as csp-report verrick -o does; the
+    // failure, if any, refuses the row.
+    std::optional<std::string> saveReport(const std::string& id, const dc::DesignCheck& check) {
+        if (const std::optional<std::string> reason = unsafeFileName(id))
+            return "--reports: the id '" + id + "' is not a safe file name: " + *reason;
+        if (!idsUsed_.insert(folded(id)).second) return "--reports: the id '" + id + "' is an earlier row's";
+        const std::string path = (std::filesystem::path(options_.reportsFolder) / (id + ".txt")).string();
+        struct stat existing {};
+        if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
+            return "--reports: " + path + " is not a regular file";
+        const Outcome saved = writeListingFile(&check.reportLines(), path);
+        if (!saved) return "--reports: " + saved.message;
+        return std::nullopt;
+    }
+
+    const CheckOptions& options_;
+    std::span<const EntrySpec> specs_;
+    std::vector<Column> columns_;
+    std::size_t rows_ = 0;
+    bool anyRefused_ = false;
+    std::set<std::string> idsUsed_;
+};
+
+// The reports folder, made when missing.
+std::optional<std::string> prepareReportsFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return "--reports: cannot make the folder " + folder + ": " + error.message();
+    if (!std::filesystem::is_directory(folder, error)) return "--reports: " + folder + " is not a folder";
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runCheck(const CheckOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
+    std::ifstream file;
+    if (options.file != "-") {
+        file.open(options.file, std::ios::binary);
+        if (!file) return usageError(err, command, "cannot read " + options.file + ": " + std::strerror(errno));
+    }
+    std::istream& input = options.file == "-" ? in : file;
+    if (!options.reportsFolder.empty())
+        if (const std::optional<std::string> failure = prepareReportsFolder(options.reportsFolder))
+            return usageError(err, command, *failure);
+
+    CheckRun run(options);
+    Outcome misuse;
+    bool headerSeen = false;
+    const auto writeSummary = [&](SavedLines& lines) {
+        const Outcome read = readCsvRows(input, [&](std::vector<std::string>& cells) {
+            if (!headerSeen) {
+                headerSeen = true;
+                misuse = run.takeHeader(cells);
+                return misuse.ok() && lines.write(csvRow(run.summaryHeader()));
+            }
+            return lines.write(csvRow(run.takeRow(cells)));
+        });
+        if (misuse) misuse = read;
+        if (misuse && !headerSeen) misuse = Outcome::usageError("", options.file + " has no header row");
+        return misuse.ok();
+    };
+
+    if (options.outputPath.empty() || options.outputPath == "-") {
+        StreamLines lines(out);
+        writeSummary(lines);
+    } else if (const Outcome saved = saveLines(options.outputPath, writeSummary); !saved && misuse) {
+        err << messagePrefix(command) << "--output: " << saved.message << "\n";
+        return 1;
+    }
+    if (!misuse) return usageError(err, command, (options.file == "-" ? "" : options.file + ": ") + misuse.message);
+    return run.anyRefused() ? 1 : 0;
+}
+
+}  // namespace csp::cli

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "apps/csp-report/csv_rows.h"
+#include "tests/apps/command_runner.h"
+
+namespace csp::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Checked {
+    int status;
+    std::vector<std::vector<std::string>> rows;  // the summary, header first
+    std::string err;
+};
+
+Checked check(const std::string& csv, std::vector<const char*> options = {}) {
+    std::vector<const char*> args = {"csp-report", "check", "-"};
+    args.insert(args.end(), options.begin(), options.end());
+    std::istringstream in(csv);
+    std::ostringstream out, err;
+    Checked result{runCommandLine(static_cast<int>(args.size()), args.data(), in, out, err), {}, err.str()};
+    std::istringstream summary(out.str());
+    EXPECT_TRUE(readCsvRows(summary, [&](std::vector<std::string>& cells) {
+        result.rows.push_back(cells);
+        return true;
+    }));
+    return result;
+}
+
+// The cell of a summary row under a column of the header.
+std::string cell(const Checked& checked, std::size_t row, const std::string& column) {
+    const auto& header = checked.rows.front();
+    const auto at = std::find(header.begin(), header.end(), column);
+    EXPECT_NE(at, header.end()) << column;
+    return checked.rows.at(row).at(static_cast<std::size_t>(at - header.begin()));
+}
+
+TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
+    const Checked c = check(
+        "id,shape,profile,cover,method,size,corner-radius\r\n"
+        "\"pipe-arch, \"\"north\"\"\",pipe-arch,3,2,,1,31\r\n"
+        "shallow,round,,0.5,,,\r\n"
+        "plain,round\r\n"
+        "extra,round,0,2,,,,,\r\n"
+        "word,round,first,,,,\r\n");
+    EXPECT_EQ(c.status, 1) << c.err;
+    ASSERT_EQ(c.rows.size(), 6u);
+    EXPECT_EQ(c.rows[0].size(), 22u);
+    // A pipe-arch lists every check; its entries as used, defaults filled in.
+    EXPECT_EQ(cell(c, 1, "id"), "pipe-arch, \"north\"");
+    EXPECT_EQ(cell(c, 1, "corrugation"), "bolted");
+    EXPECT_EQ(cell(c, 1, "corner-pressure"), "4000");
+    EXPECT_EQ(cell(c, 1, "span"), "");
+    for (const char* column : {"Required Cross-Sectional Area", "Required Seam Strength", "Handling and Installation",
+                               "Minimum Cover", "Corner Bearing Pressure"})
+        EXPECT_NE(cell(c, 1, column), "") << column;
+    // A refused row in the middle stops nothing and says why, as verrick does.
+    EXPECT_EQ(cell(c, 2, "message"), "--cover: The cover must be >= 1.");
+    EXPECT_EQ(cell(c, 2, "verdict"), "");
+    // A helical round pipe has no seam or corner check.
+    EXPECT_EQ(cell(c, 3, "span"), "48");
+    EXPECT_EQ(cell(c, 3, "Required Seam Strength"), "");
+    EXPECT_EQ(cell(c, 3, "Corner Bearing Pressure"), "");
+    EXPECT_EQ(cell(c, 3, "verdict"), "OK");
+    EXPECT_EQ(cell(c, 4, "message"), "the row has 9 cells, the header 7");
+    EXPECT_EQ(cell(c, 5, "message"), "--profile: 'first' is not a position in the round profile list (0-7)");
+    // Without an id column the id is the row number.
+    EXPECT_EQ(check("shape\nround\nunderpass\n").rows.at(2).at(0), "2");
+}
+
+TEST(CheckCommand, AFileThatCannotBeReadIsAUsageError) {
+    struct Case {
+        const char* name;
+        std::string csv;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"unknown column", "id,shape,colour\n", "unknown column 'colour'"},
+        {"column given twice", "cover,cover\n", "the column 'cover' is given twice"},
+        {"no header", "", "has no header row"},
+        {"quoted field left open", "id,shape\n\"open,round\n", "malformed CSV"},
+    };
+    for (const Case& c : cases) {
+        const Checked checked = check(c.csv);
+        EXPECT_EQ(checked.status, 2) << c.name;
+        EXPECT_NE(checked.err.find(c.err), std::string::npos) << c.name << ": " << checked.err;
+    }
+    const Invocation missing = invokeCspReport({"check", "/nonexistent/jobs.csv"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot read /nonexistent/jobs.csv"), std::string::npos);
+}
+
+TEST(CheckCommand, ReportsAreVerricksBytesAndNoIdWritesOutsideOrOverAnotherRow) {
+    const fs::path folder = fs::temp_directory_path() / ("check-reports-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    const fs::path outside = fs::temp_directory_path() / ("outside-" + std::to_string(::getpid()) + ".txt");
+    fs::create_directories(folder);
+    fs::create_symlink(outside, folder / "linked.txt");
+    const Checked c = check(
+        "id,shape,method,cover,reduction,size\n"
+        "A1,round,aisi,4,0.86,\n"
+        "a1,round,,,,\n"
+        "../up,round,,,,\n"
+        "CON,round,,,,\n"
+        "linked,round,,,,\n"
+        "U2,underpass,,,,3\n",
+        {"--reports", folder.c_str()});
+    EXPECT_EQ(c.status, 1);
+    const auto verrick = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "verrick");
+        args.insert(args.end(), {"-o", "-"});
+        return invokeCspReport(args).out;
+    };
+    EXPECT_EQ(takeSavedBytes(folder / "A1.txt"),
+              verrick({"--shape", "round", "--method", "aisi", "--cover", "4", "--reduction", "0.86"}));
+    EXPECT_EQ(takeSavedBytes(folder / "U2.txt"), verrick({"--shape", "underpass", "--size", "3"}));
+    EXPECT_EQ(cell(c, 2, "message"), "--reports: the id 'a1' is an earlier row's");
+    EXPECT_NE(cell(c, 3, "message").find("a path separator"), std::string::npos);
+    EXPECT_NE(cell(c, 4, "message").find("a device name"), std::string::npos);
+    EXPECT_NE(cell(c, 5, "message").find("is not a regular file"), std::string::npos);
+    EXPECT_FALSE(fs::exists(outside));
+    fs::remove(folder / "linked.txt");
+    EXPECT_TRUE(fs::is_empty(folder));
+    fs::remove_all(folder);
+}
+
+TEST(SelectCommand, EachProfilesWallPassesAndTheWallOneThinnerFails) {
+    const Invocation r = invokeCspReport(
+        {"select", "--span", "120", "--cover", "30", "--method", "aisi", "--live-load", "E80", "--reduction", "0.86"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    int walls = 0;
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t at = line.find("csp-report verrick ");
+        if (at == std::string::npos) continue;
+        std::vector<std::string> words;
+        std::istringstream split(line.substr(at + 11));
+        for (std::string word; split >> word;) words.push_back(word);
+        std::vector<const char*> args;
+        for (const std::string& word : words) args.push_back(word.c_str());
+        EXPECT_NE(invokeCspReport(args).out.find("ALL DESIGN CHECKS ARE SATISFIED."), std::string::npos) << line;
+        const std::string thickness = words.back();
+        if (thickness != "0") {
+            const std::string thinner = std::to_string(std::stoi(thickness) - 1);
+            args.back() = thinner.c_str();
+            EXPECT_NE(invokeCspReport(args).out.find("WERE NOT SATISFIED"), std::string::npos) << line;
+        }
+        ++walls;
+    }
+    EXPECT_GE(walls, 2);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '>'), 2);  // the lightest, and the key below
+}
+
+TEST(SelectCommand, TellsAJobNoWallCarriesAndOneItCannotTake) {
+    struct Case {
+        std::vector<const char*> args;
+        int status;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {{"select", "--span", "144", "--cover", "200", "--soil-density", "150"}, 1, "no wall passes"},
+        {{"select", "--corrugation", "annular"}, 0, "not made as annular pipe"},
+        {{"select", "--method", "aashto-lfd"}, 0, "No installation type is available"},
+        {{"select", "--cover", "0.5"}, 1, "csp-report select: --cover: The cover must be >= 1."},
+        {{"select", "--thickness", "2"}, 2, "--thickness: select chooses"},
+        {{"select", "--shape", "pipe-arch"}, 2, "--shape: select chooses round pipe walls only"},
+    };
+    for (const Case& c : cases) {
+        const Invocation r = invokeCspReport(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[1];
+        EXPECT_NE((r.out + r.err).find(c.shown), std::string::npos) << c.args[1] << "\n" << r.out << r.err;
+    }
+}
+
+}  // namespace
+}  // namespace csp::cli
