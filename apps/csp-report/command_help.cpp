@@ -47,6 +47,11 @@ void appendOption(std::string& help, std::string_view names, std::string_view de
     appendWrapped(help, description, descriptionColumn, descriptionColumn);
 }
 
+void appendHelpAndVersion(std::string& help) {
+    appendOption(help, "-h, --help", "display this help and exit");
+    appendOption(help, "    --version", "output version information and exit");
+}
+
 std::string joinedWords(const EntrySpec& spec) {
     std::string words;
     for (std::size_t i = 0; i < spec.words.size(); ++i) {
@@ -85,8 +90,7 @@ std::string commandHelp() {
     appendOption(help, "check", checkDescription);
     appendOption(help, "select", selectDescription);
     help += "\nRun 'csp-report SUBCOMMAND --help' for the entries of each.\n\nOptions:\n";
-    appendOption(help, "-h, --help", "display this help and exit");
-    appendOption(help, "    --version", "output version information and exit");
+    appendHelpAndVersion(help);
     help +=
         "\nExit status:\n"
         "  0  the report was written, or the help, the lists or the version\n"
@@ -121,8 +125,7 @@ std::string subcommandHelp(const ReportProgram& program) {
     if (program.lists)
         appendOption(help, "    --list", "show the lists the pages would offer for the entries given so far, and exit");
     appendOption(help, "    --strict", "refuse a typed value that is not wholly a number instead of warning");
-    appendOption(help, "-h, --help", "display this help and exit");
-    appendOption(help, "    --version", "output version information and exit");
+    appendHelpAndVersion(help);
     return help;
 }
 
@@ -144,8 +147,7 @@ std::string checkHelp() {
     appendOption(help, "-o, --output FILE", "write the summary to FILE instead of standard output");
     appendOption(help, "    --reports DIR",
                  "also write each checked structure's report to DIR/ID.txt, as csp-report verrick -o writes it");
-    appendOption(help, "-h, --help", "display this help and exit");
-    appendOption(help, "    --version", "output version information and exit");
+    appendHelpAndVersion(help);
     help +=
         "\nExit status: 0 every row checked, 1 a row refused, 2 a usage error or a file\n"
         "that cannot be read.\n";
@@ -166,8 +168,7 @@ std::string selectHelp() {
         appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
     }
     help += "\nOptions:\n";
-    appendOption(help, "-h, --help", "display this help and exit");
-    appendOption(help, "    --version", "output version information and exit");
+    appendHelpAndVersion(help);
     help += "\nExit status: 0 some wall passes, 1 none does or the job is refused, 2 a usage\nerror.\n";
     return help;
 }

@@ -1,7 +1,6 @@
 #include "designcheck/ui/load_reduction_factor_dlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "designcheck/design_check_pages.h"
 #include "designcheck/ui/page_controls.h"
 #include "shell/ui/program_shell.h"
+#include "shell/ui/page_layout.h"
 
 namespace csp::ui {
 namespace {
@@ -46,17 +46,11 @@ CLoadReductionFactorDlg::CLoadReductionFactorDlg(const ProgramShell& shell, dc::
     field->setHorizontalSpacing(8);
     addRow(field, 0, 0, dc::reductionLabel, factor_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(backup);
-    buttons->addStretch(1);
-    buttons->addWidget(next);
-
     auto* page = new QVBoxLayout(this);
     page->setSizeConstraint(QLayout::SetFixedSize);
     page->addLayout(field);
     page->addWidget(note);
-    page->addSpacing(12);
-    page->addLayout(buttons);
+    addButtonRow(page, backup, next, 12);
 }
 
 void CLoadReductionFactorDlg::next() {

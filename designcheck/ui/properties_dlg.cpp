@@ -1,7 +1,6 @@
 #include "designcheck/ui/properties_dlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 #include "designcheck/ui/load_reduction_factor_dlg.h"
 #include "designcheck/ui/page_controls.h"
 #include "shell/ui/program_shell.h"
+#include "shell/ui/page_layout.h"
 
 namespace csp::ui {
 namespace {
@@ -72,15 +72,9 @@ QLayout* CPropertiesPageDlg::buildLayout() {
     addRow(fields, row++, 0, dc::corrugationTypeLabel, corrugationType_);
     addRow(fields, row++, 0, dc::installationTypeLabel, installationType_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(backup);
-    buttons->addStretch(1);
-    buttons->addWidget(next);
-
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
-    page->addSpacing(12);
-    page->addLayout(buttons);
+    addButtonRow(page, backup, next, 12);
     return page;
 }
 

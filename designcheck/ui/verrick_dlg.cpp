@@ -1,7 +1,6 @@
 #include "designcheck/ui/verrick_dlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 #include "designcheck/ui/properties_dlg.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/results_dlg.h"
+#include "shell/ui/page_layout.h"
 
 namespace csp::ui {
 namespace {
@@ -76,15 +76,9 @@ QLayout* CVerrickDlg::buildLayout() {
     addRow(fields, 3, 2, dc::cornerPressureLabel, cornerPressure_, dc::cornerPressureUnit);
     fields->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 20);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(next);
-    buttons->addStretch(1);
-    buttons->addWidget(quit);
-
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
-    page->addSpacing(12);
-    page->addLayout(buttons);
+    addButtonRow(page, next, quit, 12);
     return page;
 }
 

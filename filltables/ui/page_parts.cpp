@@ -2,12 +2,12 @@
 
 #include <QDialog>
 #include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QStringList>
 
 #include "filltables/wizard_page_texts.h"
 #include "shell/ui/program_shell.h"
+#include "shell/ui/page_layout.h"
 
 namespace csp::ui {
 
@@ -25,12 +25,8 @@ QBoxLayout* nextAndBackRow(QDialog& page, std::string_view backText, QPushButton
     back->setAutoDefault(false);
     // Every way off a page but "Next >" ends the sequence: Rejected.
     QObject::connect(back, &QPushButton::clicked, &page, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addWidget(forward);
-    row->addStretch(1);
-    row->addWidget(back);
     *next = forward;
-    return row;
+    return buttonRow(forward, back);
 }
 
 QString wrappedText(std::string_view text, int width, const QFontMetrics& metrics) {

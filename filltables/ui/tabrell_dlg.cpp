@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 #include "shell/ui/program_shell.h"
 #include "shell/ui/results_dlg.h"
 #include "shell/windows1252.h"
+#include "shell/ui/page_layout.h"
 
 namespace csp::ui {
 namespace {
@@ -69,15 +69,9 @@ QLayout* CTabrellDlg::buildLayout() {
         fields->addWidget(control, row++, 1, Qt::AlignLeft);
     }
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(next);
-    buttons->addStretch(1);
-    buttons->addWidget(done);
-
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
-    page->addSpacing(12);
-    page->addLayout(buttons);
+    addButtonRow(page, next, done, 12);
     return page;
 }
 
