@@ -23,7 +23,9 @@ namespace fs = std::filesystem;
 // A folder of this process's own, holding the -o targets: the report file,
 // a file standing where a folder should, and a folder.
 struct OutputFolder {
-    fs::path root = fs::temp_directory_path() / ("csp-report-fuzz-" + std::to_string(::getpid()));
+    // In memory where there is a file system there: every save syncs.
+    fs::path root = (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
+                    ("csp-report-fuzz-" + std::to_string(::getpid()));
     fs::path report = root / "report.txt", file = root / "file", folder = root / "folder";
 
     OutputFolder() {
