@@ -61,8 +61,12 @@ std::size_t echoedLength(const std::string& line, const csp::Entries& entries) {
     return 0;
 }
 
+// "nan" as a word of its own, as %g prints a not-a-number.
 bool holdsNotANumber(const std::string& line) {
-    return line.find("nan") != std::string::npos || line.find("NAN") != std::string::npos;
+    const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (std::size_t at = line.find("nan"); at != std::string::npos; at = line.find("nan", at + 1))
+        if ((at == 0 || !isLetter(line[at - 1])) && (at + 3 == line.size() || !isLetter(line[at + 3]))) return true;
+    return false;
 }
 
 std::string described(const csp::Entries& entries) {

@@ -6,6 +6,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,11 @@ struct OutputFolder {
     fs::path report = root / "report.txt", file = root / "file", folder = root / "folder";
 
     OutputFolder() {
+        // Those of runs that ended without cleaning up go first.
+        for (const fs::directory_entry& entry : fs::directory_iterator(root.parent_path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("csp-report-fuzz-") && !fs::exists("/proc/" + name.substr(16))) fs::remove_all(entry);
+        }
         fs::remove_all(root);
         fs::create_directories(folder);
         std::ofstream(file) << "x";
@@ -43,7 +49,13 @@ std::string contentsOf(const fs::path& path) {
     return bytes.str();
 }
 
-std::string randomValue(FuzzedDataProvider& in) { return in.ConsumeRandomLengthString(20); }
+// Any text but a path: a random value may become a file name ("-oNAME"),
+// which must stay in the folder, whoever runs the target.
+std::string randomValue(FuzzedDataProvider& in) {
+    std::string text = in.ConsumeRandomLengthString(20);
+    std::replace(text.begin(), text.end(), '/', '_');
+    return text;
+}
 
 // A value for the entry: one of its words, a list position, or any text.
 std::string entryValue(FuzzedDataProvider& in, const csp::EntrySpec& spec) {
@@ -108,18 +120,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
     std::ostringstream out, err;
+    // In the folder, where a random "-oNAME" saves; back before libFuzzer
+    // writes its own files.
+    const fs::path workingFolder = fs::current_path();
+    fs::current_path(folder.root);
     const int status = csp::cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    fs::current_path(workingFolder);
 
     if (status < 0 || status > 2) csp::fuzz::fail("exit status " + std::to_string(status));
     if (toReportFile && status != 0) {
         const bool kept = oldReport ? contentsOf(folder.report) == "old" : !fs::exists(folder.report);
         if (!kept) csp::fuzz::fail("a refused -o changed the report file");
     }
+    // A save writes a temporary ".NAME.XXXXXX" beside its target first; a
+    // report saved under a random name is removed.
+    std::vector<fs::path> saved;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder.root)) {
         const fs::path path = entry.path();
-        if (path != folder.report && path != folder.file && path != folder.folder)
-            csp::fuzz::fail("a save left " + path.string());
+        if (path.filename().string().starts_with('.')) csp::fuzz::fail("a save left " + path.string());
+        if (path != folder.report && path != folder.file && path != folder.folder) saved.push_back(path);
     }
+    for (const fs::path& path : saved) fs::remove_all(path);
     if (!fs::is_directory(folder.folder) || !fs::is_regular_file(folder.file))
         csp::fuzz::fail("a save replaced a folder or a file it was not given");
     return 0;
