@@ -24,26 +24,26 @@ namespace {
 using csp::printf_oracle::cFormat;
 
 template <class T>
-std::string cFormatInteger(const std::string& spec, T value) {
+std::string cFormatInteger(const std::string& directive, T value) {
     char text[256];
-    std::snprintf(text, sizeof text, spec.c_str(), value);
+    std::snprintf(text, sizeof text, directive.c_str(), value);
     return text;
 }
 
 // "%" with the flags among `allowed` that the input picks, a width and a
 // precision; `precision` is what the conversion will use.
-std::string specStart(FuzzedDataProvider& in, const char* allowed, int& precision) {
-    std::string spec = "%";
+std::string directiveStart(FuzzedDataProvider& in, const char* allowed, int& precision) {
+    std::string directive = "%";
     for (const char* flag = allowed; *flag; ++flag)
-        if (in.ConsumeBool()) spec += *flag;
-    if (in.ConsumeBool()) spec += std::to_string(in.ConsumeIntegralInRange(0, 40));
+        if (in.ConsumeBool()) directive += *flag;
+    if (in.ConsumeBool()) directive += std::to_string(in.ConsumeIntegralInRange(0, 40));
     if (in.ConsumeBool()) {
-        spec += '.';
+        directive += '.';
         precision = in.ConsumeIntegralInRange(-1, 30);
         if (precision < 0) precision = 0;  // "%.f": a point alone is precision 0
-        else spec += std::to_string(precision);
+        else directive += std::to_string(precision);
     }
-    return spec;
+    return directive;
 }
 
 double consumeReal(FuzzedDataProvider& in) {
@@ -63,14 +63,14 @@ double consumeReal(FuzzedDataProvider& in) {
 }
 
 // What the formatter must print for one real conversion.
-std::string expectedReal(const std::string& spec, double value, int precision) {
-    const std::string ours = csp::format(spec, value);
-    const char conversion = static_cast<char>(std::tolower(spec.back()));
-    std::string theirs = cFormat(spec, std::isnan(value) ? std::fabs(value) : value);
+std::string expectedReal(const std::string& directive, double value, int precision) {
+    const std::string ours = csp::format(directive, value);
+    const char conversion = static_cast<char>(std::tolower(directive.back()));
+    std::string theirs = cFormat(directive, std::isnan(value) ? std::fabs(value) : value);
     if (ours == theirs) return theirs;
     if (std::isfinite(value) && csp::printf_oracle::isExactHalf(value, conversion, precision))
-        theirs = csp::printf_oracle::cFormatAwayFromZero(spec, value);
-    if (ours != theirs && csp::printf_oracle::isGlibcAlternateCarryQuirk(spec, ours, theirs)) return ours;
+        theirs = csp::printf_oracle::cFormatAwayFromZero(directive, value);
+    if (ours != theirs && csp::printf_oracle::isGlibcAlternateCarryQuirk(directive, ours, theirs)) return ours;
     return theirs;
 }
 
@@ -97,35 +97,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             expected += "%";
             break;
         case 2: {
-            const std::string spec = specStart(in, "-+ 0", precision) + (in.ConsumeBool() ? "lld" : "lli");
+            const std::string directive = directiveStart(in, "-+ 0", precision) + (in.ConsumeBool() ? "lld" : "lli");
             const auto value = in.ConsumeIntegral<std::int64_t>();
-            format += spec;
-            expected += cFormatInteger(spec, static_cast<long long>(value));
+            format += directive;
+            expected += cFormatInteger(directive, static_cast<long long>(value));
             args.emplace_back(value);
             break;
         }
         case 3: {
-            const std::string spec = specStart(in, "-0", precision) + "llu";
+            const std::string directive = directiveStart(in, "-0", precision) + "llu";
             const auto value = in.ConsumeIntegral<std::uint64_t>();
-            format += spec;
-            expected += cFormatInteger(spec, static_cast<unsigned long long>(value));
+            format += directive;
+            expected += cFormatInteger(directive, static_cast<unsigned long long>(value));
             args.emplace_back(value);
             break;
         }
         case 4: {
-            const std::string spec = specStart(in, "-+ 0#", precision) + in.PickValueInArray({'f', 'e', 'g', 'F', 'E', 'G'});
+            const std::string directive = directiveStart(in, "-+ 0#", precision) + in.PickValueInArray({'f', 'e', 'g', 'F', 'E', 'G'});
             const double value = consumeReal(in);
-            format += spec;
-            expected += expectedReal(spec, value, precision);
+            format += directive;
+            expected += expectedReal(directive, value, precision);
             args.emplace_back(value);
             break;
         }
         default: {
-            const std::string spec = specStart(in, "-", precision) + "s";
+            const std::string directive = directiveStart(in, "-", precision) + "s";
             std::string& text = texts.emplace_back(in.ConsumeRandomLengthString(24));
             std::erase(text, '\0');
-            format += spec;
-            expected += cFormatInteger(spec, text.c_str());
+            format += directive;
+            expected += cFormatInteger(directive, text.c_str());
             args.emplace_back(std::string_view(text));
         }
         }
