@@ -30,6 +30,9 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// The least code point each length of UTF-8 sequence may encode.
+constexpr std::array<char32_t, 5> leastOfLength = {0, 0, 0x80, 0x800, 0x10000};
+
 char byteOf(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < highControls.size(); ++i)
@@ -65,6 +68,9 @@ std::string utf8ToWindows1252(std::string_view text) {
             wellFormed = wellFormed && (next & 0xC0) == 0x80;
             c = (c << 6) | (next & 0x3F);
         }
+        // An overlong form ("\xC0\xAE" for '.'), a surrogate or a code
+        // point past U+10FFFF is malformed too, byte by byte.
+        wellFormed = wellFormed && c >= leastOfLength[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
         out += wellFormed ? byteOf(c) : '?';
         i += wellFormed ? static_cast<std::size_t>(length) : 1;
     }

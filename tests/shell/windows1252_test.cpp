@@ -25,5 +25,18 @@ TEST(Windows1252, UnrepresentableOrMalformedTextBecomesQuestionMarks) {
     EXPECT_EQ(utf8ToWindows1252("\U0001F600"), "?");
 }
 
+TEST(Windows1252, OverlongFormsSurrogatesAndCodePointsPastUnicodeAreMalformed) {
+    struct Case {
+        const char* utf8;
+        const char* expected;
+    };
+    for (const Case& c : {Case{"5\xC0\xAE" "5", "5??5"},  // an overlong '.' must not make 5.5
+                          Case{"\xE0\x80\xB7", "???"}, Case{"\xF0\x80\x80\xB7", "????"},
+                          Case{"\xC2\xBD", "\xBD"},  // the shortest form of the same kind stays
+                          Case{"\xED\xA0\x80", "???"}, Case{"\xF4\x90\x80\x80", "????"},
+                          Case{"\xF5\x80\x80\x80", "????"}})
+        EXPECT_EQ(utf8ToWindows1252(c.utf8), c.expected) << c.utf8;
+}
+
 }  // namespace
 }  // namespace csp
