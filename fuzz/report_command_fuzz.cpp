@@ -1,5 +1,6 @@
 // csp-report's argument handling, in process: argument lists built from
-// every subcommand's option names with random values. Every run ends with
+// every subcommand's option names with random values, and for check a CSV
+// of random columns and cells on standard input. Every run ends with
 // 0, 1 or 2 and without a crash, and a refused -o leaves the file as it was
 // and nothing beside it.
 
@@ -70,6 +71,29 @@ std::string entryValue(FuzzedDataProvider& in, const csp::EntrySpec& spec) {
     return std::to_string(in.ConsumeFloatingPointInRange(-100.0, 20000.0));
 }
 
+// A CSV of structures: a header of entry names (and now and then an id or
+// an unknown column), then rows of values, quoted or not.
+std::string structures(FuzzedDataProvider& in, std::span<const csp::EntrySpec> specs) {
+    std::vector<const csp::EntrySpec*> columns;
+    std::string csv;
+    const int count = in.ConsumeIntegralInRange(0, 6);
+    for (int i = 0; i < count; ++i) {
+        const csp::EntrySpec& spec = specs[in.ConsumeIntegralInRange<std::size_t>(0, specs.size() - 1)];
+        columns.push_back(&spec);
+        csv += (i ? "," : "") + (in.ConsumeIntegralInRange(0, 9) == 0 ? randomValue(in) : std::string(spec.name));
+    }
+    csv += in.ConsumeBool() ? "\r\n" : "\n";
+    const int rows = in.ConsumeIntegralInRange(0, 4);
+    for (int r = 0; r < rows; ++r) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const std::string value = entryValue(in, *columns[c]);
+            csv += (c ? "," : "") + (in.ConsumeBool() ? "\"" + value + "\"" : value);
+        }
+        csv += "\n";
+    }
+    return csv;
+}
+
 std::string outputPath(FuzzedDataProvider& in, const OutputFolder& folder) {
     switch (in.ConsumeIntegralInRange(0, 6)) {
     case 0: return "-";
@@ -87,11 +111,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const OutputFolder folder;
     FuzzedDataProvider in(data, size);
     const std::span<const csp::cli::ReportProgram> programs = csp::cli::reportPrograms();
-    const std::size_t chosen = in.ConsumeIntegralInRange<std::size_t>(0, programs.size());
+    // The report programs, then check and select, which take verrick's entries.
+    const std::size_t chosen = in.ConsumeIntegralInRange<std::size_t>(0, programs.size() + 2);
     const bool oldReport = in.ConsumeBool();
     std::vector<std::string> args = {"csp-report"};
+    const std::span<const csp::EntrySpec> verrick = programs.back().entries();
+    const std::span<const csp::EntrySpec> specs = chosen < programs.size() ? programs[chosen].entries() : verrick;
     if (chosen < programs.size()) args.emplace_back(programs[chosen].name);
-    const std::span<const csp::EntrySpec> specs = programs[chosen % programs.size()].entries();
+    if (chosen == programs.size()) args.insert(args.end(), {"check", "-"});
+    if (chosen == programs.size() + 1) args.emplace_back("select");
+    const std::string csv = chosen == programs.size() ? structures(in, verrick) : std::string();
 
     bool toReportFile = false;
     const int count = in.ConsumeIntegralInRange(0, 16);
@@ -104,7 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             else args.insert(args.end(), {"-o", path});
             break;
         }
-        case 1: args.push_back(in.PickValueInArray({"--list", "--strict", "--help", "--version", "--"})); break;
+        case 1:
+            args.push_back(in.PickValueInArray({"--list", "--strict", "--help", "--version", "--", "--reports"}));
+            break;
         case 2: args.push_back(randomValue(in)); break;
         default: {
             const csp::EntrySpec& spec = specs[in.ConsumeIntegralInRange<std::size_t>(0, specs.size() - 1)];
@@ -119,16 +150,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (oldReport) std::ofstream(folder.report) << "old";
     std::vector<const char*> argv;
     for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::istringstream csvIn(csv);
     std::ostringstream out, err;
     // In the folder, where a random "-oNAME" saves; back before libFuzzer
     // writes its own files.
     const fs::path workingFolder = fs::current_path();
     fs::current_path(folder.root);
-    const int status = csp::cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = csp::cli::runCommandLine(static_cast<int>(argv.size()), argv.data(), csvIn, out, err);
     fs::current_path(workingFolder);
 
     if (status < 0 || status > 2) csp::fuzz::fail("exit status " + std::to_string(status));
-    if (toReportFile && status != 0) {
+    // check writes its summary even when it refuses a row (status 1); only a
+    // refused save keeps the file.
+    const bool summarySaved = chosen == programs.size() && status == 1 && err.str().find("--output: ") == std::string::npos;
+    if (toReportFile && status != 0 && !summarySaved) {
         const bool kept = oldReport ? contentsOf(folder.report) == "old" : !fs::exists(folder.report);
         if (!kept) csp::fuzz::fail("a refused -o changed the report file");
     }
