@@ -17,11 +17,12 @@ namespace {
 
 // Windows hands a program its arguments in the ANSI code page: they are
 // taken from the wide command line instead, as UTF-8, so that "7½" is the
-// text it is elsewhere. The standard streams carry the report's bytes
-// untranslated (no CR before each LF).
+// text it is elsewhere. The standard streams carry the same bytes as
+// elsewhere too: no CR is put before each LF, none is taken out.
 std::vector<std::string> windowsArguments() {
-    _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
