@@ -1,7 +1,5 @@
 #include "apps/csp-report/check_command.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -16,6 +14,7 @@
 #include "designcheck/design_check_entries.h"
 #include "shell/number_format.h"
 #include "shell/typed_number.h"
+#include "shell/utf8_path.h"
 
 namespace csp::cli {
 namespace {
@@ -175,9 +174,11 @@ private:
         if (const std::optional<std::string> reason = unsafeFileName(id))
             return "--reports: the id '" + id + "' is not a safe file name: " + *reason;
         if (!idsUsed_.insert(folded(id)).second) return "--reports: the id '" + id + "' is an earlier row's";
-        const std::string path = (std::filesystem::path(options_.reportsFolder) / (id + ".txt")).string();
-        struct stat existing {};
-        if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
+        const std::u8string name = (utf8Path(options_.reportsFolder) / utf8Path(id + ".txt")).u8string();
+        const std::string path(name.begin(), name.end());
+        std::error_code error;
+        const std::filesystem::file_status existing = std::filesystem::symlink_status(utf8Path(path), error);
+        if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
             return "--reports: " + path + " is not a regular file";
         const Outcome saved = writeListingFile(&check.reportLines(), path);
         if (!saved) return "--reports: " + saved.message;
@@ -195,9 +196,9 @@ private:
 // The reports folder, made when missing.
 std::optional<std::string> prepareReportsFolder(const std::string& folder) {
     std::error_code error;
-    std::filesystem::create_directories(folder, error);
+    std::filesystem::create_directories(utf8Path(folder), error);
     if (error) return "--reports: cannot make the folder " + folder + ": " + error.message();
-    if (!std::filesystem::is_directory(folder, error)) return "--reports: " + folder + " is not a folder";
+    if (!std::filesystem::is_directory(utf8Path(folder), error)) return "--reports: " + folder + " is not a folder";
     return std::nullopt;
 }
 
@@ -206,7 +207,7 @@ std::optional<std::string> prepareReportsFolder(const std::string& folder) {
 int runCheck(const CheckOptions& options, std::istream& in, std::ostream& out, std::ostream& err) {
     std::ifstream file;
     if (options.file != "-") {
-        file.open(options.file, std::ios::binary);
+        file.open(utf8Path(options.file), std::ios::binary);
         if (!file) return usageError(err, command, "cannot read " + options.file + ": " + std::strerror(errno));
     }
     std::istream& input = options.file == "-" ? in : file;

@@ -257,6 +257,9 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     CLI::App app{"csp-report", "csp-report"};
     app.set_version_flag("--version", versionText);
     app.allow_extras();
+    // A command line means the same everywhere: on Windows too, "/reports"
+    // is a path, not an option (the subcommands inherit this).
+    app.allow_windows_style_options(false);
     std::array<Subcommand, programs.size() + 2> commands;
     for (std::size_t i = 0; i < programs.size(); ++i) addReportSubcommand(app, programs[i], commands[i]);
     addCheckSubcommand(app, commands[programs.size()]);

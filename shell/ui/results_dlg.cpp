@@ -32,6 +32,17 @@ protected:
     }
 };
 
+// A file name as writeListingFile takes it and its messages give it back:
+// the file system's own bytes, and UTF-8 on Windows, where QFile's are the
+// ANSI code page.
+#ifdef Q_OS_WIN
+QByteArray encodeName(const QString& name) { return name.toUtf8(); }
+QString decodeName(const QByteArray& name) { return QString::fromUtf8(name); }
+#else
+QByteArray encodeName(const QString& name) { return QFile::encodeName(name); }
+QString decodeName(const QByteArray& name) { return QFile::decodeName(name); }
+#endif
+
 }  // namespace
 
 CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
@@ -99,9 +110,9 @@ void CResultsDlg::fillList() {
 void CResultsDlg::saveAs() {
     const std::optional<QString> path = shell_.services().chooseSaveFile(this);
     if (!path) return;
-    const Outcome written = writeListingFile(listing_, QFile::encodeName(*path).toStdString());
+    const Outcome written = writeListingFile(listing_, encodeName(*path).toStdString());
     // The message holds the path as the file system spells it.
-    if (!written) shell_.warn(this, QFile::decodeName(QByteArray::fromStdString(written.message)));
+    if (!written) shell_.warn(this, decodeName(QByteArray::fromStdString(written.message)));
 }
 
 void CResultsDlg::print() {

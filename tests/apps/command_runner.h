@@ -26,9 +26,9 @@ inline Invocation invokeCspReport(std::vector<const char*> args) {
     return {status, out.str(), err.str()};
 }
 
-// A report file path of this test process's own.
-inline std::filesystem::path temporaryReportPath(const std::string& name) {
-    return std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()) + ".txt");
+// A report file path of this test process's own, as an argument gives it.
+inline std::string temporaryReportPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()) + ".txt")).string();
 }
 
 // The bytes of a saved report; the file is removed.

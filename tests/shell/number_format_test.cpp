@@ -134,6 +134,13 @@ double randomValue(std::mt19937_64& random) {
 }
 
 TEST(FormatDifferential, AgreesWithTheCLibraryOutsideExactHalves) {
+#ifdef _WIN32
+    // MinGW-w64's printf is no yardstick: it ignores the rounding mode, and
+    // "%+15.17g" of 20430500000 drops its padding. That the reports'
+    // numbers are the same bytes there as here, tools/run-windows-tests
+    // shows.
+    GTEST_SKIP() << "the C library here is not the yardstick";
+#endif
     std::mt19937_64 random(20261207);
     const char conversions[] = {'f', 'e', 'g', 'E', 'G'};
     int halves = 0;
