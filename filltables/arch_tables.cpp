@@ -4,7 +4,6 @@
 
 #include "filltables/max_cover.h"
 #include "filltables/min_fill_checks.h"
-#include "filltables/table_row.h"
 #include "shell/number_format.h"
 
 namespace csp {
@@ -171,10 +170,6 @@ struct Row {
 // allocation, of its own length.
 void appendRow(ReportListing& report, std::string& line, ArchLayout layout, const Row& row) {
     line.clear();
-    const auto formatTo = [](std::string& out, std::string_view format, const auto&... cells) {
-        const std::array<FormatArg, sizeof...(cells)> list{FormatArg(cells)...};
-        appendTableRow(out, format, list);
-    };
     if (layout == ArchLayout::Inch || layout == ArchLayout::Rib) {
         formatTo(line, inchRow, row.span, row.rise, row.thickness, row.minimumCover, row.covers[0], row.covers[1],
                  row.covers[2]);

@@ -1,7 +1,6 @@
 #include "filltables/round_tables.h"
 
 #include "filltables/max_cover.h"
-#include "filltables/table_row.h"
 #include "shell/number_format.h"
 
 namespace csp {
@@ -65,7 +64,7 @@ void appendRow(ReportListing& report, std::string& scratch, const RoundProfile& 
     const std::array<FormatArg, 2 + mostWalls> args = {diameter,  minimumCover, covers[0], covers[1], covers[2],
                                                         covers[3], covers[4],    covers[5], covers[6]};
     scratch.clear();
-    appendTableRow(scratch, profile.rowFormat, std::span(args).first(2 + profile.walls.size()));
+    formatArgsTo(scratch, profile.rowFormat, std::span(args).first(2 + profile.walls.size()));
     report.append(std::string(scratch));
 }
 
