@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <csignal>
 #include <cstdio>
 
 #include "shell/program_command_line.h"
@@ -72,6 +73,11 @@ int runProgram(int& argc, char** argv, ProgramId program,
         std::fputs(answer->text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? answer->status : 1;
     }
+#ifdef SIGPIPE
+    // A report saved to a FIFO whose reader goes away fails with its
+    // message, instead of the signal ending the program and every entry.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QApplication application(argc, argv);
     const ProgramShell shell(program);
     QApplication::setWindowIcon(shell.icon());
