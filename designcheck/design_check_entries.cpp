@@ -70,16 +70,29 @@ bool offers(const std::vector<Text>& offered, std::string_view text) {
     return std::find(offered.begin(), offered.end(), text) != offered.end();
 }
 
-// The choices the pages offer, checked before any typed value is read. On
-// success `main` and `properties` hold the page entries and `check` the
-// main page's selections.
-Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main, PropertiesPageEntries& properties) {
-    std::optional<std::string_view> corrugation, installation;
+// The main page's list selections: shape, live load, method, corner radius.
+Outcome chooseMainSelections(const Entries& entries, MainPageEntries& main) {
     for (auto [spec, position] : {std::pair{&shapeEntry, &main.shape},
                                   {&liveLoadEntry, &main.liveLoad},
                                   {&methodEntry, &main.method},
                                   {&cornerRadiusEntry, &main.cornerRadiusEntry}})
         if (Outcome chosen = choicePosition(*spec, entries, *position); !chosen) return chosen;
+    return Outcome::success();
+}
+
+// The profile's position in the shape's profile list.
+Outcome chooseProfile(const Entries& entries, MainPageEntries& main) {
+    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
+    return listPosition(profileEntry, entries, profileEntries(static_cast<StructureShape>(main.shape)).size(), listName,
+                        main.profileEntry);
+}
+
+// The choices the pages offer, checked before any typed value is read. On
+// success `main` and `properties` hold the page entries and `check` the
+// main page's selections.
+Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main, PropertiesPageEntries& properties) {
+    std::optional<std::string_view> corrugation, installation;
+    if (Outcome chosen = chooseMainSelections(entries, main); !chosen) return chosen;
     if (Outcome chosen = chosenText(corrugationEntry, entries, corrugationTypeTexts, corrugation); !chosen)
         return chosen;
     if (Outcome chosen = chosenText(installationEntry, entries, installationTypeTexts, installation); !chosen)
@@ -87,10 +100,7 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
 
     const auto shape = static_cast<StructureShape>(main.shape);
     const bool roundPipe = shape == StructureShape::RoundPipe;
-    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
-    if (Outcome chosen = listPosition(profileEntry, entries, profileEntries(shape).size(), listName, main.profileEntry);
-        !chosen)
-        return chosen;
+    if (Outcome chosen = chooseProfile(entries, main); !chosen) return chosen;
     if (roundPipe && entries.given(cornerPressureEntry.name))
         return Outcome::usageError(cornerPressureEntry.name, "a round pipe has no corners");
     if (entries.given(cornerRadiusEntry.name) && cornerRadiusEntries(shape, main.profileEntry).size() <= 1)
@@ -146,17 +156,11 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
 template <class Text>
 OfferedList offeredWords(const EntrySpec& spec, std::string title, std::span<const std::string_view> texts,
                          const std::vector<Text>& offered) {
-    OfferedList list{spec.name, std::move(title), {}};
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        if (offers(offered, texts[i])) list.items.emplace_back(spec.words[i], texts[i]);
+    OfferedList list = wordList(spec, std::move(title), texts);
+    std::erase_if(list.items, [&](const auto& item) { return !offers(offered, item.second); });
     return list;
 }
 
-OfferedList positions(const EntrySpec& spec, std::string title, const std::vector<std::string>& texts) {
-    OfferedList list{spec.name, std::move(title), {}};
-    for (std::size_t i = 0; i < texts.size(); ++i) list.items.emplace_back(std::to_string(i), texts[i]);
-    return list;
-}
 
 }  // namespace
 
@@ -164,23 +168,17 @@ std::span<const EntrySpec> designCheckEntries() { return specs; }
 
 Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>& lists) {
     MainPageEntries main;
-    for (auto [spec, position] : {std::pair{&shapeEntry, &main.shape}, {&liveLoadEntry, &main.liveLoad},
-                                  {&methodEntry, &main.method}, {&cornerRadiusEntry, &main.cornerRadiusEntry}})
-        if (Outcome chosen = choicePosition(*spec, entries, *position); !chosen) return chosen;
+    if (Outcome chosen = chooseMainSelections(entries, main); !chosen) return chosen;
     const auto shape = static_cast<StructureShape>(main.shape);
-    lists.push_back(offeredWords(shapeEntry, "Structure shapes", shapeTexts,
-                                 std::vector<std::string_view>(shapeTexts.begin(), shapeTexts.end())));
+    lists.push_back(wordList(shapeEntry, "Structure shapes", shapeTexts));
 
     std::vector<std::string> profiles;
     for (const ProfileEntry& entry : profileEntries(shape)) profiles.emplace_back(entry.text);
-    lists.push_back(positions(profileEntry, "Profiles of the " + entries.textOf(shapeEntry), profiles));
-    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
-    if (Outcome chosen = listPosition(profileEntry, entries, profiles.size(), listName, main.profileEntry); !chosen)
-        return chosen;
+    lists.push_back(positionList(profileEntry, "Profiles of the " + entries.textOf(shapeEntry), profiles));
+    if (Outcome chosen = chooseProfile(entries, main); !chosen) return chosen;
     const std::span<const std::string_view> radii = cornerRadiusEntries(shape, main.profileEntry);
     if (radii.size() > 1)
-        lists.push_back(offeredWords(cornerRadiusEntry, "Corner radii", radii,
-                                     std::vector<std::string_view>(radii.begin(), radii.end())));
+        lists.push_back(wordList(cornerRadiusEntry, "Corner radii", radii));
 
     DesignCheck check;
     storeMainPageSelections(main, check);
@@ -191,11 +189,11 @@ Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>&
         for (std::size_t i = 0; i < catalog->sizeSpans().size(); ++i)
             sizes.push_back(format("%g x %g in.", catalog->span(static_cast<int>(i)).value_or(0.0),
                                    catalog->rise(static_cast<int>(i)).value_or(0.0)));
-        lists.push_back(positions(sizeEntry, "Sizes, span x rise", sizes));
+        lists.push_back(positionList(sizeEntry, "Sizes, span x rise", sizes));
     }
     std::vector<std::string> thicknesses;
     for (double thickness : catalog->thicknesses()) thicknesses.push_back(format("%g in.", thickness));
-    lists.push_back(positions(thicknessEntry, "Thicknesses", thicknesses));
+    lists.push_back(positionList(thicknessEntry, "Thicknesses", thicknesses));
     lists.push_back(offeredWords(corrugationEntry, "Corrugation types", corrugationTypeTexts,
                                  corrugationTypeEntries(check)));
     lists.push_back(offeredWords(installationEntry, "Installation types under " + entries.textOf(methodEntry),

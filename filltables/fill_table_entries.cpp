@@ -126,15 +126,6 @@ Outcome checkFollowUpEntries(const Entries& entries, const Choices& c) {
     return Outcome::success();
 }
 
-// A choice entry's words beside the texts of the list or radio group they
-// stand for.
-OfferedList wordList(const EntrySpec& spec, std::string_view title, std::span<const std::string_view> texts) {
-    OfferedList list{spec.name, std::string(title), {}};
-    for (std::size_t i = 0; i < texts.size() && i < spec.words.size(); ++i)
-        list.items.emplace_back(spec.words[i], texts[i]);
-    return list;
-}
-
 const EntrySpec& entryOf(FollowUpPage page) {
     switch (page) {
     case FollowUpPage::TrenchDetails: return trenchEntry;
@@ -151,16 +142,13 @@ std::span<const EntrySpec> fillTableEntries() { return specs; }
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists) {
     Choices c;
     if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;
-    OfferedList shapes{shapeEntry.name, std::string(shapeProfileLabel), {}};
-    for (std::size_t i = 0; i < shapeProfileTexts.size(); ++i)
-        shapes.items.emplace_back(std::to_string(i), shapeProfileTexts[i]);
-    lists.push_back(std::move(shapes));
-    lists.push_back(wordList(liveLoadEntry, liveLoadLabel, liveLoadTexts));
-    lists.push_back(wordList(conditionsEntry, conditionsLabel, conditionsTexts));
-    lists.push_back(wordList(criteriaEntry, printLabel, printTexts));
+    lists.push_back(positionList(shapeEntry, std::string(shapeProfileLabel), shapeProfileTexts));
+    lists.push_back(wordList(liveLoadEntry, std::string(liveLoadLabel), liveLoadTexts));
+    lists.push_back(wordList(conditionsEntry, std::string(conditionsLabel), conditionsTexts));
+    lists.push_back(wordList(criteriaEntry, std::string(printLabel), printTexts));
     for (FollowUpPage page : followUpPages(c.shape, static_cast<Conditions>(c.conditions))) {
         if (const ChoicePageTexts* texts = choicePageTexts(page))
-            lists.push_back(wordList(entryOf(page), texts->title, texts->choices));
+            lists.push_back(wordList(entryOf(page), std::string(texts->title), texts->choices));
         else
             lists.push_back({loadReductionEntry.name, std::string(loadReductionTitle),
                              {{"", std::string(loadReductionLabel) + ", as typed: > 0 and <= 1"}}});

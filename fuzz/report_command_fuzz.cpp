@@ -17,6 +17,7 @@
 
 #include "apps/csp-report/report_command.h"
 #include "fuzz/fuzz_support.h"
+#include "tests/file_bytes.h"
 
 namespace {
 
@@ -43,12 +44,6 @@ struct OutputFolder {
     ~OutputFolder() { fs::remove_all(root); }
 };
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // Any text but a path: a random value may become a file name ("-oNAME"),
 // which must stay in the folder, whoever runs the target.
@@ -164,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // refused save keeps the file.
     const bool summarySaved = chosen == programs.size() && status == 1 && err.str().find("--output: ") == std::string::npos;
     if (toReportFile && status != 0 && !summarySaved) {
-        const bool kept = oldReport ? contentsOf(folder.report) == "old" : !fs::exists(folder.report);
+        const bool kept = oldReport ? csp::fileBytes(folder.report) == "old" : !fs::exists(folder.report);
         if (!kept) csp::fuzz::fail("a refused -o changed the report file");
     }
     // A save writes a temporary ".NAME.XXXXXX" beside its target first; a

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/number_format.h"
+#include "shell/typed_number.h"
 #include "shell/windows1252.h"
 
 namespace csp {
@@ -24,6 +26,13 @@ const std::string* Entries::find(std::string_view name) const {
 std::string Entries::textOf(const EntrySpec& spec) const {
     const std::string* text = find(spec.name);
     return text ? *text : std::string(spec.defaultText);
+}
+
+OfferedList wordList(const EntrySpec& spec, std::string title, std::span<const std::string_view> texts) {
+    OfferedList list{spec.name, std::move(title), {}};
+    for (std::size_t i = 0; i < texts.size() && i < spec.words.size(); ++i)
+        list.items.emplace_back(spec.words[i], texts[i]);
+    return list;
 }
 
 const EntrySpec* findEntry(std::span<const EntrySpec> specs, std::string_view name) {
@@ -59,6 +68,16 @@ Outcome listPosition(const EntrySpec& spec, const Entries& entries, std::size_t 
 }
 
 std::string typedText(const EntrySpec& spec, const Entries& entries) { return utf8ToWindows1252(entries.textOf(spec)); }
+
+std::vector<PartReading> partReadings(std::span<const EntrySpec> specs, const Entries& given) {
+    std::vector<PartReading> readings;
+    for (const EntrySpec& spec : specs) {
+        const std::string* text = given.find(spec.name);
+        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text)) continue;
+        readings.push_back({spec.name, *text, format("%g", readTypedNumber(*text))});
+    }
+    return readings;
+}
 
 std::string positionRange(std::size_t count) {
     return count == 1 ? std::string("0") : "0-" + std::to_string(count - 1);

@@ -66,6 +66,16 @@ struct OfferedList {
     std::vector<std::pair<std::string, std::string>> items;
 };
 
+// A choice entry's words beside the texts of the list they stand for.
+OfferedList wordList(const EntrySpec& spec, std::string title, std::span<const std::string_view> texts);
+// A list the pages build, each text beside its position.
+template <class Texts>
+OfferedList positionList(const EntrySpec& spec, std::string title, const Texts& texts) {
+    OfferedList list{spec.name, std::move(title), {}};
+    for (const auto& text : texts) list.items.emplace_back(std::to_string(list.items.size()), std::string(text));
+    return list;
+}
+
 // The entry of `specs` with this name; none when the program has no such entry.
 const EntrySpec* findEntry(std::span<const EntrySpec> specs, std::string_view name);
 
@@ -82,6 +92,15 @@ Outcome listPosition(const EntrySpec& spec, const Entries& entries, std::size_t 
 // A typed entry's text (given or default) as the page holds it:
 // Windows-1252.
 std::string typedText(const EntrySpec& spec, const Entries& entries);
+
+// A typed entry given as a text that is not wholly a number ("7,5",
+// "abc"): the page reads its leading number, `readAs` as "%g" prints it.
+struct PartReading {
+    std::string_view entry;
+    std::string text, readAs;
+};
+// Every such entry among those given, in the entries' order.
+std::vector<PartReading> partReadings(std::span<const EntrySpec> specs, const Entries& given);
 
 // The positions of a list as the usage messages write them: "0" or "0-7".
 std::string positionRange(std::size_t count);

@@ -12,8 +12,6 @@
 #include "apps/csp-report/command_messages.h"
 #include "apps/csp-report/csv_rows.h"
 #include "designcheck/design_check_entries.h"
-#include "shell/number_format.h"
-#include "shell/typed_number.h"
 #include "shell/utf8_path.h"
 
 namespace csp::cli {
@@ -159,12 +157,8 @@ private:
     // Typed cells read in part, as csp-report verrick warns of them.
     std::string partReadings(const Entries& given) const {
         std::string readings;
-        for (const auto& [name, text] : given.all()) {
-            const EntrySpec* spec = findEntry(specs_, name);
-            if (spec->kind != EntryKind::Typed || isWholeTypedNumber(text)) continue;
-            readings += (readings.empty() ? "" : "; ") +
-                        format("warning: --%s '%s' is read as %g", name, text, readTypedNumber(text));
-        }
+        for (const PartReading& reading : csp::partReadings(specs_, given))
+            readings += (readings.empty() ? "" : "; ") + warningText(reading);
         return readings;
     }
 

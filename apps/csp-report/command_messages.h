@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/entries.h"
 #include "shell/listing_file.h"
 #include "shell/outcome.h"
 #include "shell/windows1252.h"
@@ -31,6 +32,12 @@ inline int usageError(std::ostream& err, std::string_view subcommand, const std:
 // from, then the program's own message (as UTF-8).
 inline std::string refusalText(const Outcome& outcome) {
     return entryPart(outcome.entry) + windows1252ToUtf8(outcome.message);
+}
+
+// The warning on a typed value read in part: "warning: --ph '7,5' is read
+// as 7".
+inline std::string warningText(const PartReading& reading) {
+    return "warning: --" + std::string(reading.entry) + " '" + reading.text + "' is read as " + reading.readAs;
 }
 
 // Lines written to a stream as a saved file holds them, each with CR LF.

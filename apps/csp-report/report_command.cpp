@@ -17,8 +17,6 @@
 #include "filltables/fill_table_entries.h"
 #include "servicelife/service_life_entries.h"
 #include "shell/listing_file.h"
-#include "shell/number_format.h"
-#include "shell/typed_number.h"
 #include "shell/windows1252.h"
 
 namespace csp::cli {
@@ -139,22 +137,6 @@ int usageError(std::ostream& err, const Subcommand* command, const std::string& 
     return cli::usageError(err, command ? command->name : "", message);
 }
 
-// A typed entry that is not wholly a number: the page reads its leading
-// number, so the report stands, but the reading is said.
-struct PartReading {
-    std::string entry, text, readAs;
-};
-
-std::vector<PartReading> partReadings(const Subcommand& command, const Entries& entries) {
-    std::vector<PartReading> readings;
-    for (const EntrySpec& spec : command.entries) {
-        const std::string* text = entries.find(spec.name);
-        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text)) continue;
-        readings.push_back({std::string(spec.name), *text, format("%g", readTypedNumber(*text))});
-    }
-    return readings;
-}
-
 void printLists(const std::vector<OfferedList>& lists, std::ostream& out) {
     for (const OfferedList& list : lists) {
         out << "--" << list.entry << ": " << list.title << "\n";
@@ -167,7 +149,8 @@ void printLists(const std::vector<OfferedList>& lists, std::ostream& out) {
 
 int save(const Subcommand& command, const ReportListing& listing, std::ostream& out, std::ostream& err) {
     if (command.outputPath == standardOutput) {
-        for (const std::string& line : listing.lines()) out << line << "\r\n";  // as Save As writes it
+        StreamLines lines(out);  // as Save As writes them
+        for (const std::string& line : listing.lines()) lines.write(line);
         return 0;
     }
     const Outcome saved = writeListingFile(&listing, command.outputPath);
@@ -176,34 +159,33 @@ int save(const Subcommand& command, const ReportListing& listing, std::ostream& 
     return 1;
 }
 
-// The arguments a subcommand does not take, in the order given; none when
-// every argument was taken.
-std::optional<std::string> unexpectedArguments(const Subcommand& command) {
+// A usage error in the arguments every subcommand checks first: one it
+// does not take, or an -o without a name.
+std::optional<std::string> misusedArguments(const Subcommand& command) {
     const std::vector<std::string> extras = command.app->remaining();
-    if (extras.empty()) return std::nullopt;
-    return "unexpected arguments: " + joined(extras, " ");
+    if (!extras.empty()) return "unexpected arguments: " + joined(extras, " ");
+    if (command.app->get_option_no_throw("--output") && command.app->count("--output") > 0 &&
+        command.outputPath.empty())
+        return "--output: an empty file name; use - for standard output";
+    return std::nullopt;
 }
 
 int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err) {
-    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
+    if (const auto misused = misusedArguments(command)) return usageError(err, &command, *misused);
     if (command.app->count("file") == 0)
         return usageError(err, &command, "the CSV file is needed (- for standard input)");
-    if (command.app->count("--output") > 0 && command.outputPath.empty())
-        return usageError(err, &command, "--output: an empty file name; use - for standard output");
     if (command.app->count("--reports") > 0 && command.reportsFolder.empty())
         return usageError(err, &command, "--reports: an empty folder name");
     return runCheck({command.file, command.outputPath, command.reportsFolder}, in, out, err);
 }
 
 int runSelectCommand(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
-    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
+    if (const auto misused = misusedArguments(command)) return usageError(err, &command, *misused);
     return runSelect(command.givenEntries(), out, err);
 }
 
 int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
-    if (const auto unexpected = unexpectedArguments(command)) return usageError(err, &command, *unexpected);
-    if (command.app->count("--output") > 0 && command.outputPath.empty())
-        return usageError(err, &command, "--output: an empty file name; use - for standard output");
+    if (const auto misused = misusedArguments(command)) return usageError(err, &command, *misused);
 
     const Entries entries = command.givenEntries();
     if (command.list) {
@@ -217,14 +199,13 @@ int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::
     ReportListing listing;
     const Outcome produced = command.program->produce(entries, listing);
     if (produced.usageError()) return usageError(err, &command, entryPart(produced.entry) + produced.message);
-    for (const PartReading& reading : partReadings(command, entries)) {
+    for (const PartReading& reading : partReadings(command.entries, entries)) {
         if (command.strict) {
             err << prefix(&command) << "--" << reading.entry << ": '" << reading.text
                 << "' is not a number (the page would read it as " << reading.readAs << ")\n";
             return 1;
         }
-        err << prefix(&command) << "warning: --" << reading.entry << " '" << reading.text << "' is read as "
-            << reading.readAs << "\n";
+        err << prefix(&command) << warningText(reading) << "\n";
     }
     if (produced.refused()) {
         err << prefix(&command) << refusalText(produced) << "\n";

@@ -36,11 +36,8 @@ CLoadReductionFactorDlg::CLoadReductionFactorDlg(const ProgramShell& shell, dc::
     note->setWordWrap(true);
     note->setFixedWidth(fontMetrics().averageCharWidth() * noteWidthInChars);
 
-    QPushButton* next = pageButton(dc::nextButtonText, this);
-    QPushButton* backup = pageButton(dc::backupButtonText, this);
-    next->setDefault(true);
+    const auto [next, backup] = pageButtons(*this, dc::nextButtonText, dc::backupButtonText);
     connect(next, &QPushButton::clicked, this, &CLoadReductionFactorDlg::next);
-    connect(backup, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* field = new QGridLayout;
     field->setHorizontalSpacing(8);

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "shell/windows1252.h"
 
@@ -15,12 +14,6 @@ constexpr int numberWidthInChars = 12;
 constexpr int shownWidthInChars = 34;
 
 }  // namespace
-
-QPushButton* pageButton(std::string_view text, QWidget* parent) {
-    auto* button = new QPushButton(toQString(text), parent);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLineEdit* numberField(QWidget* parent) {
     auto* field = new QLineEdit(parent);

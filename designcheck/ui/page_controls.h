@@ -12,14 +12,12 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace csp::ui {
 
 // The few controls every design-check page builds the same way.
 
-QPushButton* pageButton(std::string_view text, QWidget* parent);
 // A one-line field wide enough for a typed number.
 QLineEdit* numberField(QWidget* parent);
 // A read-only field that shows a record's text.

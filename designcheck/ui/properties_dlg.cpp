@@ -50,11 +50,8 @@ CPropertiesPageDlg::CPropertiesPageDlg(const ProgramShell& shell, dc::DesignChec
 }
 
 QLayout* CPropertiesPageDlg::buildLayout() {
-    QPushButton* next = pageButton(dc::nextButtonText, this);
-    QPushButton* backup = pageButton(dc::backupButtonText, this);
-    next->setDefault(true);
+    const auto [next, backup] = pageButtons(*this, dc::nextButtonText, dc::backupButtonText);
     connect(next, &QPushButton::clicked, this, &CPropertiesPageDlg::next);
-    connect(backup, &QPushButton::clicked, this, &QDialog::reject);
 
     QLineEdit* shape = shownField(check_.shapeText(), this);
     QLineEdit* profile = shownField(check_.profileText(), this);

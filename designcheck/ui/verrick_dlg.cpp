@@ -57,11 +57,8 @@ CVerrickDlg::CVerrickDlg(const ProgramShell& shell, QWidget* parent)
 }
 
 QLayout* CVerrickDlg::buildLayout() {
-    QPushButton* next = pageButton(dc::nextButtonText, this);
-    QPushButton* quit = pageButton(dc::quitButtonText, this);
-    next->setDefault(true);
+    const auto [next, quit] = pageButtons(*this, dc::nextButtonText, dc::quitButtonText);
     connect(next, &QPushButton::clicked, this, &CVerrickDlg::next);
-    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);

@@ -19,14 +19,10 @@ void setUpFollowUpPage(QDialog& page, std::string_view title) {
 }
 
 QBoxLayout* nextAndBackRow(QDialog& page, std::string_view backText, QPushButton** next) {
-    auto* forward = new QPushButton(toQString(nextButtonText), &page);
-    auto* back = new QPushButton(toQString(backText), &page);
-    forward->setDefault(true);
-    back->setAutoDefault(false);
     // Every way off a page but "Next >" ends the sequence: Rejected.
-    QObject::connect(back, &QPushButton::clicked, &page, &QDialog::reject);
-    *next = forward;
-    return buttonRow(forward, back);
+    const PageButtons buttons = pageButtons(page, nextButtonText, backText);
+    *next = buttons.forward;
+    return buttonRow(buttons.forward, buttons.back);
 }
 
 QString wrappedText(std::string_view text, int width, const QFontMetrics& metrics) {

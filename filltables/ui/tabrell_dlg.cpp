@@ -49,12 +49,8 @@ CTabrellDlg::CTabrellDlg(const ProgramShell& shell, QWidget* parent)
 }
 
 QLayout* CTabrellDlg::buildLayout() {
-    auto* next = new QPushButton(toQString(nextButtonText), this);
-    auto* done = new QPushButton(toQString(doneButtonText), this);
-    next->setDefault(true);
-    done->setAutoDefault(false);
+    const auto [next, done] = pageButtons(*this, nextButtonText, doneButtonText);
     connect(next, &QPushButton::clicked, this, &CTabrellDlg::next);
-    connect(done, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);

@@ -52,14 +52,10 @@ COmbrelDlg::COmbrelDlg(const ProgramShell& shell, QWidget* parent)
 
 QLayout* COmbrelDlg::buildLayout() {
     auto* moreInfo = new QPushButton(QStringLiteral("More Info..."), this);
-    auto* next = new QPushButton(QStringLiteral("Next..."), this);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    const auto [next, done] = pageButtons(*this, "Next...", "Done");
     moreInfo->setAutoDefault(false);
-    done->setAutoDefault(false);
-    next->setDefault(true);
     connect(moreInfo, &QPushButton::clicked, this, &COmbrelDlg::moreInfo);
     connect(next, &QPushButton::clicked, this, &COmbrelDlg::next);
-    connect(done, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);

@@ -1,9 +1,21 @@
 #pragma once
 
+#include <string_view>
+
 class QBoxLayout;
+class QDialog;
 class QPushButton;
 
 namespace csp::ui {
+
+// A page's two buttons: `forward` ("Next >") is the default button, which
+// Enter presses from any control; `back` ("< Back", "Done", "Quit") closes
+// the page as rejected, as Escape and the close box do.
+struct PageButtons {
+    QPushButton* forward;
+    QPushButton* back;
+};
+PageButtons pageButtons(QDialog& page, std::string_view forwardText, std::string_view backText);
 
 // The bottom row every page has: one button at each end ("Next >" and
 // "Done", or a back button).

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "apps/csp-report/report_command.h"
+#include "tests/file_bytes.h"
 
 namespace csp::cli {
 
@@ -33,12 +34,9 @@ inline std::string temporaryReportPath(const std::string& name) {
 
 // The bytes of a saved report; the file is removed.
 inline std::string takeSavedBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    in.close();
+    const std::string bytes = fileBytes(path);
     std::filesystem::remove(path);
-    return bytes.str();
+    return bytes;
 }
 
 }  // namespace csp::cli

@@ -18,17 +18,13 @@
 #include <sstream>
 #include <thread>
 
+#include "tests/file_bytes.h"
+
 namespace csp {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> names;
@@ -97,7 +93,7 @@ TEST_F(ListingFile, WritesEveryLineAsHeldWithCrLf) {
     listing.append("half \xBD");
     const fs::path target = folder / "report.txt";
     ASSERT_TRUE(writeListingFile(&listing, target));
-    EXPECT_EQ(contentsOf(target), "Input Data:\r\n \r\ntrailing blanks   \r\nhalf \xBD\r\n");
+    EXPECT_EQ(fileBytes(target), "Input Data:\r\n \r\ntrailing blanks   \r\nhalf \xBD\r\n");
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"report.txt"});
 }
 
@@ -120,7 +116,7 @@ TEST_F(ListingFile, ReplacingAFileKeepsItsPermissionsAndFollowsALink) {
     fs::create_symlink(target, folder / "link.txt");
     ASSERT_TRUE(writeListingFile(&listing, folder / "link.txt"));
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
-    EXPECT_EQ(contentsOf(target), "new\r\n");
+    EXPECT_EQ(fileBytes(target), "new\r\n");
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
@@ -147,7 +143,7 @@ TEST_F(ListingFile, AReadOnlyFileIsNotReplaced) {
     ReportListing listing;
     listing.append("line");
     EXPECT_FALSE(writeListingFile(&listing, target));
-    EXPECT_EQ(contentsOf(target), "keep");
+    EXPECT_EQ(fileBytes(target), "keep");
 }
 
 // A file-size limit in a child process makes the writes fail part-way,
@@ -167,7 +163,7 @@ TEST_F(ListingFile, AWriteThatFailsPartWayLeavesTheOldFileByteForByte) {
     });
 
     EXPECT_EQ(reply, "failed:Unable to successfully write file " + target.string() + ".");
-    EXPECT_EQ(contentsOf(target), old);
+    EXPECT_EQ(fileBytes(target), old);
     EXPECT_EQ(filesInFolder(), std::vector<std::string>{"report.txt"}) << "no temporary file is left behind";
 }
 
@@ -209,7 +205,7 @@ TEST_F(ListingFile, SavingKeepsTheOwnerAndWritesInPlaceWhereTheFileCannotBeRepla
         ::chmod(shared.c_str(), 0755);
         ::stat(target.c_str(), &after);
         EXPECT_EQ(reply, "ok:");
-        EXPECT_EQ(contentsOf(target), "new\r\n");
+        EXPECT_EQ(fileBytes(target), "new\r\n");
         EXPECT_EQ(after.st_uid, before.st_uid);
         EXPECT_EQ(after.st_gid, before.st_gid);
         EXPECT_EQ(filesIn(shared), std::vector<std::string>{"report.txt"}) << "no temporary file is left behind";

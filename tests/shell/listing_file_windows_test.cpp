@@ -8,18 +8,13 @@
 #include <sstream>
 
 #include "shell/listing_file.h"
+#include "tests/file_bytes.h"
 
 namespace csp {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<fs::path> filesIn(const fs::path& folder) {
     std::vector<fs::path> names;
@@ -60,7 +55,7 @@ TEST_F(WindowsListingFile, AUtf8NameReachesTheFileSystemAsItsWideName) {
     ReportListing listing;
     listing.append("half \xBD");
     ASSERT_EQ(writeListingFile(&listing, utf8(folder / name)).message, "");
-    EXPECT_EQ(contentsOf(folder / name), "half \xBD\r\n");
+    EXPECT_EQ(fileBytes(folder / name), "half \xBD\r\n");
     EXPECT_EQ(filesIn(folder), std::vector<fs::path>{name});
 }
 
@@ -82,7 +77,7 @@ TEST_F(WindowsListingFile, ASaveThatFailsPartWayLeavesTheOldFileByteForByte) {
         return true;
     });
     EXPECT_EQ(abandoned.message, failed);
-    EXPECT_EQ(contentsOf(target), old);
+    EXPECT_EQ(fileBytes(target), old);
     EXPECT_EQ(filesIn(folder), std::vector<fs::path>{"report.txt"});
 
     HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -90,7 +85,7 @@ TEST_F(WindowsListingFile, ASaveThatFailsPartWayLeavesTheOldFileByteForByte) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(writeListingFile(&listing, utf8(target)).message, failed);
     CloseHandle(held);
-    EXPECT_EQ(contentsOf(target), old);
+    EXPECT_EQ(fileBytes(target), old);
     EXPECT_EQ(filesIn(folder), std::vector<fs::path>{"report.txt"});
 }
 
@@ -115,7 +110,7 @@ TEST_F(WindowsListingFile, WhatCannotBeWrittenGivesTheOpenMessageAndStaysAsItWas
     listing.append("line");
     for (const std::string& path : cases)
         EXPECT_EQ(writeListingFile(&listing, path).message, "Unable to open file " + path + " for writing.");
-    EXPECT_EQ(contentsOf(readOnly), "keep");
+    EXPECT_EQ(fileBytes(readOnly), "keep");
     EXPECT_EQ(filesIn(folder), std::vector<fs::path>{"locked.txt"});
 }
 
