@@ -1,11 +1,12 @@
 #include "shell/number_format.h"
 
 #include <algorithm>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
+
+#include "shell/portable_charconv.h"
 
 namespace csp {
 namespace {
@@ -30,7 +31,7 @@ struct OddBinary {
 };
 
 OddBinary decompose(double positive) {
-    const auto bits = std::bit_cast<std::uint64_t>(positive);
+    const auto bits = portable::bit_cast<std::uint64_t>(positive);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
     int e = -1074;
@@ -63,7 +64,7 @@ int decimalDigitCount(Wide n) {
 // digits), so the expansion can be read off directly.
 bool isScientificTieByExpansion(double positive, int keptDigits) {
     char buffer[900];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, positive, std::chars_format::scientific, 800);
+    const auto result = portable::to_chars(buffer, buffer + sizeof buffer, positive, std::chars_format::scientific, 800);
     const char* exponent = std::find(buffer, result.ptr, 'e');
     std::string digits;
     for (const char* p = buffer; p != exponent; ++p)
@@ -122,7 +123,7 @@ void appendFixedDigits(std::string& out, double positive, int decimals) {
     const int places = tie ? decimals + 1 : decimals;
     const std::size_t start = out.size();
     out.resize(start + 330 + static_cast<std::size_t>(places));
-    const auto result = std::to_chars(out.data() + start, out.data() + out.size(), positive,
+    const auto result = portable::to_chars(out.data() + start, out.data() + out.size(), positive,
                                       std::chars_format::fixed, places);
     out.resize(static_cast<std::size_t>(result.ptr - out.data()));
     if (!tie) return;
@@ -148,14 +149,14 @@ void roundToSignificant(double positive, int count, Significand& s) {
     }
     const bool tie = isScientificTie(positive, count);
     char buffer[900];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, positive, std::chars_format::scientific,
+    const auto result = portable::to_chars(buffer, buffer + sizeof buffer, positive, std::chars_format::scientific,
                                       tie ? count : count - 1);
     const char* e = std::find(buffer, result.ptr, 'e');
     int n = 0;
     for (const char* p = buffer; p != e; ++p)
         if (*p != '.') s.digits[n++] = *p;
     int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exponent);
+    portable::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exponent);
     s.exponent = exponent;
     if (!tie) return;
     if (incrementDigits(s.digits, s.digits + count)) {  // 9.99..5 became 10.00
@@ -171,7 +172,7 @@ void appendExponent(std::string& out, char letter, int exponent) {
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10) out += '0';
     char buffer[8];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+    const auto result = portable::to_chars(buffer, buffer + sizeof buffer, magnitude);
     out.append(buffer, result.ptr);
 }
 
@@ -253,7 +254,7 @@ thread_local std::string scratch;
 
 void appendInteger(std::string& out, bool negative, std::uint64_t magnitude, const ConversionSpec& spec) {
     char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude);
+    const auto result = portable::to_chars(buffer, buffer + sizeof buffer, magnitude);
     std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
     scratch.clear();
     if (spec.precision >= 0) {

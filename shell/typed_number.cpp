@@ -1,8 +1,9 @@
 #include "shell/typed_number.h"
 
-#include <charconv>
 #include <limits>
 #include <string>
+
+#include "shell/portable_charconv.h"
 
 namespace csp {
 namespace {
@@ -81,7 +82,7 @@ double readTypedNumber(std::string_view text) {
     if (!n.found) return 0.0;
     const std::string_view number = text.substr(n.start, n.end - n.start);
     double value = 0.0;
-    const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+    const auto [ptr, error] = portable::from_chars(number.data(), number.data() + number.size(), value,
                                               std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         const std::string_view mantissa = text.substr(n.start, n.mantissaEnd - n.start);
