@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "servicelife/abrasion_level_texts.h"
 #include "servicelife/service_life_run.h"
 
 namespace csp {
@@ -34,9 +35,30 @@ const EntrySpec& resistivityEntry = specs[1];
 const EntrySpec& phEntry = specs[2];
 const EntrySpec& abrasionEntry = specs[3];
 
+// The texts of the page's lists, in list order, as its controls show them.
+constexpr std::array<std::string_view, gageTable.size()> gageTexts = [] {
+    std::array<std::string_view, gageTable.size()> texts;
+    for (std::size_t i = 0; i < gageTable.size(); ++i) texts[i] = gageTable[i].listText;
+    return texts;
+}();
+constexpr std::array<std::string_view, abrasionLevelCount> abrasionTexts = [] {
+    std::array<std::string_view, abrasionLevelCount> texts;
+    for (std::size_t i = 0; i < abrasionLevelTexts.size(); ++i) texts[i] = abrasionLevelTexts[i].listEntry;
+    return texts;
+}();
+
 }  // namespace
 
 std::span<const EntrySpec> serviceLifeEntries() { return specs; }
+
+Outcome listServiceLifeChoices(const Entries& entries, std::vector<OfferedList>& lists) {
+    int position = 0;
+    if (Outcome chosen = choicePosition(gageEntry, entries, position); !chosen) return chosen;
+    if (Outcome chosen = choicePosition(abrasionEntry, entries, position); !chosen) return chosen;
+    lists.push_back(wordList(gageEntry, "Thickness", gageTexts));
+    lists.push_back(wordList(abrasionEntry, "Abrasion Level", abrasionTexts));
+    return Outcome::success();
+}
 
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing) {
     ServiceLifeInput input;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
@@ -16,5 +17,10 @@ std::span<const EntrySpec> serviceLifeEntries();
 // the report, or the page's refusal naming its entry, or a usage error for
 // a gage or abrasion level the lists do not hold.
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
+
+// The page's lists, each word beside the text the page shows for it: the
+// thicknesses by gage and the abrasion levels. A gage or abrasion level the
+// lists do not hold is a usage error, as for the report.
+Outcome listServiceLifeChoices(const Entries& entries, std::vector<OfferedList>& lists);
 
 }  // namespace csp

@@ -20,6 +20,10 @@ namespace {
 namespace dc = csp::designcheck;
 constexpr std::string_view command = "check";
 constexpr std::string_view idColumn = "id";
+// The entries that say which structure a row is: never taken as defaults.
+constexpr std::string_view coverColumn = "cover";
+constexpr std::string_view spanColumn = "span";  // a round pipe's
+constexpr std::string_view sizeColumn = "size";  // a pipe-arch's or an underpass's
 
 std::string trimmed(std::string text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -77,6 +81,9 @@ public:
                 return Outcome::usageError("", "the column '" + name + "' is given twice");
             columns_.push_back({name, spec});
         }
+        if (!hasColumn(coverColumn))
+            return Outcome::usageError("", "the header has no '" + std::string(coverColumn) +
+                                               "' column; every structure needs its cover");
         return Outcome::success();
     }
 
@@ -89,8 +96,9 @@ public:
         return cells;
     }
 
-    // One structure: its summary row.
-    std::vector<std::string> takeRow(const std::vector<std::string>& cells) {
+    // One structure: its summary row. A row whose shape needs a column the
+    // header lacks is a usage error instead.
+    Outcome takeRow(const std::vector<std::string>& cells, std::vector<std::string>& row) {
         ++rows_;
         Entries given;
         std::string id = std::to_string(rows_);
@@ -100,11 +108,58 @@ public:
             else if (!cells[i].empty())
                 given.set(columns_[i].spec->name, cells[i]);
         }
-        if (cells.size() > columns_.size())
-            return refused(id, given,
-                           "the row has " + std::to_string(cells.size()) + " cells, the header " +
-                               std::to_string(columns_.size()));
+        if (cells.size() > columns_.size()) {
+            row = refused(id, given,
+                          "the row has " + std::to_string(cells.size()) + " cells, the header " +
+                              std::to_string(columns_.size()));
+            return Outcome::success();
+        }
+        const std::string_view sizeName = roundRow(given) ? spanColumn : sizeColumn;
+        if (!hasColumn(sizeName))
+            return Outcome::usageError("", "row " + std::to_string(rows_ + 1) + ": a " + given.textOf(shapeSpec()) +
+                                               " structure needs a '" + std::string(sizeName) + "' column");
+        for (std::string_view required : {coverColumn, sizeName})
+            if (!given.given(required)) {
+                row = refused(id, given, "the " + std::string(required) + " cell is empty");
+                return Outcome::success();
+            }
+        row = summaryRow(id, given);
+        return Outcome::success();
+    }
 
+    // The count of the rows taken, as the last line on standard error says it.
+    std::string counts() const {
+        const std::size_t rows = ok_ + noGood_ + refused_;
+        return std::to_string(rows) + (rows == 1 ? " row: " : " rows: ") + std::to_string(ok_ + noGood_) +
+               " checked (" + std::to_string(ok_) + " OK, " + std::to_string(noGood_) + " NO GOOD), " +
+               std::to_string(refused_) + " refused";
+    }
+
+    bool anyRefused() const { return refused_ > 0; }
+
+private:
+    struct Column {
+        std::string name;
+        const EntrySpec* spec;  // none for the id
+    };
+
+    const EntrySpec& shapeSpec() const { return *findEntry(specs_, "shape"); }
+
+    bool hasColumn(std::string_view name) const {
+        return std::any_of(columns_.begin(), columns_.end(), [&](const Column& c) { return c.name == name; });
+    }
+
+    // Whether the row's shape, given or default, is a round pipe. A shape
+    // word the check does not take counts as round here: the check then
+    // refuses it by its own message.
+    bool roundRow(const Entries& given) const {
+        int shape = 0;
+        return !choicePosition(shapeSpec(), given, shape) || shape == 0;
+    }
+
+    // The row of a structure whose entries are all there: checked, or
+    // refused by the check's own message.
+    std::vector<std::string> summaryRow(const std::string& id, const Entries& given) {
         dc::DesignCheck check;
         const Outcome produced = dc::produceDesignCheck(given, check);
         if (!produced) return refused(id, given, refusalText(produced));
@@ -113,14 +168,6 @@ public:
         return checked(id, given, check);
     }
 
-    bool anyRefused() const { return anyRefused_; }
-
-private:
-    struct Column {
-        std::string name;
-        const EntrySpec* spec;  // none for the id
-    };
-
     std::string columnNames() const {
         std::string names(idColumn);
         for (const EntrySpec& spec : specs_) names += ", " + std::string(spec.name);
@@ -128,7 +175,7 @@ private:
     }
 
     std::vector<std::string> refused(const std::string& id, const Entries& given, const std::string& message) {
-        anyRefused_ = true;
+        ++refused_;
         std::vector<std::string> row = {id};
         for (const EntrySpec& spec : specs_) {  // as given: a refused row used none
             const std::string* text = given.find(spec.name);
@@ -139,7 +186,8 @@ private:
         return row;
     }
 
-    std::vector<std::string> checked(const std::string& id, const Entries& given, const dc::DesignCheck& check) const {
+    std::vector<std::string> checked(const std::string& id, const Entries& given, const dc::DesignCheck& check) {
+        ++(check.failed() ? noGood_ : ok_);
         std::vector<std::string> row = {id};
         const Entries used = dc::entriesAsUsed(given, check);
         for (const auto& [name, text] : used.all()) row.push_back(text);
@@ -182,8 +230,7 @@ private:
     const CheckOptions& options_;
     std::span<const EntrySpec> specs_;
     std::vector<Column> columns_;
-    std::size_t rows_ = 0;
-    bool anyRefused_ = false;
+    std::size_t rows_ = 0, ok_ = 0, noGood_ = 0, refused_ = 0;
     std::set<std::string> idsUsed_;
 };
 
@@ -211,15 +258,18 @@ int runCheck(const CheckOptions& options, std::istream& in, std::ostream& out, s
 
     CheckRun run(options);
     Outcome misuse;
-    bool headerSeen = false;
+    bool headerSeen = false, headerTaken = false;
     const auto writeSummary = [&](SavedLines& lines) {
         const Outcome read = readCsvRows(input, [&](std::vector<std::string>& cells) {
             if (!headerSeen) {
                 headerSeen = true;
                 misuse = run.takeHeader(cells);
+                headerTaken = misuse.ok();
                 return misuse.ok() && lines.write(csvRow(run.summaryHeader()));
             }
-            return lines.write(csvRow(run.takeRow(cells)));
+            std::vector<std::string> row;
+            misuse = run.takeRow(cells, row);
+            return misuse.ok() && lines.write(csvRow(row));
         });
         if (misuse) misuse = read;
         if (misuse && !headerSeen) misuse = Outcome::usageError("", options.file + " has no header row");
@@ -231,8 +281,10 @@ int runCheck(const CheckOptions& options, std::istream& in, std::ostream& out, s
         writeSummary(lines);
     } else if (const Outcome saved = saveLines(options.outputPath, writeSummary); !saved && misuse) {
         err << messagePrefix(command) << "--output: " << saved.message << "\n";
+        err << messagePrefix(command) << run.counts() << "\n";
         return 1;
     }
+    if (headerTaken) err << messagePrefix(command) << run.counts() << "\n";
     if (!misuse) return usageError(err, command, (options.file == "-" ? "" : options.file + ": ") + misuse.message);
     return run.anyRefused() ? 1 : 0;
 }

@@ -134,8 +134,10 @@ std::string checkHelp() {
     appendWrapped(help,
                   "Design check of every structure of a CSV file (- for standard input), one row each, as csp-report "
                   "verrick checks it. The header row names the columns: any of the entries of csp-report verrick, "
-                  "without the dashes, and an optional id. A missing column or an empty cell takes the entry's "
-                  "default.",
+                  "without the dashes, and an optional id. The cover column is required, and so is the size: a span "
+                  "column for round pipe rows, a size column for pipe-arch and underpass rows; a row whose cover or "
+                  "size cell is empty is refused. Any other missing column or empty cell takes the entry's default, "
+                  "and the summary shows the value used.",
                   0, 0);
     appendWrapped(help,
                   "The summary has one row per structure, in the file's order: the id (or the row number), every "
@@ -148,6 +150,11 @@ std::string checkHelp() {
     appendOption(help, "    --reports DIR",
                  "also write each checked structure's report to DIR/ID.txt, as csp-report verrick -o writes it");
     appendHelpAndVersion(help);
+    help += "\n";
+    appendWrapped(help,
+                  "At the end a line on standard error counts the rows read, checked (OK and NO GOOD) and "
+                  "refused.",
+                  0, 0);
     help +=
         "\nExit status: 0 every row checked, 1 a row refused, 2 a usage error or a file\n"
         "that cannot be read.\n";

@@ -23,7 +23,8 @@ namespace csp::cli {
 namespace {
 
 constexpr std::array<ReportProgram, 3> programs = {{
-    {"ombrel", "Service life of galvanized pipe and of each coating", serviceLifeEntries, produceServiceLifeReport},
+    {"ombrel", "Service life of galvanized pipe and of each coating", serviceLifeEntries, produceServiceLifeReport,
+     listServiceLifeChoices},
     {"tabrell", "Maximum fill heights for one shape and corrugation profile", fillTableEntries, produceFillTable,
      listFillTableChoices, "shape"},
     {"verrick", "Design check of one buried corrugated steel structure", designcheck::designCheckEntries,

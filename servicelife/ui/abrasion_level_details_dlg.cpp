@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "servicelife/ui/abrasion_level_texts.h"
+#include "servicelife/abrasion_level_texts.h"
 #include "shell/ui/program_shell.h"
 
 namespace csp::ui {

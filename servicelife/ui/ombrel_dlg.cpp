@@ -9,7 +9,7 @@
 
 #include "servicelife/service_life_run.h"
 #include "servicelife/ui/abrasion_level_details_dlg.h"
-#include "servicelife/ui/abrasion_level_texts.h"
+#include "servicelife/abrasion_level_texts.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/results_dlg.h"
 #include "shell/windows1252.h"

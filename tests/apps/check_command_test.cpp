@@ -41,15 +41,16 @@ std::string cell(const Checked& checked, std::size_t row, const std::string& col
 
 TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
     const Checked c = check(
-        "id,shape,profile,cover,method,size,corner-radius\r\n"
-        "\"pipe-arch, \"\"north\"\"\",pipe-arch,3,2,,1,31\r\n"
-        "shallow,round,,0.5,,,\r\n"
-        "plain,round\r\n"
-        "extra,round,0,2,,,,,\r\n"
-        "word,round,first,,,,\r\n");
+        "id,shape,profile,cover,method,size,corner-radius,span\r\n"
+        "\"pipe-arch, \"\"north\"\"\",pipe-arch,3,2,,1,31,\r\n"
+        "shallow,round,,0.5,,,,48\r\n"
+        "plain,round,,1.5,,,,48\r\n"
+        "extra,round,0,2,,,,,,\r\n"
+        "word,round,first,2,,,,48\r\n");
     EXPECT_EQ(c.status, 1) << c.err;
     ASSERT_EQ(c.rows.size(), 6u);
     EXPECT_EQ(c.rows[0].size(), 22u);
+    EXPECT_TRUE(c.err.ends_with("csp-report check: 5 rows: 2 checked (2 OK, 0 NO GOOD), 3 refused\n")) << c.err;
     // A pipe-arch lists every check; its entries as used, defaults filled in.
     EXPECT_EQ(cell(c, 1, "id"), "pipe-arch, \"north\"");
     EXPECT_EQ(cell(c, 1, "corrugation"), "bolted");
@@ -66,10 +67,38 @@ TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
     EXPECT_EQ(cell(c, 3, "Required Seam Strength"), "");
     EXPECT_EQ(cell(c, 3, "Corner Bearing Pressure"), "");
     EXPECT_EQ(cell(c, 3, "verdict"), "OK");
-    EXPECT_EQ(cell(c, 4, "message"), "the row has 9 cells, the header 7");
+    EXPECT_EQ(cell(c, 4, "message"), "the row has 10 cells, the header 8");
     EXPECT_EQ(cell(c, 5, "message"), "--profile: 'first' is not a position in the round profile list (0-7)");
     // Without an id column the id is the row number.
-    EXPECT_EQ(check("shape\nround\nunderpass\n").rows.at(2).at(0), "2");
+    EXPECT_EQ(check("shape,cover,span,size\nround,2,48,\nunderpass,2,,0\n").rows.at(2).at(0), "2");
+}
+
+TEST(CheckCommand, ARowWithoutItsCoverOrSizeIsRefusedAndTheCountSaysSo) {
+    const Checked c = check(
+        "id,shape,cover,span,size\n"
+        "A,round,,48,\n"
+        "B,round,2,,\n"
+        "C,pipe-arch,2,,\n"
+        "D,round,2,48,\n"
+        "E,round,0.5,48,\n"
+        "F,round,200,144,\n");
+    EXPECT_EQ(c.status, 1) << c.err;
+    ASSERT_EQ(c.rows.size(), 7u);
+    EXPECT_EQ(cell(c, 1, "message"), "the cover cell is empty");
+    EXPECT_EQ(cell(c, 2, "message"), "the span cell is empty");
+    EXPECT_EQ(cell(c, 3, "message"), "the size cell is empty");
+    EXPECT_EQ(cell(c, 4, "verdict"), "OK");
+    EXPECT_EQ(cell(c, 5, "message"), "--cover: The cover must be >= 1.");
+    EXPECT_EQ(cell(c, 6, "verdict"), "NO GOOD");
+    EXPECT_EQ(c.err, "csp-report check: 6 rows: 2 checked (1 OK, 1 NO GOOD), 4 refused\n");
+    // A usage error part way through still counts the rows before it; one
+    // in the header counts nothing.
+    const Checked stopped = check("cover,span,shape\n2,48,round\n2,,underpass\n");
+    EXPECT_EQ(stopped.status, 2);
+    EXPECT_NE(stopped.err.find("csp-report check: 1 row: 1 checked (1 OK, 0 NO GOOD), 0 refused\n"),
+              std::string::npos)
+        << stopped.err;
+    EXPECT_EQ(check("shape\n").err.find(" rows: "), std::string::npos);
 }
 
 TEST(CheckCommand, AFileThatCannotBeReadIsAUsageError) {
@@ -82,7 +111,12 @@ TEST(CheckCommand, AFileThatCannotBeReadIsAUsageError) {
         {"unknown column", "id,shape,colour\n", "unknown column 'colour'"},
         {"column given twice", "cover,cover\n", "the column 'cover' is given twice"},
         {"no header", "", "has no header row"},
-        {"quoted field left open", "id,shape\n\"open,round\n", "malformed CSV"},
+        {"quoted field left open", "id,shape,cover\n\"open,round\n", "malformed CSV"},
+        // The entries that say which structure a row is are never assumed.
+        {"no cover column", "id,shape,span\nA1,round,48\n", "the header has no 'cover' column"},
+        {"no span column for a round row", "shape,cover\nround,2\n", "row 2: a round structure needs a 'span' column"},
+        {"no size column for a pipe-arch row", "cover,span,shape\n2,48,round\n2,,pipe-arch\n",
+         "row 3: a pipe-arch structure needs a 'size' column"},
     };
     for (const Case& c : cases) {
         const Checked checked = check(c.csv);
@@ -104,13 +138,13 @@ TEST(CheckCommand, ReportsAreVerricksBytesAndNoIdWritesOutsideOrOverAnotherRow) 
     fs::create_symlink(outside, folder / "linked.txt", noLink);
     if (noLink) fs::create_directory(folder / "linked.txt");
     const Checked c = check(
-        "id,shape,method,cover,reduction,size\n"
-        "A1,round,aisi,4,0.86,\n"
-        "a1,round,,,,\n"
-        "../up,round,,,,\n"
-        "CON,round,,,,\n"
-        "linked,round,,,,\n"
-        "U2,underpass,,,,3\n",
+        "id,shape,method,cover,reduction,size,span\n"
+        "A1,round,aisi,4,0.86,,48\n"
+        "a1,round,,2,,,48\n"
+        "../up,round,,2,,,48\n"
+        "CON,round,,2,,,48\n"
+        "linked,round,,2,,,48\n"
+        "U2,underpass,,2,,3,\n",
         {"--reports", folder.string().c_str()});
     EXPECT_EQ(c.status, 1);
     const auto verrick = [](std::vector<const char*> args) {
@@ -119,8 +153,8 @@ TEST(CheckCommand, ReportsAreVerricksBytesAndNoIdWritesOutsideOrOverAnotherRow) 
         return invokeCspReport(args).out;
     };
     EXPECT_EQ(takeSavedBytes(folder / "A1.txt"),
-              verrick({"--shape", "round", "--method", "aisi", "--cover", "4", "--reduction", "0.86"}));
-    EXPECT_EQ(takeSavedBytes(folder / "U2.txt"), verrick({"--shape", "underpass", "--size", "3"}));
+              verrick({"--shape", "round", "--method", "aisi", "--cover", "4", "--reduction", "0.86", "--span", "48"}));
+    EXPECT_EQ(takeSavedBytes(folder / "U2.txt"), verrick({"--shape", "underpass", "--cover", "2", "--size", "3"}));
     EXPECT_EQ(cell(c, 2, "message"), "--reports: the id 'a1' is an earlier row's");
     EXPECT_NE(cell(c, 3, "message").find("a path separator"), std::string::npos);
     EXPECT_NE(cell(c, 4, "message").find("a device name"), std::string::npos);

@@ -89,6 +89,49 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusCase{{"ombrel", "--abrasion", "x"}, 2, ""}, StatusCase{{"ombrel", "--colour", "red"}, 2, ""},
                     StatusCase{{}, 2, ""}, StatusCase{{"nosuch"}, 2, ""}));
 
+TEST(OmbrelCommand, ListShowsThePagesListsAndEachWordReachesTheReportAsListed) {
+    const Invocation list = run({"ombrel", "--list"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    EXPECT_EQ(list.err, "");
+    EXPECT_EQ(list.out,
+              "--gage: Thickness\n"
+              "               18  0.052 (in)  18 Gage\n"
+              "               16  0.064 (in)  16 Gage\n"
+              "               14  0.079 (in)  14 Gage\n"
+              "               12  0.109 (in)  12 Gage\n"
+              "               10  0.138 (in)  10 Gage\n"
+              "                8  0.168 (in)    8 Gage\n"
+              "--abrasion: Abrasion Level\n"
+              "                1  Level 1: Non-Abrasive\n"
+              "                2  Level 2: Low Abrasion\n"
+              "                3  Level 3: Moderate Abrasion\n"
+              "                4  Level 4: Severe Abrasion\n");
+    // Every word the list offers gives the report of the line it stands beside.
+    std::istringstream lines(list.out);
+    std::string option;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("--")) {
+            option = line.substr(0, line.find(':'));
+            continue;
+        }
+        const std::size_t keyAt = line.find_first_not_of(' ');
+        const std::size_t textAt = line.find("  ", keyAt);
+        const std::string key = line.substr(keyAt, textAt - keyAt), text = line.substr(textAt + 2);
+        const Invocation report = run({"ombrel", option.c_str(), key.c_str()});
+        ASSERT_EQ(report.status, 0) << option << " " << key << ": " << report.err;
+        const std::string shown = option == "--gage" ? "  Thickness:      " + text + "\n"
+                                                     : "  Abrasion Level: " + key + "\n";
+        EXPECT_NE(report.out.find(shown), std::string::npos) << option << " " << key;
+    }
+    // A word the lists do not hold is the usage error the report gives.
+    for (const char* option : {"--gage", "--abrasion"}) {
+        const Invocation bad = run({"ombrel", "--list", option, "7"});
+        EXPECT_EQ(bad.status, 2) << option;
+        EXPECT_EQ(bad.out, "") << option;
+        EXPECT_TRUE(bad.err.starts_with(std::string("csp-report ombrel: ") + option + ": ")) << bad.err;
+    }
+}
+
 TEST(OmbrelCommand, HelpAndVersionSucceedOnStandardOutput) {
     const Invocation help = run({"ombrel", "--help"});
     EXPECT_EQ(help.status, 0);
