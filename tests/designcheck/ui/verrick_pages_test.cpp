@@ -45,6 +45,17 @@ Step pressing(const char* text) {
     return [text](QDialog& page) { press(page, text); };
 }
 
+// Keys typed as soon as the page opens, into whatever has the focus, then
+// Enter there.
+Step typingAtOnce(const char* keys) {
+    return [keys](QDialog& page) {
+        QWidget* focused = page.focusWidget();
+        if (focused == nullptr) return ADD_FAILURE() << "nothing has the focus on " << page.windowTitle().toStdString(), void();
+        QTest::keyClicks(focused, QString::fromLatin1(keys));
+        QTest::keyClick(focused, Qt::Key_Return);
+    };
+}
+
 // The non-blank lines of a text, blanks collapsed: pdftotext lays columns
 // out its own way and drops blank lines.
 Strings wordsOf(const std::string& text) {
@@ -218,6 +229,27 @@ TEST_F(VerrickPages, BackupReturnsToThePageBeforeShownAgainWithItsValues) {
     EXPECT_TRUE(page.isVisible());
     EXPECT_EQ(field(page, "cover")->text(), "4");
     EXPECT_EQ(list(page, "method")->currentIndex(), 5);
+}
+
+// Each page opens with its first field focused and its text selected: a
+// person who types at once and presses Enter gets what they typed.
+TEST_F(VerrickPages, ValuesTypedAtOnceWithEnterReachTheReport) {
+    select("method", 5);
+    type("cover", "4");
+    const QString saved = folder.filePath("typed.txt");
+    steps = {pressing("Next >"), typingAtOnce("0.86"), [this, saved](QDialog& results) {
+                 user.saveAnswer = saved;
+                 dynamic_cast<CResultsDlg&>(results).saveAs();
+                 results.accept();
+             }};
+    next();
+    ASSERT_TRUE(steps.empty());
+    const auto expected = cli::temporaryReportPath("verrick-typed");
+    const cli::Invocation command = cli::invokeCspReport(
+        {"verrick", "-o", expected.c_str(), "--method", "aisi", "--cover", "4", "--reduction", "0.86"});
+    ASSERT_EQ(command.status, 0) << command.err;
+    EXPECT_EQ(contentsOf(saved), cli::takeSavedBytes(expected));
+    EXPECT_TRUE(user.warnings.empty());
 }
 
 struct SavedCase {
