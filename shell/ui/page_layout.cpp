@@ -60,4 +60,12 @@ void addButtonRow(QBoxLayout* page, QPushButton* left, QPushButton* right, int g
 
 void focusOnOpen(QDialog& page, QWidget* first) { page.installEventFilter(new FirstFocus(page, first)); }
 
+void tabInOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 }  // namespace csp::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 
 class QBoxLayout;
@@ -31,5 +32,8 @@ void addButtonRow(QBoxLayout* page, QPushButton* left, QPushButton* right, int g
 // shown again (after a later page's back button) keeps the focus where it
 // was left.
 void focusOnOpen(QDialog& page, QWidget* first);
+
+// Tab goes from each control to the next in the order given.
+void tabInOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace csp::ui

@@ -48,7 +48,7 @@ Action type(const char* text) {
 // Keys typed as soon as the page opens, into whatever has the focus.
 Action typeAtOnce(const char* keys) {
     return [keys](QDialog& page) {
-        if (page.focusWidget() == nullptr) return ADD_FAILURE() << "nothing has the focus on " << page.windowTitle().toStdString(), void();
+        ASSERT_NE(page.focusWidget(), nullptr) << "nothing has the focus on " << page.windowTitle().toStdString();
         QTest::keyClicks(page.focusWidget(), QString::fromLatin1(keys));
     };
 }
@@ -222,7 +222,8 @@ TEST_F(TabrellPages, AFactorTypedAtOnceOnTheLoadReductionPageReplacesTheSuggeste
         makeTable({typeAtOnce(typed), next});
         EXPECT_EQ(shown, (std::vector<std::string>{loadReduction, results}));
         ASSERT_EQ(reports.size(), 1u) << typed;
-        const std::string line = std::string("  Load Reduction Factor = ") + typed + " for fill heights not less than span.";
+        const std::string line =
+            std::string("  Load Reduction Factor = ") + typed + " for fill heights not less than span.";
         EXPECT_NE(std::find(reports[0].begin(), reports[0].end(), line), reports[0].end()) << typed;
     }
     EXPECT_TRUE(user.warnings.empty());
