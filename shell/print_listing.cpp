@@ -15,8 +15,9 @@ PageCursor startPage(PrinterDevice& device) {
 
 }  // namespace
 
-void printListing(const ReportListing* listing, PrinterDevice& device, std::optional<std::size_t> pageBreakLine) {
-    device.startJob(printDocumentName);
+void printListing(const ReportListing* listing, PrinterDevice& device, std::string_view documentName,
+                  std::optional<std::size_t> pageBreakLine) {
+    device.startJob(documentName);
     PageCursor cursor = startPage(device);
     const std::size_t count = listing ? listing->count() : 0;
     for (std::size_t i = 0; i < count; ++i) {

@@ -24,13 +24,14 @@ public:
     virtual void endJob() = 0;
 };
 
-inline constexpr std::string_view printDocumentName = "Ombrel";
 inline constexpr int printLeftMarginTwips = 720;
 inline constexpr int printTopTwips = -1440;
 
-// Prints the listing as one job: one page, or two when a page-break line
-// (the first line of the second page) is given and lies within the listing.
-void printListing(const ReportListing* listing, PrinterDevice& device,
+// Prints the listing as one job named `documentName` (the program's name,
+// which the print queue and a PDF's title show): one page, or two when a
+// page-break line (the first line of the second page) is given and lies
+// within the listing.
+void printListing(const ReportListing* listing, PrinterDevice& device, std::string_view documentName,
                   std::optional<std::size_t> pageBreakLine = std::nullopt);
 
 }  // namespace csp

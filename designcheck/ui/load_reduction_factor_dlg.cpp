@@ -31,6 +31,8 @@ CLoadReductionFactorDlg::CLoadReductionFactorDlg(const ProgramShell& shell, dc::
     setWindowTitle(toQString(dc::reductionTitle));
     factor_->setObjectName("reductionFactor");
     factor_->setText(toQString(dc::defaultReductionText));
+    // Typing the factor at once replaces the suggested one.
+    focusOnOpen(*this, factor_);
 
     auto* note = new QLabel(toQString(dc::reductionNote), this);
     note->setWordWrap(true);

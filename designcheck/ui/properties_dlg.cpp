@@ -64,7 +64,8 @@ QLayout* CPropertiesPageDlg::buildLayout() {
     int row = 0;
     addRow(fields, row++, 0, dc::structureShapeLabel, shape);
     addRow(fields, row++, 0, dc::profileLabel, profile);
-    addRow(fields, row++, 0, dc::spanLabel, spanList_ ? static_cast<QWidget*>(spanList_) : spanField_, dc::inchesUnit);
+    QWidget* span = spanList_ ? static_cast<QWidget*>(spanList_) : spanField_;
+    addRow(fields, row++, 0, dc::spanLabel, span, dc::inchesUnit);
     addRow(fields, row++, 0, dc::thicknessLabel, thickness_, dc::inchesUnit);
     addRow(fields, row++, 0, dc::corrugationTypeLabel, corrugationType_);
     addRow(fields, row++, 0, dc::installationTypeLabel, installationType_);
@@ -72,6 +73,11 @@ QLayout* CPropertiesPageDlg::buildLayout() {
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
     addButtonRow(page, backup, next, 12);
+
+    // The span is typed or chosen first: the page opens on it, and Tab goes
+    // down the fields and then across the buttons.
+    tabInOrder({span, thickness_, corrugationType_, installationType_, backup, next});
+    focusOnOpen(*this, span);
     return page;
 }
 

@@ -8,6 +8,7 @@
 
 #include "filltables/ui/page_parts.h"
 #include "filltables/wizard_page_texts.h"
+#include "shell/ui/page_layout.h"
 #include "shell/ui/program_shell.h"
 #include "shell/windows1252.h"
 
@@ -26,6 +27,8 @@ CLoadReductionDlg::CLoadReductionDlg(const ProgramShell& shell, FillTableRequest
     factor_->setObjectName("loadReductionFactor");
     factor_->setText(toQString(loadReductionPreselection));
     factor_->setFixedWidth(fontMetrics().averageCharWidth() * fieldWidthInChars);
+    // Typing the factor at once replaces the suggested one.
+    focusOnOpen(*this, factor_);
 
     auto* label = new QLabel(toQString(loadReductionLabel), this);
     label->setBuddy(factor_);

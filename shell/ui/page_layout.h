@@ -1,10 +1,12 @@
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 
 class QBoxLayout;
 class QDialog;
 class QPushButton;
+class QWidget;
 
 namespace csp::ui {
 
@@ -24,5 +26,14 @@ QBoxLayout* buttonRow(QPushButton* left, QPushButton* right);
 // Ends a page's layout, under its fields, with a gap (pixels) and the
 // button row.
 void addButtonRow(QBoxLayout* page, QPushButton* left, QPushButton* right, int gap);
+
+// Opens `page` with the focus on `first` and, when it is an edit field,
+// its text selected, so that what is typed at once replaces it. A page
+// shown again (after a later page's back button) keeps the focus where it
+// was left.
+void focusOnOpen(QDialog& page, QWidget* first);
+
+// Tab goes from each control to the next in the order given.
+void tabInOrder(std::initializer_list<QWidget*> controls);
 
 }  // namespace csp::ui

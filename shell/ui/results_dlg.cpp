@@ -10,6 +10,7 @@
 
 #include "shell/listing_file.h"
 #include "shell/print_listing.h"
+#include "shell/program_texts.h"
 #include "shell/ui/dialog_font.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/qt_geometry.h"
@@ -119,7 +120,8 @@ void CResultsDlg::print() {
     QPrinter printer(QPrinter::HighResolution);
     if (!shell_.services().choosePrinter(this, printer, design_.printRange)) return;
     QtPrinterDevice device(printer);
-    printListing(listing_, device, design_.printsPageBreak ? std::optional(pageBreakLine_) : std::nullopt);
+    printListing(listing_, device, programTexts(shell_.program()).name,
+                 design_.printsPageBreak ? std::optional(pageBreakLine_) : std::nullopt);
 }
 
 void CResultsDlg::keyPressEvent(QKeyEvent* event) {

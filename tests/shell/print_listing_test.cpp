@@ -43,8 +43,8 @@ ReportListing threeLines() {
 TEST(PrintListing, OnePageWithLinesOneLineHeightApartBelowTheTopInch) {
     RecordingPrinter printer;
     const ReportListing listing = threeLines();
-    printListing(&listing, printer);
-    EXPECT_EQ(printer.events, (std::vector<std::string>{"job Ombrel", "page", "end page", "end job"}));
+    printListing(&listing, printer, "Tabrell");
+    EXPECT_EQ(printer.events, (std::vector<std::string>{"job Tabrell", "page", "end page", "end job"}));
     EXPECT_EQ(printer.texts, (std::vector<RecordingPrinter::Text>{
                                  {1, 720, -1680, "first"}, {1, 720, -1920, " "}, {1, 720, -2160, "third"}}));
 }
@@ -52,9 +52,9 @@ TEST(PrintListing, OnePageWithLinesOneLineHeightApartBelowTheTopInch) {
 TEST(PrintListing, APageBreakLineStartsTheSecondPageAtTheTopAgain) {
     RecordingPrinter printer;
     const ReportListing listing = threeLines();
-    printListing(&listing, printer, 1);
+    printListing(&listing, printer, "Verrick", 1);
     EXPECT_EQ(printer.events,
-              (std::vector<std::string>{"job Ombrel", "page", "end page", "page", "end page", "end job"}));
+              (std::vector<std::string>{"job Verrick", "page", "end page", "page", "end page", "end job"}));
     EXPECT_EQ(printer.texts, (std::vector<RecordingPrinter::Text>{
                                  {1, 720, -1680, "first"}, {2, 720, -1680, " "}, {2, 720, -1920, "third"}}));
 }
@@ -63,7 +63,7 @@ TEST(PrintListing, APageBreakAtOrBeyondTheEndGivesOnePage) {
     for (std::size_t pageBreak : {std::size_t{3}, std::size_t{50}}) {
         RecordingPrinter printer;
         const ReportListing listing = threeLines();
-        printListing(&listing, printer, pageBreak);
+        printListing(&listing, printer, "Verrick", pageBreak);
         EXPECT_EQ(printer.page, 1);
         EXPECT_EQ(printer.texts.size(), 3u);
     }
@@ -71,7 +71,7 @@ TEST(PrintListing, APageBreakAtOrBeyondTheEndGivesOnePage) {
 
 TEST(PrintListing, AnEmptyOrAbsentListingPrintsOneBlankPage) {
     RecordingPrinter printer;
-    printListing(nullptr, printer);
+    printListing(nullptr, printer, "Ombrel");
     EXPECT_EQ(printer.events, (std::vector<std::string>{"job Ombrel", "page", "end page", "end job"}));
     EXPECT_TRUE(printer.texts.empty());
 }

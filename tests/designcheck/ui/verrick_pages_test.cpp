@@ -45,6 +45,17 @@ Step pressing(const char* text) {
     return [text](QDialog& page) { press(page, text); };
 }
 
+// Keys typed as soon as the page opens, into whatever has the focus, then
+// Enter there.
+Step typingAtOnce(const char* keys) {
+    return [keys](QDialog& page) {
+        QWidget* focused = page.focusWidget();
+        ASSERT_NE(focused, nullptr) << "nothing has the focus on " << page.windowTitle().toStdString();
+        QTest::keyClicks(focused, QString::fromLatin1(keys));
+        QTest::keyClick(focused, Qt::Key_Return);
+    };
+}
+
 // The non-blank lines of a text, blanks collapsed: pdftotext lays columns
 // out its own way and drops blank lines.
 Strings wordsOf(const std::string& text) {
@@ -218,6 +229,71 @@ TEST_F(VerrickPages, BackupReturnsToThePageBeforeShownAgainWithItsValues) {
     EXPECT_TRUE(page.isVisible());
     EXPECT_EQ(field(page, "cover")->text(), "4");
     EXPECT_EQ(list(page, "method")->currentIndex(), 5);
+}
+
+// Each page opens with its first field focused and its text selected: a
+// person who types at once and presses Enter gets what they typed.
+TEST_F(VerrickPages, ValuesTypedAtOnceWithEnterReachTheReport) {
+    select("method", 5);
+    type("cover", "5");
+    const QString saved = folder.filePath("typed.txt");
+    steps = {typingAtOnce("60"), typingAtOnce("0.86"), [this, saved](QDialog& results) {
+                 user.saveAnswer = saved;
+                 dynamic_cast<CResultsDlg&>(results).saveAs();
+                 results.accept();
+             }};
+    next();
+    ASSERT_TRUE(steps.empty());
+    const auto expected = cli::temporaryReportPath("verrick-typed");
+    const cli::Invocation command = cli::invokeCspReport(
+        {"verrick", "-o", expected.c_str(), "--method", "aisi", "--cover", "5", "--span", "60", "--reduction", "0.86"});
+    ASSERT_EQ(command.status, 0) << command.err;
+    EXPECT_EQ(contentsOf(saved), cli::takeSavedBytes(expected));
+    EXPECT_TRUE(user.warnings.empty());
+}
+
+// An object's name, or a button's text.
+std::string nameOf(const QWidget* control) {
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) return button->text().toStdString();
+    return control ? control->objectName().toStdString() : "nothing";
+}
+
+// Where Tab goes from the control focused on opening, until it comes back.
+Strings tabCycle(QDialog& page) {
+    Strings visited;
+    QWidget* first = page.focusWidget();
+    QWidget* at = first;
+    do {
+        visited.push_back(nameOf(at));
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = page.focusWidget();
+    } while (at && at != first && visited.size() < 12);
+    return visited;
+}
+
+TEST_F(VerrickPages, ThePropertiesPagesOpenOnTheSpanAndTabGoesDownTheFieldsThenAcrossTheButtons) {
+    const struct {
+        int shape;
+        const char* title;
+        const char* selected;  // the span field's text, selected; nothing for a list
+    } cases[] = {
+        {0, "Round Pipe Properties", "48"}, {1, "Design Properties", nullptr}, {2, "Design Properties", nullptr}};
+    for (const auto& c : cases) {
+        select("shape", c.shape);
+        steps.push_back([&c](QDialog& properties) {
+            EXPECT_EQ(properties.windowTitle(), c.title);
+            ASSERT_EQ(nameOf(properties.focusWidget()), "span") << c.title;
+            if (c.selected) {
+                EXPECT_EQ(field(properties, "span")->selectedText(), c.selected);
+            }
+            EXPECT_EQ(tabCycle(properties), (Strings{"span", "thickness", "corrugationType", "installationType",
+                                                     "< Backup", "Next >"}))
+                << c.shape;
+            press(properties, "< Backup");
+        });
+        next();
+    }
+    EXPECT_TRUE(steps.empty());
 }
 
 struct SavedCase {

@@ -45,6 +45,13 @@ Action select(int position) {
 Action type(const char* text) {
     return [text](QDialog& page) { page.findChild<QLineEdit*>()->setText(QString::fromUtf8(text)); };
 }
+// Keys typed as soon as the page opens, into whatever has the focus.
+Action typeAtOnce(const char* keys) {
+    return [keys](QDialog& page) {
+        ASSERT_NE(page.focusWidget(), nullptr) << "nothing has the focus on " << page.windowTitle().toStdString();
+        QTest::keyClicks(page.focusWidget(), QString::fromLatin1(keys));
+    };
+}
 
 // A page as it opened: title, group box, radio buttons (a wrapped text
 // unwrapped) with the selected one marked, field, back button.
@@ -205,6 +212,21 @@ TEST_F(TabrellPages, ARefusedLoadReductionFactorKeepsItsPageOpenWithTheTextAsTyp
     EXPECT_NE(std::find(reports[0].begin(), reports[0].end(),
                         "  Load Reduction Factor = 0.86 for fill heights not less than span."),
               reports[0].end());
+}
+
+// The page opens with the suggested 1.0 selected in a focused field, so
+// that the factor typed at once replaces it, on every opening.
+TEST_F(TabrellPages, AFactorTypedAtOnceOnTheLoadReductionPageReplacesTheSuggestedOne) {
+    chooseOnMainPage(13, Conditions::EmbankmentAisi);
+    for (const char* typed : {"0.86", "0.75"}) {
+        makeTable({typeAtOnce(typed), next});
+        EXPECT_EQ(shown, (std::vector<std::string>{loadReduction, results}));
+        ASSERT_EQ(reports.size(), 1u) << typed;
+        const std::string line =
+            std::string("  Load Reduction Factor = ") + typed + " for fill heights not less than span.";
+        EXPECT_NE(std::find(reports[0].begin(), reports[0].end(), line), reports[0].end()) << typed;
+    }
+    EXPECT_TRUE(user.warnings.empty());
 }
 
 TEST_F(TabrellPages, ASecondTableOpensEachPageFreshWhileTheMainPageKeepsItsValues) {

@@ -22,13 +22,7 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     }
-    QString pdfInfo(const char* field) const {
-        QProcess pdfinfo;
-        pdfinfo.start("pdfinfo", {pdf});
-        pdfinfo.waitForFinished(30000);
-        const QRegularExpression line(QString("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
-        return line.match(QString::fromUtf8(pdfinfo.readAllStandardOutput())).captured(1).trimmed();
-    }
+    QString pdfInfo(const char* field) const { return testing_support::pdfInfo(pdf, field); }
     // The top of each word in points from the top of the page, by word.
     std::vector<std::pair<std::string, double>> wordTops() const {
         QProcess pdftotext;
@@ -49,12 +43,12 @@ protected:
     QPrinter printer{QPrinter::HighResolution};
 };
 
-TEST_F(QtPrinter, TheJobIsNamedOmbrelAndTheTextKeepsItsWindows1252Characters) {
+TEST_F(QtPrinter, TheJobTakesTheGivenNameAndTheTextKeepsItsWindows1252Characters) {
     ReportListing listing;
     listing.append("Corrugation 2\xBD x \xBD in.");
     QtPrinterDevice device(printer);
-    printListing(&listing, device);
-    EXPECT_EQ(pdfInfo("Title"), "Ombrel");
+    printListing(&listing, device, "Verrick");
+    EXPECT_EQ(pdfInfo("Title"), "Verrick");
     EXPECT_EQ(pdfInfo("Pages"), "1");
     const std::vector<std::string> pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
@@ -80,7 +74,7 @@ TEST_F(QtPrinter, LinesStartAnInchAndALineDownAndFollowOneLineHeightApart) {
     int lineHeight = 0;
     {
         QtPrinterDevice device(printer);
-        printListing(&listing, device);
+        printListing(&listing, device, "Tabrell");
         lineHeight = device.fontHeightTwips() + device.externalLeadingTwips();
     }
     const auto tops = wordTops();
@@ -98,7 +92,7 @@ TEST_F(QtPrinter, APageBreakLineStartsASecondPageAtTheTop) {
     for (const char* line : {"first", "second", "third"}) listing.append(line);
     {
         QtPrinterDevice device(printer);
-        printListing(&listing, device, 1);
+        printListing(&listing, device, "Verrick", 1);
     }
     const std::vector<std::string> pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
@@ -113,7 +107,7 @@ TEST_F(QtPrinter, APageBreakLineStartsASecondPageAtTheTop) {
 TEST_F(QtPrinter, AnEmptyListingPrintsOneBlankPage) {
     {
         QtPrinterDevice device(printer);
-        printListing(nullptr, device);
+        printListing(nullptr, device, "Ombrel");
     }
     EXPECT_EQ(pdfInfo("Pages"), "1");
 }

@@ -381,6 +381,14 @@ bool holdsInOrder(const std::string& page, int first, int last) {
     return true;
 }
 
+TEST_F(Print, EachProgramNamesThePrintJobAfterItself) {
+    for (ProgramId program : everyProgram) {
+        print(program, 2);
+        const QString name = shellOf(program).name();
+        EXPECT_EQ(pdfInfo(files.filePath("report.pdf"), "Title"), name) << name.toStdString();
+    }
+}
+
 TEST_F(Print, OmbrelPrintsTheWholeListingOnOnePage) {
     const std::vector<std::string> pages = print(ProgramId::Ombrel, 40);
     ASSERT_EQ(pages.size(), 1u);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,14 @@ std::vector<std::string> pdfPages(const QString& path) {
         start = feed + 1;
     }
     return pages;
+}
+
+QString pdfInfo(const QString& path, const char* field) {
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {path});
+    EXPECT_TRUE(pdfinfo.waitForFinished(30000)) << "pdfinfo (Debian poppler-utils) must be installed";
+    const QRegularExpression line(QString("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(pdfinfo.readAllStandardOutput())).captured(1).trimmed();
 }
 
 }  // namespace csp::ui::testing_support

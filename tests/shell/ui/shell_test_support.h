@@ -55,4 +55,7 @@ std::string contentsOf(const QString& path);
 // The text of a PDF file by pages, as pdftotext reads it.
 std::vector<std::string> pdfPages(const QString& path);
 
+// One field of what pdfinfo reports of a PDF file ("Title", "Pages").
+QString pdfInfo(const QString& path, const char* field);
+
 }  // namespace csp::ui::testing_support
