@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "servicelife/service_life_chart.h"
 #include "servicelife/service_life_run.h"
 
 namespace csp {
@@ -34,17 +35,31 @@ const EntrySpec& resistivityEntry = specs[1];
 const EntrySpec& phEntry = specs[2];
 const EntrySpec& abrasionEntry = specs[3];
 
+// The page's record filled from the entries.
+Outcome readInput(const Entries& entries, ServiceLifeInput& input) {
+    if (Outcome chosen = choicePosition(gageEntry, entries, input.thicknessIndex); !chosen) return chosen;
+    if (Outcome chosen = choicePosition(abrasionEntry, entries, input.abrasionLevel); !chosen) return chosen;
+    input.resistivityText = typedText(resistivityEntry, entries);
+    input.phText = typedText(phEntry, entries);
+    return Outcome::success();
+}
+
 }  // namespace
 
 std::span<const EntrySpec> serviceLifeEntries() { return specs; }
 
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing) {
     ServiceLifeInput input;
-    if (Outcome chosen = choicePosition(gageEntry, entries, input.thicknessIndex); !chosen) return chosen;
-    if (Outcome chosen = choicePosition(abrasionEntry, entries, input.abrasionLevel); !chosen) return chosen;
-    input.resistivityText = typedText(resistivityEntry, entries);
-    input.phText = typedText(phEntry, entries);
+    if (Outcome read = readInput(entries, input); !read) return read;
     return produceServiceLifeReport(input, listing);
+}
+
+Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+    ServiceLifeInput input;
+    if (Outcome read = readInput(entries, input); !read) return read;
+    if (Outcome produced = produceServiceLifeReport(input, listing); !produced) return produced;
+    picture = drawServiceLifeChart(input);
+    return Outcome::success();
 }
 
 }  // namespace csp

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
@@ -16,5 +17,7 @@ std::span<const EntrySpec> serviceLifeEntries();
 // the report, or the page's refusal naming its entry, or a usage error for
 // a gage or abrasion level the lists do not hold.
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
+// The same, with the report's chart as SVG text.
+Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
 }  // namespace csp
