@@ -147,8 +147,9 @@ void drawDimensions(SvgWriter& svg, const DesignCheck& check, const Placement& a
         arrowHeadAt(svg, hx, groundLevel, 0, -1);
         arrowHeadAt(svg, hx, at.crown, 0, 1);
     }
-    svg.text(hx + 8, (groundLevel + at.crown) / 2 + 5, format("H = %g ft", check.cover()), "load", "start",
-             {{"data-dimension", "H"}});
+    // Above the break, where the fill is drawn broken.
+    const double labelAt = at.brokenFill ? groundLevel + (at.crown - groundLevel) / 4 : (groundLevel + at.crown) / 2;
+    svg.text(hx + 8, labelAt + 5, format("H = %g ft", check.cover()), "load", "start", {{"data-dimension", "H"}});
     // The span, under the invert.
     const double sy = at.invert + 22;
     svg.line(sectionCentre - halfWidth, sy, sectionCentre + halfWidth, sy, "dimension");

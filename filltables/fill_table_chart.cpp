@@ -150,13 +150,17 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values) {
     svg.line(plotLeft, frame.bottom, plotRight, frame.bottom, "axis");
     svg.line(plotLeft, plotTop, plotLeft, frame.bottom, "axis");
     const double middle = (plotLeft + plotRight) / 2;
+    double longestSize = 0.0;
+    for (const TableRowValues& row : values.rows)
+        longestSize = std::max(longestSize, estimatedTextWidth(archSizeText(values.notation, row.span, row.rise), 11));
     if (frame.bySize)
-        svg.text(middle, frame.bottom + 95,
+        svg.text(middle, frame.bottom + tickLength + longestSize + 24,
                  values.notation == SizeNotation::Inches ? "Size: span x rise (in.)" : "Size: span x rise (ft-in.)",
                  "axis-title", "middle");
     else
         svg.text(middle, frame.bottom + 40, "Diameter or span (in.)", "axis-title", "middle");
-    svg.upwardText(24, (plotTop + frame.bottom) / 2, "Maximum fill height (ft)", "axis-title", "middle");
+    svg.upwardText(24, (plotTop + frame.bottom) / 2, frame.bySize ? "Maximum cover (ft)" : "Maximum fill height (ft)",
+                   "axis-title", "middle");
     svg.endGroup();
 }
 
