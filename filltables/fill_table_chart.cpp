@@ -77,8 +77,9 @@ std::string columnLabel(const TableValues& values, std::size_t column) {
     return format("%g tons/sq ft", values.columns[column] / poundsPerTon);
 }
 
-// A cell the table prints as 0 is a wall that is not allowed.
-bool drawn(double cover) { return format(cellFormat, cover) != "0"; }
+// A cell the table prints as 0 is a wall that is not allowed: under
+// cellFormat, whatever lies less than a half from 0.
+bool drawn(double cover) { return !(std::fabs(cover) < 0.5); }
 
 // The chart's frame: where values fall on the page.
 struct Frame {
@@ -197,9 +198,12 @@ void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, s
         if (!drawn(r.covers[column])) continue;
         const std::string where = values.kind == TableKind::RoundPipe ? format(cellFormat, r.span)
                                                                       : archSizeText(values.notation, r.span, r.rise);
-        svg.path(markerPath(markers[column], xOfRow(frame, values, row), frame.y(r.covers[column])), "m" + index,
-                 {{values.kind == TableKind::RoundPipe ? "data-span" : "data-size", where},
-                  {"data-cover", format(cellFormat, r.covers[column])}});
+        svg.element("use", {{"href", "#marker" + index},
+                            {"x", SvgWriter::number(xOfRow(frame, values, row))},
+                            {"y", SvgWriter::number(frame.y(r.covers[column]))},
+                            {"class", "m" + index},
+                            {values.kind == TableKind::RoundPipe ? "data-span" : "data-size", where},
+                            {"data-cover", format(cellFormat, r.covers[column])}});
     }
     svg.endGroup();
 }
@@ -215,7 +219,10 @@ void drawLegend(SvgWriter& svg, const TableValues& values) {
     for (std::size_t j = 0; j < values.columns.size(); ++j, y += rowHeight) {
         const std::string index = std::to_string(j);
         svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "s" + index);
-        svg.path(markerPath(markers[j], legendLeft + 30, y - 4), "m" + index);
+        svg.element("use", {{"href", "#marker" + index},
+                            {"x", SvgWriter::number(legendLeft + 30)},
+                            {"y", SvgWriter::number(y - 4)},
+                            {"class", "m" + index}});
         svg.text(legendLeft + 58, y, columnLabel(values, j), "label");
     }
     svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "minimum");
@@ -282,6 +289,11 @@ std::string drawFillTableChart(const FillTableRequest& request) {
     SvgWriter svg(width, height, title, descriptionOf(request, title), styleSheet);
     svg.text(plotLeft, 30, titleLine, "title");
     svg.text(plotLeft, 52, loadLine, "subtitle");
+    // One marker shape per column, drawn once and placed at every cell.
+    svg.begin("defs", {});
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j)
+        svg.element("path", {{"id", "marker" + std::to_string(j)}, {"d", markerPath(markers[j], 0, 0)}});
+    svg.end();
     const Frame frame = frameOf(values);
     drawAxes(svg, frame, values);
     svg.beginGroup({{"class", "plot"}});

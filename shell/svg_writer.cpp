@@ -12,11 +12,15 @@ namespace {
 // Sans-serif faces set their letters at about half the font size; digits and
 // capitals run wider, so the estimate allows for them.
 constexpr double averageLetterWidth = 0.58;
+constexpr double largestCoordinate = 1e15;
+// Most pictures fit, so that the text is seldom moved as it grows.
+constexpr std::size_t expectedSize = 24 * 1024;
 
 }  // namespace
 
 SvgWriter::SvgWriter(double width, double height, std::string_view title, std::string_view description,
                      std::string_view styleSheet) {
+    out_.reserve(expectedSize);
     out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     const std::string size = number(width) + " " + number(height);
     out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(width) + "\" height=\"" +
@@ -38,8 +42,16 @@ SvgWriter::SvgWriter(double width, double height, std::string_view title, std::s
 
 void SvgWriter::indent() { out_.append(2 * (open_.size() + 1), ' '); }
 
+// Bytes that XML text and attribute values cannot hold as they are.
+static bool needsEscape(unsigned char c) { return c < 0x20 || c >= 0x7F || c == '&' || c == '<' || c == '>' || c == '"'; }
+
 void SvgWriter::appendEscaped(std::string_view windows1252) {
-    for (char c : windows1252ToUtf8(windows1252)) {
+    std::size_t run = 0;  // start of the bytes that go out as they are
+    for (std::size_t i = 0; i < windows1252.size(); ++i) {
+        const auto c = static_cast<unsigned char>(windows1252[i]);
+        if (!needsEscape(c)) continue;
+        out_.append(windows1252.data() + run, i - run);
+        run = i + 1;
         switch (c) {
         case '&': out_ += "&amp;"; break;
         case '<': out_ += "&lt;"; break;
@@ -49,10 +61,13 @@ void SvgWriter::appendEscaped(std::string_view windows1252) {
         case '\n':
         case '\r': out_ += ' '; break;
         default:
-            // XML holds no other control character, not even as a reference.
-            out_ += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+            if (c >= 0x80)
+                out_ += windows1252ToUtf8(windows1252.substr(i, 1));
+            else  // XML holds no other control character, not even as a reference.
+                out_ += '?';
         }
     }
+    out_.append(windows1252.data() + run, windows1252.size() - run);
 }
 
 void SvgWriter::open(std::string_view name, Attributes attributes, Attributes extra, bool empty) {
@@ -137,18 +152,42 @@ std::string SvgWriter::finish() {
     return std::move(out_);
 }
 
+static void appendCoordinate(std::string& out, double value) {
+    if (!std::isfinite(value)) value = 0.0;
+    // Far outside any picture, and within what a long long holds in tenths.
+    value = std::clamp(value, -largestCoordinate, largestCoordinate);
+    long long tenths = std::llround(value * 10);  // halves away from zero
+    if (tenths < 0) {
+        out += '-';
+        tenths = -tenths;
+    }
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* at = end;
+    long long whole = tenths / 10;
+    do {
+        *--at = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    out.append(at, end);
+    if (tenths % 10 != 0) {
+        out += '.';
+        out += static_cast<char>('0' + tenths % 10);
+    }
+}
+
 std::string SvgWriter::number(double value) {
-    if (!std::isfinite(value)) return "0";
-    std::string text = format("%.2f", value);
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
+    std::string text;
+    appendCoordinate(text, value);
     return text == "-0" ? "0" : text;
 }
 
 SvgPath& SvgPath::point(char command, double x, double y) {
     if (!data_.empty()) data_ += ' ';
     data_ += command;
-    data_ += SvgWriter::number(x) + " " + SvgWriter::number(y);
+    data_ += SvgWriter::number(x);
+    data_ += ' ';
+    data_ += SvgWriter::number(y);
     return *this;
 }
 

@@ -49,8 +49,11 @@ public:
     // Closes the open groups and the picture and hands out the text.
     std::string finish();
 
-    // A coordinate as the picture prints it: at most two decimals, no
-    // trailing zeros; a value that is not finite prints 0.
+    // A coordinate as the picture prints it: to a tenth of a unit, halves
+    // away from zero, without a trailing zero; a value that is not finite
+    // prints 0. Coordinates are the picture's geometry, not numbers a reader
+    // reads: they take this short integer path rather than the report
+    // formatter, which prints every label.
     static std::string number(double value);
 
 private:

@@ -107,7 +107,7 @@ def check_table(name, report_path, svg_path):
         check(len(expected_points(row, columns)) == columns, f"{name}: row {' '.join(row)} has not {columns} cells")
     for j, line in enumerate(series):
         drawn = [(p.get("data-span") or p.get("data-size"), p.get("data-cover"))
-                 for p in line.iter(SVG + "path") if p.get("data-cover") is not None]
+                 for p in line.iter() if p.get("data-cover") is not None]
         wanted = [points[j] for points in (expected_points(row, columns) for row in rows)
                   if len(points) > j and points[j][1] != "0"]
         check(drawn == wanted, f"{name}: line {line.get('data-column')}: drawn {drawn[:4]}... "

@@ -7,14 +7,14 @@
 namespace csp {
 namespace {
 
-TEST(SvgWriter, CoordinatesPrintAtMostTwoDecimalsAndNeverANonNumber) {
+TEST(SvgWriter, CoordinatesPrintToATenthAndNeverANonNumber) {
     const struct {
         double value;
         const char* printed;
     } cases[] = {
-        {0, "0"},         {12, "12"},     {12.5, "12.5"},    {0.125, "0.13"},  {-0.001, "0"},
-        {-3.25, "-3.25"}, {1e6, "1000000"}, {std::numeric_limits<double>::quiet_NaN(), "0"},
-        {std::numeric_limits<double>::infinity(), "0"},
+        {0, "0"},       {12, "12"},         {12.5, "12.5"},  {0.25, "0.3"},    {-0.04, "0"},
+        {-3.25, "-3.3"}, {1e6, "1000000"}, {1e300, "1000000000000000"}, {-12.06, "-12.1"},
+        {std::numeric_limits<double>::quiet_NaN(), "0"}, {std::numeric_limits<double>::infinity(), "0"},
     };
     for (const auto& c : cases) EXPECT_EQ(SvgWriter::number(c.value), c.printed) << c.value;
 }
@@ -35,7 +35,7 @@ TEST(SvgWriter, TextsAreEscapedUtf8WithoutControlCharacters) {
 
 TEST(SvgWriter, PathsTicksAndWrappedLines) {
     EXPECT_EQ(SvgPath().moveTo(1, 2).lineTo(3.456, 4).arcTo(5, true, false, 6, 7).close().data(),
-              "M1 2 L3.46 4 A5 5 0 1 0 6 7 Z");
+              "M1 2 L3.5 4 A5 5 0 1 0 6 7 Z");
     const struct {
         double range;
         int ticks;
