@@ -129,7 +129,7 @@ void drawGround(SvgWriter& svg, const Placement& at, double size) {
     SvgPath zigzag;
     for (double offset : {-6.0, 6.0}) {
         zigzag.moveTo(sectionLeft, middle + offset);
-        for (double x = sectionLeft; x < sectionRight; x += 20)
+        for (double x = sectionLeft; x + 20 <= sectionRight; x += 20)
             zigzag.lineTo(x + 10, middle + offset - 6).lineTo(x + 20, middle + offset);
     }
     svg.path(zigzag.data(), "dimension");
