@@ -1,13 +1,15 @@
 // Complete design-check reports over a sweep of catalog combinations: every
 // shape, profile, corner radius, size, thickness, seam type and offered
-// installation, under each method and live load.
+// installation, under each method and live load; and their pictures.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "designcheck/design_check.h"
 #include "designcheck/design_check_pages.h"
+#include "designcheck/design_check_picture.h"
 
 namespace {
 
@@ -83,6 +85,30 @@ void completeReports(benchmark::State& state) {
     state.counters["lines/report"] = static_cast<double>(lines) / static_cast<double>(state.iterations());
 }
 BENCHMARK(completeReports);
+
+// The picture of each checked structure, drawn from the run that wrote its
+// report: what --svg adds to a report.
+void pictures(benchmark::State& state) {
+    const std::vector<Combination> combinations = sweep();
+    std::vector<std::unique_ptr<DesignCheck>> checks;
+    for (const Combination& c : combinations) {
+        checks.push_back(std::make_unique<DesignCheck>());
+        acceptMainPage(c.main, *checks.back());
+        acceptPropertiesPage(c.properties, *checks.back());
+        if (reductionPageAsked(*checks.back())) acceptReductionPage("0.86", *checks.back());
+        checks.back()->run();
+    }
+    std::size_t next = 0, bytes = 0;
+    for (auto _ : state) {
+        const std::string picture = drawDesignCheckPicture(*checks[next]);
+        next = next + 1 == checks.size() ? 0 : next + 1;
+        bytes += picture.size();
+        benchmark::DoNotOptimize(picture.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+    state.counters["bytes/picture"] = static_cast<double>(bytes) / static_cast<double>(state.iterations());
+}
+BENCHMARK(pictures);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // Every fill-height table the wizard can produce at 120 pcf, in one pass,
-// and how many heap allocations that costs per report line.
+// and how many heap allocations that costs per report line; then the same
+// with each table's chart.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "filltables/fill_table_chart.h"
 #include "filltables/fill_table_request.h"
 #include "filltables/wizard_choices.h"
 
@@ -62,6 +64,24 @@ void everyWizardTable(benchmark::State& state) {
     state.counters["allocs/line"] = static_cast<double>(allocations - before) / passes / static_cast<double>(sweep.lines);
 }
 BENCHMARK(everyWizardTable)->Unit(benchmark::kMillisecond);
+
+// The same pass with each table's chart drawn beside it: what --svg adds.
+void everyWizardTableWithChart(benchmark::State& state) {
+    std::size_t bytes = 0, charts = 0;
+    for (auto _ : state) {
+        csp::forEachWizardRequest("120", loadReductionTexts, [&](csp::FillTableRequest& request) {
+            request.report().clear();
+            if (!request.generate()) return;
+            const std::string chart = csp::drawFillTableChart(request);
+            bytes += chart.size();
+            ++charts;
+            benchmark::DoNotOptimize(chart.data());
+        });
+    }
+    state.counters["charts"] = static_cast<double>(charts) / static_cast<double>(state.iterations());
+    state.counters["bytes/chart"] = static_cast<double>(bytes) / static_cast<double>(charts);
+}
+BENCHMARK(everyWizardTableWithChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -19,6 +19,10 @@ inline constexpr std::array<std::string_view, 5> summaryCheckTexts = {
     "Required Cross-Sectional Area", "Required Seam Strength", "Handling and Installation", "Minimum Cover",
     "Corner Bearing Pressure"};
 
+// The summary's closing sentence.
+inline constexpr std::string_view allChecksSatisfiedText = "ALL DESIGN CHECKS ARE SATISFIED.";
+inline constexpr std::string_view checksNotSatisfiedText = "INDICATED DESIGN CHECKS WERE NOT SATISFIED.";
+
 struct Verdict {
     SummaryCheck check;
     bool ok;

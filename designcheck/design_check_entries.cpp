@@ -1,4 +1,5 @@
 #include "designcheck/design_check_entries.h"
+#include "designcheck/design_check_picture.h"
 
 #include <algorithm>
 #include <array>
@@ -240,6 +241,19 @@ Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing)
     DesignCheck check;
     Outcome produced = produceDesignCheck(entries, check);
     if (produced) listing = check.reportLines();
+    return produced;
+}
+
+}  // namespace csp::designcheck
+
+namespace csp::designcheck {
+
+Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+    DesignCheck check;
+    Outcome produced = produceDesignCheck(entries, check);
+    if (!produced) return produced;
+    listing = check.reportLines();
+    picture = drawDesignCheckPicture(check);
     return produced;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "designcheck/design_check.h"
 #include "shell/entries.h"
@@ -37,5 +38,7 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check);
 
 // The same, giving the report alone.
 Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
+// The same, with the picture of the checked structure as SVG text.
+Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
 }  // namespace csp::designcheck

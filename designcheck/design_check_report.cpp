@@ -56,7 +56,7 @@ void DesignCheck::run() {
     appendCornerBearingCheck();
 
     summaryLines_.append(" ");
-    summaryLines_.append(failed_ ? "INDICATED DESIGN CHECKS WERE NOT SATISFIED." : "ALL DESIGN CHECKS ARE SATISFIED.");
+    summaryLines_.append(std::string(failed_ ? checksNotSatisfiedText : allChecksSatisfiedText));
     pageBreakLine_ += static_cast<int>(summaryLines_.count());
 
     // Last line first, each straight after the Input Data, so that the

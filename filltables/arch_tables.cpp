@@ -84,6 +84,9 @@ FeetInches feetInchesOf(double inches) {
     return {feet, static_cast<int>(inches - 12 * feet)};
 }
 
+constexpr const char* inchSize = "%.0f x %.0f";
+constexpr const char* footInchSize = "%d-%d x %d-%d";
+
 double flexibilityLimitOf(const ArchProfile& profile, const FillTableRequest& request, const TableInputs& in,
                           std::size_t thickness, double span) {
     switch (profile.flexibilityRule) {
@@ -210,9 +213,21 @@ void appendHead(ReportListing& report, const ArchProfile& profile, const TableIn
 
 }  // namespace
 
+std::string archSizeText(SizeNotation notation, double span, double rise) {
+    if (notation == SizeNotation::Inches) return format(inchSize, span, rise);
+    const FeetInches s = feetInchesOf(span), r = feetInchesOf(rise);
+    return format(footInchSize, s.feet, s.inches, r.feet, r.inches);
+}
+
 Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile) {
     const TableInputs in = readInputs(profile, request);
     appendHead(request.report(), profile, in);
+    TableValues& values = request.tableValues();
+    values.kind = TableKind::PipeArch;
+    values.notation = in.layout == ArchLayout::Inch || in.layout == ArchLayout::Rib ? SizeNotation::Inches
+                                                                                    : SizeNotation::FeetInches;
+    values.columns.assign(cornerPressures.begin(), cornerPressures.end());
+    values.rows.reserve(profile.span.size());
 
     std::string scratch;
     std::size_t previousThickness = 0;
@@ -237,6 +252,7 @@ Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile)
             row.covers[j] = hc > wallCover ? wallCover : searchCover(profile, in, minimumCover, hc, span);
         }
         appendRow(request.report(), scratch, in.layout, row);
+        values.rows.push_back({span, row.rise, minimumCover, {row.covers[0], row.covers[1], row.covers[2]}});
     }
 
     if (request.showCriteria() == 0) {

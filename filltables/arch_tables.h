@@ -272,6 +272,9 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
      .ribLimits = &ribs1by11Limits, .searchTakesFirstStepDown = false},
 }};
 
+// A size as the rows print it: "17 x 13", or "6-1 x 4-7" in feet and inches.
+std::string archSizeText(SizeNotation notation, double span, double rise);
+
 // One pipe-arch or underpass table, appended to the request's report.
 Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile);
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "filltables/choice_pages.h"
+#include "filltables/fill_table_chart.h"
 #include "filltables/fill_table_request.h"
 #include "filltables/wizard_choices.h"
 #include "shell/number_format.h"
@@ -156,12 +157,14 @@ Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& l
     return Outcome::success();
 }
 
-Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
+namespace {
+
+// The page sequence and the table, in the request.
+Outcome generateFromEntries(const Entries& entries, FillTableRequest& request) {
     Choices c;
     if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;
     if (Outcome checked = checkFollowUpEntries(entries, c); !checked) return checked;
 
-    FillTableRequest request;
     const MainPageValues page = {.shape = c.shape,
                                  .liveLoad = static_cast<LiveLoad>(c.liveLoad),
                                  .soilDensityText = typedText(soilDensityEntry, entries),
@@ -179,7 +182,22 @@ Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
         return PageExit::Next;
     });
     if (!refused) return refused;
-    if (Outcome generated = request.generate(); !generated) return generated;
+    return request.generate();
+}
+
+}  // namespace
+
+Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
+    FillTableRequest request;
+    if (Outcome generated = generateFromEntries(entries, request); !generated) return generated;
+    listing = std::move(request.report());
+    return Outcome::success();
+}
+
+Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+    FillTableRequest request;
+    if (Outcome generated = generateFromEntries(entries, request); !generated) return generated;
+    picture = drawFillTableChart(request);
     listing = std::move(request.report());
     return Outcome::success();
 }

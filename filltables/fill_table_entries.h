@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
@@ -20,6 +21,8 @@ std::span<const EntrySpec> fillTableEntries();
 // error, found before any typed value is read; a refused value is the
 // page's own message, naming its entry.
 Outcome produceFillTable(const Entries& entries, ReportListing& listing);
+// The same, with the table's chart as SVG text beside the report.
+Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
 // The lists the pages would show for the entries given so far: the shapes,
 // the main page's choices and the choices of each follow-up page the rule

@@ -160,6 +160,8 @@ void FillTableRequest::prepare() {
 
 Outcome FillTableRequest::generate() {
     prepare();
+    tableValues_.columns.clear();
+    tableValues_.rows.clear();
     if (shape_ >= 0 && shape_ < firstPipeArchShape)
         return generateRoundTable(*this, roundProfiles[static_cast<std::size_t>(shape_)]);
     if (shape_ >= firstPipeArchShape && shape_ < shapeCount)

@@ -93,12 +93,36 @@ Outcome checkSoilDensity(std::string_view text);
 // The soil dead load reduction factor must lie within 0 (excluded) and 1.
 Outcome checkLoadReduction(std::string_view text);
 
+// The numbers a table prints, kept row by row beside its lines as the
+// generator computes them, so that its chart shows what the table says.
+enum class TableKind { RoundPipe, PipeArch };
+// How a pipe-arch row writes its size: "17 x 13" in inches, "6-1 x 4-7" in
+// feet and inches.
+enum class SizeNotation { Inches, FeetInches };
+inline constexpr std::size_t mostTableColumns = 7;
+struct TableRowValues {
+    double span, rise;    // in.; a round pipe's rise is its span
+    double minimumCover;  // in.
+    std::array<double, mostTableColumns> covers;  // ft, one per column
+};
+struct TableValues {
+    TableKind kind = TableKind::RoundPipe;
+    SizeNotation notation = SizeNotation::Inches;
+    // Each column's wall thickness (in., round pipe) or corner bearing
+    // pressure (psf, pipe-arch).
+    std::vector<double> columns;
+    std::vector<TableRowValues> rows;
+};
+
 // One request for a fill-height table: what the pages chose, what prepare
 // derives from it, and the report the generator writes.
 class FillTableRequest {
 public:
     ReportListing& report() { return report_; }
     const ReportListing& report() const { return report_; }
+    // The values of the table's rows, as generate last left them.
+    TableValues& tableValues() { return tableValues_; }
+    const TableValues& tableValues() const { return tableValues_; }
 
     LiveLoad liveLoad() const { return liveLoad_; }
     BucklingEquation bucklingEquation() const { return bucklingEquation_; }
@@ -153,6 +177,7 @@ public:
 
 private:
     ReportListing report_;
+    TableValues tableValues_;
     LiveLoad liveLoad_ = LiveLoad::H20;
     BucklingEquation bucklingEquation_ = BucklingEquation::AashtoAstm;
     int shape_ = 0;

@@ -7,7 +7,7 @@ namespace csp {
 namespace {
 
 constexpr const char* tableRule = "--------------------------------------------------------------------------";
-constexpr std::size_t mostWalls = 7;
+constexpr std::size_t mostWalls = mostTableColumns;
 static_assert([] {
     for (const RoundProfile& profile : roundProfiles)
         if (profile.walls.empty() || profile.walls.size() > mostWalls) return false;
@@ -100,6 +100,11 @@ Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profil
     appendHead(request.report(), profile, request.liveLoad());
 
     const std::size_t heaviest = profile.walls.size() - 1;
+    TableValues& values = request.tableValues();
+    values.kind = TableKind::RoundPipe;
+    values.columns.resize(profile.walls.size());
+    for (std::size_t wall = 0; wall <= heaviest; ++wall) values.columns[wall] = profile.walls[wall].thickness;
+    values.rows.reserve(static_cast<std::size_t>(profile.maxRows));
     std::array<double, mostWalls> covers{};
     double lastCellLimit = request.flexibilityFactor();
     std::string scratch;
@@ -120,6 +125,7 @@ Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profil
         // cannot carry the live load.
         if (covers[heaviest] == 0.0) break;
         appendRow(request.report(), scratch, profile, diameter, minimumCover, covers);
+        values.rows.push_back({diameter, diameter, minimumCover, covers});
     }
 
     if (request.showCriteria() == 0) {

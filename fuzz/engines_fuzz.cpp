@@ -6,6 +6,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "designcheck/design_check_entries.h"
+#include "designcheck/design_check_picture.h"
 #include "filltables/fill_table_entries.h"
 #include "filltables/fill_table_request.h"
 #include "fuzz/fuzz_support.h"
@@ -113,6 +115,17 @@ void checkVerdicts(const csp::designcheck::DesignCheck& check) {
     }
 }
 
+// A picture is whole SVG text whatever was typed: one document, no control
+// byte that XML cannot hold, every element closed.
+void checkPicture(const std::string& svg) {
+    if (!svg.starts_with("<?xml") || !svg.ends_with("</svg>\n") || svg.find("</svg>") != svg.size() - 7)
+        csp::fuzz::fail("the picture is not one whole SVG document");
+    for (char c : svg)
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\n') csp::fuzz::fail("the picture holds a control byte");
+    if (std::count(svg.begin(), svg.end(), '<') != std::count(svg.begin(), svg.end(), '>'))
+        csp::fuzz::fail("a '<' or '>' of a text is not escaped");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -123,7 +136,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const csp::EntrySpec& spec : csp::serviceLifeEntries())
             if (in.ConsumeBool()) give(in, entries, spec);
         csp::ReportListing listing;
-        if (csp::produceServiceLifeReport(entries, listing)) checkWidth(listing, serviceLifeWidth, entries);
+        std::string picture;
+        if (csp::produceServiceLifePicture(entries, listing, picture)) {
+            checkWidth(listing, serviceLifeWidth, entries);
+            checkPicture(picture);
+        }
         break;
     }
     case 1: {
@@ -149,7 +166,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string* factor = entries.find("load-reduction");
         const bool inUse = !factor || csp::readTypedNumber(csp::utf8ToWindows1252(*factor)) >= minimumFactorInUse;
         csp::ReportListing listing;
-        if (csp::produceFillTable(entries, listing) && inUse) checkWidth(listing, fillTableWidth, entries);
+        std::string picture;
+        if (!csp::produceFillTablePicture(entries, listing, picture)) break;
+        if (inUse) checkWidth(listing, fillTableWidth, entries);
+        checkPicture(picture);
         break;
     }
     default: {
@@ -159,6 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!csp::designcheck::produceDesignCheck(entries, check)) break;
         checkWidth(check.reportLines(), designCheckWidth, entries);
         checkVerdicts(check);
+        checkPicture(csp::designcheck::drawDesignCheckPicture(check));
     }
     }
     return 0;

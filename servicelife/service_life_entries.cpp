@@ -3,6 +3,7 @@
 #include <array>
 
 #include "servicelife/abrasion_level_texts.h"
+#include "servicelife/service_life_chart.h"
 #include "servicelife/service_life_run.h"
 
 namespace csp {
@@ -46,6 +47,14 @@ constexpr std::array<std::string_view, abrasionLevelCount> abrasionTexts = [] {
     for (std::size_t i = 0; i < abrasionLevelTexts.size(); ++i) texts[i] = abrasionLevelTexts[i].listEntry;
     return texts;
 }();
+// The page's record filled from the entries.
+Outcome readInput(const Entries& entries, ServiceLifeInput& input) {
+    if (Outcome chosen = choicePosition(gageEntry, entries, input.thicknessIndex); !chosen) return chosen;
+    if (Outcome chosen = choicePosition(abrasionEntry, entries, input.abrasionLevel); !chosen) return chosen;
+    input.resistivityText = typedText(resistivityEntry, entries);
+    input.phText = typedText(phEntry, entries);
+    return Outcome::success();
+}
 
 }  // namespace
 
@@ -62,11 +71,16 @@ Outcome listServiceLifeChoices(const Entries& entries, std::vector<OfferedList>&
 
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing) {
     ServiceLifeInput input;
-    if (Outcome chosen = choicePosition(gageEntry, entries, input.thicknessIndex); !chosen) return chosen;
-    if (Outcome chosen = choicePosition(abrasionEntry, entries, input.abrasionLevel); !chosen) return chosen;
-    input.resistivityText = typedText(resistivityEntry, entries);
-    input.phText = typedText(phEntry, entries);
+    if (Outcome read = readInput(entries, input); !read) return read;
     return produceServiceLifeReport(input, listing);
+}
+
+Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+    ServiceLifeInput input;
+    if (Outcome read = readInput(entries, input); !read) return read;
+    if (Outcome produced = produceServiceLifeReport(input, listing); !produced) return produced;
+    picture = drawServiceLifeChart(input);
+    return Outcome::success();
 }
 
 }  // namespace csp

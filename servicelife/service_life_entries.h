@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <vector>
 
 #include "shell/entries.h"
@@ -17,6 +18,8 @@ std::span<const EntrySpec> serviceLifeEntries();
 // the report, or the page's refusal naming its entry, or a usage error for
 // a gage or abrasion level the lists do not hold.
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
+// The same, with the report's chart as SVG text.
+Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
 // The page's lists, each word beside the text the page shows for it: the
 // thicknesses by gage and the abrasion levels. A gage or abrasion level the

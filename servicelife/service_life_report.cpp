@@ -7,11 +7,9 @@
 namespace csp {
 namespace {
 
-constexpr int maximumTotalLife = 100;
-constexpr int aluminumCoatedType2Ceiling = 75;
-
 // The row whose name runs on to a second line.
 constexpr std::size_t invertCoatedRow = 6;
+constexpr std::string_view invertCoatedContinued = "Invert Coated";
 
 void appendInputData(const ServiceLifeInput& input, ReportListing& listing) {
     listing.append("Input Data:");
@@ -23,23 +21,16 @@ void appendInputData(const ServiceLifeInput& input, ReportListing& listing) {
 }
 
 void appendCoatingTable(const ServiceLifeInput& input, ReportListing& listing) {
-    if (input.abrasionLevel <= 1)
-        listing.append("Estimated Life for Abrasion Level 1/2:");
-    else
-        listing.append(format("Estimated Life for Abrasion Level %d:", input.abrasionLevel + 1));
+    listing.append(coatingTableHeading(input));
     listing.append("                                            Coating      Galvanized  Total");
     listing.append("COATING                                     Add-On Life  Ombrel    Life");
     listing.append("------------------------------------------  -----------  ----------- ------");
     listing.append(" ");
 
-    const int galvanized = galvanizedLife(input);
-    for (std::size_t row = 0; row < coatingAddOnTable.size(); ++row) {
-        if (!coatingListed(row, input.abrasionLevel)) continue;
-        const CoatingAddOn& coating = coatingAddOnTable[row];
-        const int addOn = coating.addOnLife[static_cast<std::size_t>(std::clamp(input.abrasionLevel, 0, abrasionLevelCount - 1))];
-        const int total = std::min(galvanized + addOn, maximumTotalLife);
-        listing.append(format("%-45.45s  %3d          %3d      %3d   %s", coating.name, addOn, galvanized, total, ""));
-        if (row == invertCoatedRow) listing.append("    Invert Coated");
+    for (const CoatingRow& row : coatingRows(input)) {
+        listing.append(format("%-45.45s  %3d          %3d      %3d   %s", row.name, row.addOn, row.galvanized,
+                              row.total, ""));
+        if (!row.nameContinued.empty()) listing.append("    " + std::string(row.nameContinued));
         listing.append(" ");
     }
 }
@@ -66,6 +57,25 @@ void appendGeneralNote(ReportListing& listing) {
 }
 
 }  // namespace
+
+std::string coatingTableHeading(const ServiceLifeInput& input) {
+    if (input.abrasionLevel <= 1) return "Estimated Life for Abrasion Level 1/2:";
+    return format("Estimated Life for Abrasion Level %d:", input.abrasionLevel + 1);
+}
+
+std::vector<CoatingRow> coatingRows(const ServiceLifeInput& input) {
+    std::vector<CoatingRow> rows;
+    const int galvanized = galvanizedLife(input);
+    const auto level = static_cast<std::size_t>(std::clamp(input.abrasionLevel, 0, abrasionLevelCount - 1));
+    for (std::size_t row = 0; row < coatingAddOnTable.size(); ++row) {
+        if (!coatingListed(row, input.abrasionLevel)) continue;
+        const CoatingAddOn& coating = coatingAddOnTable[row];
+        const int addOn = coating.addOnLife[level];
+        rows.push_back({coating.name, row == invertCoatedRow ? invertCoatedContinued : std::string_view(), addOn,
+                        galvanized, std::min(galvanized + addOn, maximumTotalLife)});
+    }
+    return rows;
+}
 
 bool coatingListed(std::size_t row, int abrasionLevel) {
     switch (abrasionLevel) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "servicelife/service_life.h"
 #include "shell/report_listing.h"
@@ -28,6 +30,25 @@ inline constexpr std::array<CoatingAddOn, 11> coatingAddOnTable = {{
     {"High Strength Concrete Lined", {75, 75, 50, 0}},
     {"Concrete Invert Paved (3 in. cover)", {80, 80, 80, 50}},
 }};
+
+// No total life is taken above this, in years.
+inline constexpr int maximumTotalLife = 100;
+// Aluminum Coated Type 2 without a coating lasts up to this, in years.
+inline constexpr int aluminumCoatedType2Ceiling = 75;
+
+// One row of the report's coating table, as it prints.
+struct CoatingRow {
+    std::string_view name;
+    std::string_view nameContinued;  // the name's second line, or empty
+    int addOn, galvanized, total;    // years
+};
+
+// The coating rows the report lists for an input that went through
+// estimateLife, in its order.
+std::vector<CoatingRow> coatingRows(const ServiceLifeInput& input);
+
+// The coating table's heading: "Estimated Life for Abrasion Level 1/2:".
+std::string coatingTableHeading(const ServiceLifeInput& input);
 
 // Whether the report lists a coating row at the given abrasion level
 // (level minus 1).

@@ -12,6 +12,8 @@
 #include "apps/csp-report/command_messages.h"
 #include "apps/csp-report/csv_rows.h"
 #include "designcheck/design_check_entries.h"
+#include "designcheck/design_check_picture.h"
+#include "shell/svg_writer.h"
 #include "shell/utf8_path.h"
 
 namespace csp::cli {
@@ -224,6 +226,20 @@ private:
             return "--reports: " + path + " is not a regular file";
         const Outcome saved = writeListingFile(&check.reportLines(), path);
         if (!saved) return "--reports: " + saved.message;
+        if (options_.pictures) return savePicture(id, check);
+        return std::nullopt;
+    }
+
+    // The structure's picture beside its report, DIR/<id>.svg.
+    std::optional<std::string> savePicture(const std::string& id, const dc::DesignCheck& check) const {
+        const std::u8string name = (utf8Path(options_.reportsFolder) / utf8Path(id + ".svg")).u8string();
+        const std::string path(name.begin(), name.end());
+        std::error_code error;
+        const std::filesystem::file_status existing = std::filesystem::symlink_status(utf8Path(path), error);
+        if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
+            return "--svg: " + path + " is not a regular file";
+        const Outcome saved = writePictureFile(dc::drawDesignCheckPicture(check), path);
+        if (!saved) return "--svg: " + saved.message;
         return std::nullopt;
     }
 

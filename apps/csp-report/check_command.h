@@ -12,6 +12,7 @@ struct CheckOptions {
     std::string file;          // "-" for standard input
     std::string outputPath;    // empty: standard output
     std::string reportsFolder; // empty: no reports
+    bool pictures = false;     // each report's picture beside it, DIR/<id>.svg
 };
 
 // Returns the exit status: 0 every row checked, 1 a row refused, 2 a usage

@@ -122,6 +122,10 @@ std::string subcommandHelp(const ReportProgram& program) {
     help += "\nOptions:\n";
     appendOption(help, "-o, --output FILE",
                  "write the report to FILE as Save As does (Windows-1252, CR LF); - for standard output");
+    if (program.producePicture)
+        appendOption(help, "    --svg FILE",
+                     "also write the report's picture to FILE as SVG (UTF-8, CR LF), saved as -o saves; - for "
+                     "standard output, when -o FILE takes the report");
     if (program.lists)
         appendOption(help, "    --list", "show the lists the pages would offer for the entries given so far, and exit");
     appendOption(help, "    --strict", "refuse a typed value that is not wholly a number instead of warning");
@@ -149,6 +153,7 @@ std::string checkHelp() {
     appendOption(help, "-o, --output FILE", "write the summary to FILE instead of standard output");
     appendOption(help, "    --reports DIR",
                  "also write each checked structure's report to DIR/ID.txt, as csp-report verrick -o writes it");
+    appendOption(help, "    --svg", "with --reports, also write each report's picture to DIR/ID.svg");
     appendHelpAndVersion(help);
     help += "\n";
     appendWrapped(help,

@@ -17,6 +17,7 @@
 #include "filltables/fill_table_entries.h"
 #include "servicelife/service_life_entries.h"
 #include "shell/listing_file.h"
+#include "shell/svg_writer.h"
 #include "shell/windows1252.h"
 
 namespace csp::cli {
@@ -24,11 +25,12 @@ namespace {
 
 constexpr std::array<ReportProgram, 3> programs = {{
     {"ombrel", "Service life of galvanized pipe and of each coating", serviceLifeEntries, produceServiceLifeReport,
-     listServiceLifeChoices},
+     listServiceLifeChoices, {}, produceServiceLifePicture},
     {"tabrell", "Maximum fill heights for one shape and corrugation profile", fillTableEntries, produceFillTable,
-     listFillTableChoices, "shape"},
+     listFillTableChoices, "shape", produceFillTablePicture},
     {"verrick", "Design check of one buried corrugated steel structure", designcheck::designCheckEntries,
-     designcheck::produceDesignCheckReport, designcheck::listDesignCheckChoices},
+     designcheck::produceDesignCheckReport, designcheck::listDesignCheckChoices, {},
+     designcheck::produceDesignCheckPicture},
 }};
 
 const std::string versionText = std::string("csp-report ") + CSP_VERSION + "\n";
@@ -63,8 +65,8 @@ struct Subcommand {
     std::string (*help)() = nullptr;  // for check and select
     CLI::App* app = nullptr;
     std::vector<std::string> texts;  // one per entry
-    std::string outputPath, file, reportsFolder;
-    bool list = false, strict = false;
+    std::string outputPath, file, reportsFolder, picturePath;
+    bool list = false, strict = false, pictures = false;
 
     Entries givenEntries() const {
         Entries given;
@@ -96,6 +98,7 @@ void addReportSubcommand(CLI::App& parent, const ReportProgram& program, Subcomm
     command.run = runReport;
     CLI::App* app = addSubcommand(parent, command, program.description);
     app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app->add_option("--svg", command.picturePath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     if (program.lists) app->add_flag("--list", command.list);
     app->add_flag("--strict", command.strict);
 }
@@ -108,6 +111,7 @@ void addCheckSubcommand(CLI::App& parent, Subcommand& command) {
     app->add_option("file", command.file);
     app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app->add_option("--reports", command.reportsFolder)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app->add_flag("--svg", command.pictures);
 }
 
 void addSelectSubcommand(CLI::App& parent, Subcommand& command) {
@@ -160,6 +164,20 @@ int save(const Subcommand& command, const ReportListing& listing, std::ostream& 
     return 1;
 }
 
+// The picture, written as a report is: to a file as Save As writes it, or
+// to `out` for "-".
+int savePicture(const Subcommand& command, const std::string& picture, std::ostream& out, std::ostream& err) {
+    if (command.picturePath == standardOutput) {
+        StreamLines lines(out);
+        writePictureLines(picture, lines);
+        return 0;
+    }
+    const Outcome saved = writePictureFile(picture, command.picturePath);
+    if (saved) return 0;
+    err << prefix(&command) << "--svg: " << saved.message << "\n";
+    return 1;
+}
+
 // A usage error in the arguments every subcommand checks first: one it
 // does not take, or an -o without a name.
 std::optional<std::string> misusedArguments(const Subcommand& command) {
@@ -168,6 +186,15 @@ std::optional<std::string> misusedArguments(const Subcommand& command) {
     if (command.app->get_option_no_throw("--output") && command.app->count("--output") > 0 &&
         command.outputPath.empty())
         return "--output: an empty file name; use - for standard output";
+    if (!command.program || !command.app->get_option_no_throw("--svg") || command.app->count("--svg") == 0)
+        return std::nullopt;
+    if (command.picturePath.empty()) return "--svg: an empty file name; use - for standard output";
+    if (command.list) return "--svg: --list writes no picture";
+    if (command.picturePath == standardOutput &&
+        (command.app->count("--output") == 0 || command.outputPath == standardOutput))
+        return "--svg -: standard output already takes the report; give -o FILE for the report";
+    if (command.picturePath != standardOutput && command.picturePath == command.outputPath)
+        return "--svg: the same file as --output; the picture needs a file of its own";
     return std::nullopt;
 }
 
@@ -177,7 +204,9 @@ int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& o
         return usageError(err, &command, "the CSV file is needed (- for standard input)");
     if (command.app->count("--reports") > 0 && command.reportsFolder.empty())
         return usageError(err, &command, "--reports: an empty folder name");
-    return runCheck({command.file, command.outputPath, command.reportsFolder}, in, out, err);
+    if (command.pictures && command.reportsFolder.empty())
+        return usageError(err, &command, "--svg: the pictures go beside the reports; give --reports DIR");
+    return runCheck({command.file, command.outputPath, command.reportsFolder, command.pictures}, in, out, err);
 }
 
 int runSelectCommand(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
@@ -198,7 +227,10 @@ int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::
     }
 
     ReportListing listing;
-    const Outcome produced = command.program->produce(entries, listing);
+    std::string picture;
+    const bool drawn = command.app->count("--svg") > 0;
+    const Outcome produced = drawn ? command.program->producePicture(entries, listing, picture)
+                                   : command.program->produce(entries, listing);
     if (produced.usageError()) return usageError(err, &command, entryPart(produced.entry) + produced.message);
     for (const PartReading& reading : partReadings(command.entries, entries)) {
         if (command.strict) {
@@ -212,9 +244,12 @@ int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::
         err << prefix(&command) << refusalText(produced) << "\n";
         return 1;
     }
-    if (command.app->count("--output") > 0) return save(command, listing, out, err);
-    for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
-    return 0;
+    if (command.app->count("--output") > 0) {
+        if (const int status = save(command, listing, out, err); status != 0) return status;
+    } else {
+        for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
+    }
+    return drawn ? savePicture(command, picture, out, err) : 0;
 }
 
 // The parser's own complaints, said in the command's words.

@@ -1,0 +1,317 @@
+#include "filltables/fill_table_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "filltables/arch_tables.h"
+#include "filltables/wizard_choices.h"
+#include "filltables/wizard_page_texts.h"
+#include "shell/number_format.h"
+#include "shell/svg_writer.h"
+
+namespace csp {
+namespace {
+
+constexpr double width = 900, height = 640;
+constexpr double plotLeft = 80, plotRight = 680, plotTop = 84;
+constexpr double legendLeft = 700;
+constexpr double tickLength = 5;
+constexpr double markerSize = 4;
+constexpr double inchesPerFoot = 12;
+constexpr double poundsPerTon = 2000;
+// A cell prints as whole feet; the chart labels its points the same way.
+constexpr const char* cellFormat = "%.0f";
+constexpr std::size_t captionWidth = 130;
+
+constexpr std::string_view styleSheet =
+    "text{font-family:'Liberation Sans',Arial,Helvetica,sans-serif;font-size:12px;fill:#000}"
+    ".background{fill:#fff}.title{font-size:16px;font-weight:bold}.subtitle{font-size:13px}"
+    ".axis{stroke:#000;stroke-width:1.2}.grid{stroke:#ccc;stroke-width:0.6}"
+    ".label{font-size:11px}.axis-title{font-size:13px}.caption{font-size:11px}"
+    ".minimum{fill:none;stroke:#555;stroke-width:2;stroke-dasharray:9 5}"
+    ".legend-box{fill:#fff;stroke:#000;stroke-width:0.8}.note{font-size:13px;font-style:italic}"
+    ".s0{stroke:#000;fill:none;stroke-width:1.8}.m0{stroke:#000;fill:#000}"
+    ".s1{stroke:#1f4e9c;fill:none;stroke-width:1.8;stroke-dasharray:2 3}.m1{stroke:#1f4e9c;fill:#fff;stroke-width:1.4}"
+    ".s2{stroke:#a33;fill:none;stroke-width:1.8;stroke-dasharray:12 4}.m2{stroke:#a33;fill:#a33}"
+    ".s3{stroke:#2a7a2a;fill:none;stroke-width:1.8;stroke-dasharray:12 3 2 3}.m3{stroke:#2a7a2a;fill:#fff;stroke-width:1.4}"
+    ".s4{stroke:#7a3d8c;fill:none;stroke-width:1.8;stroke-dasharray:6 3}.m4{stroke:#7a3d8c;fill:#7a3d8c}"
+    ".s5{stroke:#8c5a00;fill:none;stroke-width:1.8;stroke-dasharray:1 2}.m5{stroke:#8c5a00;fill:#fff;stroke-width:1.4}"
+    ".s6{stroke:#333;fill:none;stroke-width:3}.m6{stroke:#333;fill:none;stroke-width:1.4}";
+
+// Marker shapes, one per column, so that lines stay apart without colour.
+enum class Marker { Circle, Square, Triangle, Diamond, Cross, DownTriangle, Plus };
+constexpr std::array<Marker, mostTableColumns> markers = {Marker::Circle,   Marker::Square,       Marker::Triangle,
+                                                          Marker::Diamond,  Marker::DownTriangle, Marker::Cross,
+                                                          Marker::Plus};
+
+std::string markerPath(Marker marker, double x, double y) {
+    const double r = markerSize;
+    SvgPath path;
+    switch (marker) {
+    case Marker::Circle: path.moveTo(x - r, y).arcTo(r, true, true, x + r, y).arcTo(r, true, true, x - r, y); break;
+    case Marker::Square: path.moveTo(x - r, y - r).lineTo(x + r, y - r).lineTo(x + r, y + r).lineTo(x - r, y + r); break;
+    case Marker::Triangle: path.moveTo(x, y - r * 1.2).lineTo(x + r, y + r).lineTo(x - r, y + r); break;
+    case Marker::DownTriangle: path.moveTo(x, y + r * 1.2).lineTo(x + r, y - r).lineTo(x - r, y - r); break;
+    case Marker::Diamond: path.moveTo(x, y - r * 1.3).lineTo(x + r * 1.3, y).lineTo(x, y + r * 1.3).lineTo(x - r * 1.3, y); break;
+    case Marker::Cross:
+        return path.moveTo(x - r, y - r).lineTo(x + r, y + r).moveTo(x - r, y + r).lineTo(x + r, y - r).data();
+    case Marker::Plus:
+        return path.moveTo(x - r, y).lineTo(x + r, y).moveTo(x, y - r).lineTo(x, y + r).data();
+    }
+    return path.close().data();
+}
+
+// Runs of blanks become one, and the ends are cut: a report line as a label.
+std::string labelOf(std::string_view line) {
+    std::string label;
+    for (char c : line) {
+        if (c == ' ' && (label.empty() || label.back() == ' ')) continue;
+        label += c;
+    }
+    if (!label.empty() && label.back() == ' ') label.pop_back();
+    return label;
+}
+
+std::string columnLabel(const TableValues& values, std::size_t column) {
+    if (values.kind == TableKind::RoundPipe) return format("%.3f in.", values.columns[column]);
+    return format("%g tons/sq ft", values.columns[column] / poundsPerTon);
+}
+
+// A cell the table prints as 0 is a wall that is not allowed: under
+// cellFormat, whatever lies less than a half from 0.
+bool drawn(double cover) { return !(std::fabs(cover) < 0.5); }
+
+// The chart's frame: where values fall on the page.
+struct Frame {
+    double bottom;
+    double xMin, xMax, xStep;  // round pipe: span (in.); pipe-arch: size number
+    double yMax, yStep;        // ft
+    bool bySize;
+
+    double x(double value) const { return plotLeft + (value - xMin) / (xMax - xMin) * (plotRight - plotLeft); }
+    double y(double feet) const { return bottom - feet / yMax * (bottom - plotTop); }
+};
+
+Frame frameOf(const TableValues& values) {
+    Frame frame{};
+    frame.bySize = values.kind == TableKind::PipeArch;
+    frame.bottom = frame.bySize ? 420 : 470;
+    double top = 0.0;
+    for (const TableRowValues& row : values.rows) {
+        top = std::max(top, row.minimumCover / inchesPerFoot);
+        for (std::size_t j = 0; j < values.columns.size(); ++j)
+            if (std::isfinite(row.covers[j])) top = std::max(top, row.covers[j]);
+    }
+    frame.yStep = niceTickStep(top > 0 ? top : 10.0, 8);
+    frame.yMax = std::max(1.0, std::ceil(top / frame.yStep)) * frame.yStep;
+    if (frame.bySize) {
+        frame.xMin = -0.5;
+        frame.xMax = std::max<double>(1.0, static_cast<double>(values.rows.size())) - 0.5;
+        frame.xStep = 1.0;
+    } else {
+        double first = values.rows.empty() ? 0.0 : values.rows.front().span;
+        double last = values.rows.empty() ? 12.0 : values.rows.back().span;
+        if (!(last > first)) last = first + 12.0;
+        frame.xStep = niceTickStep(last - first, 10);
+        frame.xMin = std::floor(first / frame.xStep) * frame.xStep;
+        frame.xMax = std::ceil(last / frame.xStep) * frame.xStep;
+        if (frame.xMax <= frame.xMin) frame.xMax = frame.xMin + frame.xStep;
+    }
+    return frame;
+}
+
+double xOfRow(const Frame& frame, const TableValues& values, std::size_t row) {
+    return frame.bySize ? frame.x(static_cast<double>(row)) : frame.x(values.rows[row].span);
+}
+
+void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values) {
+    svg.beginGroup({{"class", "axes"}});
+    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
+        const double y = frame.y(feet);
+        svg.line(plotLeft, y, plotRight, y, "grid");
+        svg.line(plotLeft - tickLength, y, plotLeft, y, "axis");
+        svg.text(plotLeft - tickLength - 3, y + 4, format("%g", feet), "label", "end");
+    }
+    if (frame.bySize) {
+        // Every size gets its label, upright so that neighbours never touch.
+        for (std::size_t row = 0; row < values.rows.size(); ++row) {
+            const double x = frame.x(static_cast<double>(row));
+            svg.line(x, frame.bottom, x, frame.bottom + tickLength, "axis");
+            svg.upwardText(x + 4, frame.bottom + tickLength + 3,
+                           archSizeText(values.notation, values.rows[row].span, values.rows[row].rise), "label", "end");
+        }
+    } else {
+        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
+            const double x = frame.x(span);
+            svg.line(x, plotTop, x, frame.bottom, "grid");
+            svg.line(x, frame.bottom, x, frame.bottom + tickLength, "axis");
+            svg.text(x, frame.bottom + tickLength + 13, format("%g", span), "label", "middle");
+        }
+    }
+    svg.line(plotLeft, frame.bottom, plotRight, frame.bottom, "axis");
+    svg.line(plotLeft, plotTop, plotLeft, frame.bottom, "axis");
+    const double middle = (plotLeft + plotRight) / 2;
+    double longestSize = 0.0;
+    for (const TableRowValues& row : values.rows)
+        longestSize = std::max(longestSize, estimatedTextWidth(archSizeText(values.notation, row.span, row.rise), 11));
+    if (frame.bySize)
+        svg.text(middle, frame.bottom + tickLength + longestSize + 24,
+                 values.notation == SizeNotation::Inches ? "Size: span x rise (in.)" : "Size: span x rise (ft-in.)",
+                 "axis-title", "middle");
+    else
+        svg.text(middle, frame.bottom + 40, "Diameter or span (in.)", "axis-title", "middle");
+    svg.upwardText(24, (plotTop + frame.bottom) / 2, frame.bySize ? "Maximum cover (ft)" : "Maximum fill height (ft)",
+                   "axis-title", "middle");
+    svg.endGroup();
+}
+
+void drawMinimumCover(SvgWriter& svg, const Frame& frame, const TableValues& values) {
+    if (values.rows.empty()) return;
+    SvgPath line;
+    for (std::size_t row = 0; row < values.rows.size(); ++row) {
+        const double x = xOfRow(frame, values, row), y = frame.y(values.rows[row].minimumCover / inchesPerFoot);
+        if (row == 0) line.moveTo(x, y); else line.lineTo(x, y);
+    }
+    svg.path(line.data(), "minimum", {{"data-series", "minimum cover"}});
+}
+
+// One column's line, broken where a cell is not drawn, with a marker at
+// each cell that carries the cell as the table prints it.
+void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, std::size_t column) {
+    const std::string index = std::to_string(column);
+    svg.beginGroup({{"class", "series"}, {"data-column", columnLabel(values, column)}});
+    SvgPath line;
+    bool open = false;
+    for (std::size_t row = 0; row < values.rows.size(); ++row) {
+        const double cover = values.rows[row].covers[column];
+        if (!drawn(cover)) {
+            open = false;
+            continue;
+        }
+        const double x = xOfRow(frame, values, row), y = frame.y(cover);
+        if (open) line.lineTo(x, y); else line.moveTo(x, y);
+        open = true;
+    }
+    if (!line.data().empty()) svg.path(line.data(), "s" + index);
+    for (std::size_t row = 0; row < values.rows.size(); ++row) {
+        const TableRowValues& r = values.rows[row];
+        if (!drawn(r.covers[column])) continue;
+        const std::string where = values.kind == TableKind::RoundPipe ? format(cellFormat, r.span)
+                                                                      : archSizeText(values.notation, r.span, r.rise);
+        svg.element("use", {{"href", "#marker" + index},
+                            {"x", SvgWriter::number(xOfRow(frame, values, row))},
+                            {"y", SvgWriter::number(frame.y(r.covers[column]))},
+                            {"class", "m" + index},
+                            {values.kind == TableKind::RoundPipe ? "data-span" : "data-size", where},
+                            {"data-cover", format(cellFormat, r.covers[column])}});
+    }
+    svg.endGroup();
+}
+
+void drawLegend(SvgWriter& svg, const TableValues& values) {
+    const double rowHeight = 22;
+    const double boxHeight = 40 + rowHeight * static_cast<double>(values.columns.size() + 1);
+    svg.beginGroup({{"class", "legend"}});
+    svg.rect(legendLeft, plotTop, width - legendLeft - 12, boxHeight, "legend-box");
+    svg.text(legendLeft + 10, plotTop + 20,
+             values.kind == TableKind::RoundPipe ? "Wall thickness" : "Corner bearing pressure", "subtitle");
+    double y = plotTop + 44;
+    for (std::size_t j = 0; j < values.columns.size(); ++j, y += rowHeight) {
+        const std::string index = std::to_string(j);
+        svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "s" + index);
+        svg.element("use", {{"href", "#marker" + index},
+                            {"x", SvgWriter::number(legendLeft + 30)},
+                            {"y", SvgWriter::number(y - 4)},
+                            {"class", "m" + index}});
+        svg.text(legendLeft + 58, y, columnLabel(values, j), "label");
+    }
+    svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "minimum");
+    svg.text(legendLeft + 58, y, "Minimum cover", "label");
+    svg.endGroup();
+}
+
+std::string designText(DesignMethod method) {
+    for (std::size_t i = 0; i < selectDesignChoices.size(); ++i)
+        if (selectDesignChoices[i] == method) return std::string(selectDesignChoiceTexts[i]);
+    return "ASD";
+}
+
+std::string captionOf(const FillTableRequest& request) {
+    const auto conditions = static_cast<std::size_t>(request.conditions());
+    std::string caption = "Conditions: " +
+                          (conditions < conditionsTexts.size() ? labelOf(conditionsTexts[conditions]) : "?") +
+                          "; design: " + designText(request.designMethod()) + "; soil density " +
+                          request.soilDensityText() + " pcf; load reduction factor " + request.loadReductionText() +
+                          ". Each line ends where its wall is no longer allowed (a cell of 0 is not drawn); "
+                          "the dashed line is each row's minimum cover in feet.";
+    return caption;
+}
+
+std::string descriptionOf(const FillTableRequest& request, const std::string& title) {
+    const TableValues& values = request.tableValues();
+    const bool round = values.kind == TableKind::RoundPipe;
+    std::string text = format("%s. Maximum fill height in feet against %s, one line per %s.", title,
+                              round ? "diameter or span in inches" : "size (span x rise)",
+                              round ? "wall thickness" : "corner bearing pressure");
+    if (values.rows.empty()) return text + " The table has no rows.";
+    for (std::size_t j = 0; j < values.columns.size(); ++j) {
+        std::size_t first = values.rows.size(), last = 0;
+        for (std::size_t row = 0; row < values.rows.size(); ++row)
+            if (drawn(values.rows[row].covers[j])) {
+                first = std::min(first, row);
+                last = row;
+            }
+        text += format(" %s: ", columnLabel(values, j));
+        if (first == values.rows.size()) {
+            text += "not allowed for any size.";
+            continue;
+        }
+        const auto where = [&](std::size_t row) {
+            const TableRowValues& r = values.rows[row];
+            return values.kind == TableKind::RoundPipe ? format("%.0f in.", r.span)
+                                                       : archSizeText(values.notation, r.span, r.rise);
+        };
+        text += format("%s %s ft to %s %s ft.", where(first), format(cellFormat, values.rows[first].covers[j]),
+                       where(last), format(cellFormat, values.rows[last].covers[j]));
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string drawFillTableChart(const FillTableRequest& request) {
+    const TableValues& values = request.tableValues();
+    const std::vector<std::string>& lines = request.report().lines();
+    const std::string titleLine = lines.size() > 0 ? labelOf(lines[0]) : std::string();
+    const std::string loadLine = lines.size() > 1 ? labelOf(lines[1]) : std::string();
+    const std::string title = titleLine + ", " + loadLine;
+
+    SvgWriter svg(width, height, title, descriptionOf(request, title), styleSheet);
+    svg.text(plotLeft, 30, titleLine, "title");
+    svg.text(plotLeft, 52, loadLine, "subtitle");
+    // One marker shape per column, drawn once and placed at every cell.
+    svg.begin("defs", {});
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j)
+        svg.element("path", {{"id", "marker" + std::to_string(j)}, {"d", markerPath(markers[j], 0, 0)}});
+    svg.end();
+    const Frame frame = frameOf(values);
+    drawAxes(svg, frame, values);
+    svg.beginGroup({{"class", "plot"}});
+    drawMinimumCover(svg, frame, values);
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j) drawColumn(svg, frame, values, j);
+    svg.endGroup();
+    if (values.rows.empty())
+        svg.text((plotLeft + plotRight) / 2, (plotTop + frame.bottom) / 2, "No size is allowed: the table has no rows.",
+                 "note", "middle");
+    drawLegend(svg, values);
+    double y = height - 48;
+    svg.beginGroup({{"class", "caption"}});
+    for (const std::string& line : wrappedLines(captionOf(request), captionWidth)) {
+        svg.text(plotLeft - 56, y, line, "caption");
+        y += 15;
+    }
+    svg.endGroup();
+    return svg.finish();
+}
+
+}  // namespace csp

@@ -1,0 +1,165 @@
+#include "servicelife/service_life_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "servicelife/service_life_report.h"
+#include "shell/number_format.h"
+#include "shell/svg_writer.h"
+
+namespace csp {
+namespace {
+
+constexpr double width = 900;
+constexpr double labelLeft = 20, barLeft = 350, barRight = 820;
+constexpr double top = 104, rowPitch = 36, barHeight = 18;
+constexpr int yearsPerTick = 10;
+constexpr std::string_view aluminumName = "Aluminum Coated Type 2 without non-metallic coating";
+
+constexpr std::string_view styleSheet =
+    "text{font-family:'Liberation Sans',Arial,Helvetica,sans-serif;font-size:12px;fill:#000}"
+    ".background{fill:#fff}.title{font-size:16px;font-weight:bold}.subtitle{font-size:13px}"
+    ".label{font-size:11px}.axis{stroke:#000;stroke-width:1.2}.grid{stroke:#ccc;stroke-width:0.6}"
+    ".galvanized{fill:#555;stroke:#000;stroke-width:1}.add-on{fill:url(#hatch);stroke:#000;stroke-width:1}"
+    ".aluminum{fill:url(#dots);stroke:#000;stroke-width:1}"
+    ".range{fill:#fff;stroke:#000;stroke-width:1;stroke-dasharray:4 3}"
+    ".hatch-line{stroke:#000;stroke-width:1.2}.dot{fill:#000}"
+    ".limit{stroke:#000;stroke-width:2.5;stroke-dasharray:8 4}.total{font-weight:bold}"
+    ".axis-title{font-size:13px}.caption{font-size:11px}";
+
+double xOf(double years, double axisYears) { return barLeft + years / axisYears * (barRight - barLeft); }
+
+// Fills that set the add-on life and the aluminum coated life apart
+// without colour: diagonal lines and dots.
+void drawPatterns(SvgWriter& svg) {
+    svg.begin("defs", {});
+    svg.begin("pattern", {{"id", "hatch"}, {"width", "6"}, {"height", "6"}, {"patternUnits", "userSpaceOnUse"}});
+    svg.element("rect", {{"width", "6"}, {"height", "6"}, {"fill", "#fff"}});
+    svg.path("M0 6 L6 0 M-1 1 L1 -1 M5 7 L7 5", "hatch-line");
+    svg.end();
+    svg.begin("pattern", {{"id", "dots"}, {"width", "5"}, {"height", "5"}, {"patternUnits", "userSpaceOnUse"}});
+    svg.element("rect", {{"width", "5"}, {"height", "5"}, {"fill", "#fff"}});
+    svg.element("circle", {{"cx", "2.5"}, {"cy", "2.5"}, {"r", "1.1"}, {"class", "dot"}});
+    svg.end();
+    svg.end();
+}
+
+void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
+    const std::string name = row.nameContinued.empty() ? std::string(row.name)
+                                                       : format("%s %s", row.name, row.nameContinued);
+    svg.beginGroup({{"class", "bar"},
+                    {"data-coating", name},
+                    {"data-galvanized", format("%d", row.galvanized)},
+                    {"data-add-on", format("%d", row.addOn)},
+                    {"data-total", format("%d", row.total)}});
+    if (row.nameContinued.empty()) {
+        svg.text(labelLeft, y + 4, row.name, "label");
+    } else {
+        svg.text(labelLeft, y - 2, row.name, "label");
+        svg.text(labelLeft + 12, y + 11, row.nameContinued, "label");
+    }
+    const double galvanizedEnd = xOf(row.galvanized, axisYears);
+    // The add-on shown is what the total keeps of it under the limit.
+    const double addOnEnd = xOf(std::max(row.total, row.galvanized), axisYears);
+    svg.rect(barLeft, y - barHeight / 2, galvanizedEnd - barLeft, barHeight, "galvanized");
+    if (addOnEnd > galvanizedEnd) svg.rect(galvanizedEnd, y - barHeight / 2, addOnEnd - galvanizedEnd, barHeight, "add-on");
+    svg.text(addOnEnd + 6, y + 4, format("%d", row.total), "total");
+    svg.endGroup();
+}
+
+void drawAluminumBar(SvgWriter& svg, int life, double y, double axisYears) {
+    const bool ranged = life < aluminumCoatedType2Ceiling;
+    const std::string total = ranged ? format("%d to %d", life, aluminumCoatedType2Ceiling)
+                                     : format("%d", aluminumCoatedType2Ceiling);
+    svg.beginGroup({{"class", "bar"}, {"data-coating", std::string(aluminumName)}, {"data-total", total}});
+    svg.text(labelLeft, y - 2, "Aluminum Coated Type 2", "label");
+    svg.text(labelLeft + 12, y + 11, "without non-metallic coating", "label");
+    const double lifeEnd = xOf(ranged ? life : aluminumCoatedType2Ceiling, axisYears);
+    svg.rect(barLeft, y - barHeight / 2, lifeEnd - barLeft, barHeight, "aluminum");
+    const double end = xOf(aluminumCoatedType2Ceiling, axisYears);
+    if (ranged) svg.rect(lifeEnd, y - barHeight / 2, end - lifeEnd, barHeight, "range");
+    svg.text(end + 6, y + 4, total, "total");
+    svg.endGroup();
+}
+
+void drawAxis(SvgWriter& svg, double bottom, double axisYears) {
+    svg.beginGroup({{"class", "axes"}});
+    for (int years = 0; years <= axisYears; years += yearsPerTick) {
+        const double x = xOf(years, axisYears);
+        svg.line(x, top - 24, x, bottom, "grid");
+        svg.line(x, bottom, x, bottom + 5, "axis");
+        svg.text(x, bottom + 18, format("%d", years), "label", "middle");
+    }
+    svg.line(barLeft, top - 24, barLeft, bottom, "axis");
+    svg.line(barLeft, bottom, barRight, bottom, "axis");
+    svg.text((barLeft + barRight) / 2, bottom + 38, "Service life (years)", "axis-title", "middle");
+    const double limit = xOf(maximumTotalLife, axisYears);
+    svg.line(limit, top - 30, limit, bottom, "limit");
+    svg.text(limit, top - 36, format("%d-year limit", maximumTotalLife), "label", "middle");
+    svg.endGroup();
+}
+
+void drawLegend(SvgWriter& svg, double y, bool aluminum) {
+    svg.beginGroup({{"class", "legend"}});
+    svg.rect(barLeft, y - 11, 26, 13, "galvanized");
+    svg.text(barLeft + 32, y, "Galvanized life", "label");
+    svg.rect(barLeft + 150, y - 11, 26, 13, "add-on");
+    svg.text(barLeft + 182, y, "Coating add-on life", "label");
+    if (aluminum) {
+        svg.rect(barLeft + 320, y - 11, 26, 13, "aluminum");
+        svg.text(barLeft + 352, y, "Aluminum coated life", "label");
+    }
+    svg.endGroup();
+}
+
+std::string descriptionOf(const ServiceLifeInput& input, const std::vector<CoatingRow>& rows, bool note, int life) {
+    std::string text = format("Chart of the service life by coating. %s Thickness %s, resistivity %s ohm-cm, pH %s.",
+                              coatingTableHeading(input), gageOf(input).listText, input.resistivityText,
+                              input.phText);
+    for (const CoatingRow& row : rows)
+        text += format(" %s%s%s: galvanized %d + add-on %d years, total %d years.", row.name,
+                       row.nameContinued.empty() ? "" : " ", row.nameContinued, row.galvanized, row.addOn, row.total);
+    if (note)
+        text += life < aluminumCoatedType2Ceiling ? format(" %s: %d to %d years.", aluminumName, life, aluminumCoatedType2Ceiling)
+                                                  : format(" %s: %d years.", aluminumName, aluminumCoatedType2Ceiling);
+    return text + format(" No total is taken above %d years.", maximumTotalLife);
+}
+
+}  // namespace
+
+std::string drawServiceLifeChart(const ServiceLifeInput& input) {
+    const std::vector<CoatingRow> rows = coatingRows(input);
+    const bool note = aluminumCoatedType2NoteApplies(input);
+    const int aluminumLife = aluminumCoatedType2Life(input);
+    const std::size_t bars = rows.size() + (note ? 1 : 0);
+    const double bottom = top + rowPitch * static_cast<double>(bars) - rowPitch / 2 + 8;
+    const double height = bottom + 110;
+    int longest = maximumTotalLife + yearsPerTick;
+    for (const CoatingRow& row : rows) longest = std::max(longest, row.galvanized + 5);
+    const double axisYears = std::ceil(longest / double(yearsPerTick)) * yearsPerTick;
+
+    const std::string heading = coatingTableHeading(input);
+    const std::string title = "Service life: " + heading.substr(0, heading.size() - 1);
+    SvgWriter svg(width, height, title, descriptionOf(input, rows, note, aluminumLife), styleSheet);
+    drawPatterns(svg);
+    svg.text(labelLeft, 30, title, "title");
+    svg.text(labelLeft, 52,
+             format("Thickness %s, resistivity %s ohm-cm, pH %s", gageOf(input).listText, input.resistivityText,
+                    input.phText),
+             "subtitle");
+    drawAxis(svg, bottom, axisYears);
+    double y = top;
+    for (const CoatingRow& row : rows) {
+        drawBar(svg, row, y, axisYears);
+        y += rowPitch;
+    }
+    if (note) drawAluminumBar(svg, aluminumLife, y, axisYears);
+    drawLegend(svg, bottom + 62, note);
+    svg.text(labelLeft, bottom + 90,
+             format("Each total is the galvanized life plus the coating's add-on life, taken as at most %d years.",
+                    maximumTotalLife),
+             "caption");
+    return svg.finish();
+}
+
+}  // namespace csp
