@@ -212,18 +212,27 @@ private:
         return readings;
     }
 
+    // A file of the reports folder, by its name there.
+    std::string pathInFolder(const std::string& fileName) const {
+        const std::u8string name = (utf8Path(options_.reportsFolder) / utf8Path(fileName)).u8string();
+        return std::string(name.begin(), name.end());
+    }
+
+    // A folder, device or link in the way is never written through.
+    static bool isRegularOrAbsent(const std::string& path) {
+        std::error_code error;
+        const std::filesystem::file_status existing = std::filesystem::symlink_status(utf8Path(path), error);
+        return !std::filesystem::exists(existing) || std::filesystem::is_regular_file(existing);
+    }
+
     // Writes the structure's report as csp-report verrick -o does; the
     // failure, if any, refuses the row.
     std::optional<std::string> saveReport(const std::string& id, const dc::DesignCheck& check) {
         if (const std::optional<std::string> reason = unsafeFileName(id))
             return "--reports: the id '" + id + "' is not a safe file name: " + *reason;
         if (!idsUsed_.insert(folded(id)).second) return "--reports: the id '" + id + "' is an earlier row's";
-        const std::u8string name = (utf8Path(options_.reportsFolder) / utf8Path(id + ".txt")).u8string();
-        const std::string path(name.begin(), name.end());
-        std::error_code error;
-        const std::filesystem::file_status existing = std::filesystem::symlink_status(utf8Path(path), error);
-        if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
-            return "--reports: " + path + " is not a regular file";
+        const std::string path = pathInFolder(id + ".txt");
+        if (!isRegularOrAbsent(path)) return "--reports: " + path + " is not a regular file";
         const Outcome saved = writeListingFile(&check.reportLines(), path);
         if (!saved) return "--reports: " + saved.message;
         if (options_.pictures) return savePicture(id, check);
@@ -232,12 +241,8 @@ private:
 
     // The structure's picture beside its report, DIR/<id>.svg.
     std::optional<std::string> savePicture(const std::string& id, const dc::DesignCheck& check) const {
-        const std::u8string name = (utf8Path(options_.reportsFolder) / utf8Path(id + ".svg")).u8string();
-        const std::string path(name.begin(), name.end());
-        std::error_code error;
-        const std::filesystem::file_status existing = std::filesystem::symlink_status(utf8Path(path), error);
-        if (std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
-            return "--svg: " + path + " is not a regular file";
+        const std::string path = pathInFolder(id + ".svg");
+        if (!isRegularOrAbsent(path)) return "--svg: " + path + " is not a regular file";
         const Outcome saved = writePictureFile(dc::drawDesignCheckPicture(check), path);
         if (!saved) return "--svg: " + saved.message;
         return std::nullopt;
