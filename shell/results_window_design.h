@@ -12,6 +12,12 @@
 
 namespace csp {
 
+// What the Results window says.
+inline constexpr std::string_view resultsTitle = "Results";
+inline constexpr std::string_view resultsOkText = "OK";
+inline constexpr std::string_view resultsSaveAsText = "Save As...";
+inline constexpr std::string_view resultsPrintText = "Print...";
+
 // What the Escape key does in the Results window.
 enum class EscapeAction {
     SaveAs,  // the "Save As..." button carries the window's cancel command

@@ -11,36 +11,19 @@
 #include <string_view>
 #include <vector>
 
-#include "designcheck/design_check_entries.h"
-#include "filltables/fill_table_entries.h"
-#include "servicelife/service_life_entries.h"
 #include "shell/entries.h"
 #include "shell/outcome.h"
 #include "shell/report_listing.h"
 #include "shell/windows1252.h"
+#include "web/page_model.h"
+#include "web/program_pages.h"
 
 namespace csp::web {
 namespace {
 
 using emscripten::val;
 
-struct WebProgram {
-    std::string_view name;
-    std::span<const EntrySpec> (*entries)();
-    Outcome (*produce)(const Entries&, ReportListing&);
-};
-
-constexpr std::array<WebProgram, 3> programs = {{
-    {"ombrel", serviceLifeEntries, produceServiceLifeReport},
-    {"tabrell", fillTableEntries, produceFillTable},
-    {"verrick", designcheck::designCheckEntries, designcheck::produceDesignCheckReport},
-}};
-
-const WebProgram* findProgram(const std::string& name) {
-    for (const WebProgram& program : programs)
-        if (program.name == name) return &program;
-    return nullptr;
-}
+const WebProgram* findProgram(const std::string& name) { return findWebProgram(name); }
 
 std::string_view kindName(EntryKind kind) {
     switch (kind) {
@@ -142,10 +125,155 @@ val produce(const std::string& programName, const val& pairs) {
     return result;
 }
 
+std::string_view controlKindName(Control::Kind kind) {
+    switch (kind) {
+    case Control::Kind::List: return "list";
+    case Control::Kind::Field: return "field";
+    case Control::Kind::Shown: return "shown";
+    case Control::Kind::Radio: return "radio";
+    case Control::Kind::Note: return "note";
+    case Control::Kind::Button: return "button";
+    }
+    return "note";
+}
+
+template <class Texts>
+val textArray(const Texts& texts) {
+    val array = val::array();
+    for (const auto& t : texts) array.call<void>("push", val(std::string(t)));
+    return array;
+}
+
+val messageValue(const MessageBox& box) {
+    val message = val::object();
+    message.set("title", box.title);
+    val rows = val::array();
+    for (const auto& [label, row] : box.rows) rows.call<void>("push", textArray(std::array{label, row}));
+    message.set("rows", rows);
+    message.set("focus", box.focus);
+    return message;
+}
+
+val pairsValue(const std::vector<std::pair<std::string, std::string>>& pairs) {
+    val array = val::array();
+    for (const auto& [name, value] : pairs) array.call<void>("push", textArray(std::array{name, value}));
+    return array;
+}
+
+std::vector<std::pair<std::string, std::string>> pairsFrom(const val& pairs) {
+    std::vector<std::pair<std::string, std::string>> result;
+    const auto count = pairs["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i)
+        result.emplace_back(pairs[i][0].as<std::string>(), pairs[i][1].as<std::string>());
+    return result;
+}
+
+// One program's pages for the page in the browser, which draws what
+// page() describes and hands back each change and button press.
+class WebPages {
+public:
+    explicit WebPages(const std::string& program) : session_(program) {}
+
+    bool known() const { return session_.known(); }
+    std::string title() const { return session_.title(); }
+    int depth() const { return session_.depth(); }
+    bool showingResults() const { return session_.showingResults(); }
+
+    val page() const {
+        const Page shown = session_.page();
+        val page = val::object();
+        page.set("id", shown.id);
+        page.set("title", shown.title);
+        page.set("defaultButton", shown.defaultButton);
+        page.set("escapeButton", shown.escapeButton);
+        page.set("focus", shown.focus);
+        page.set("twoColumns", shown.twoColumns);
+        page.set("notice", shown.notice);
+        val controls = val::array();
+        for (const Control& c : shown.controls) {
+            val control = val::object();
+            control.set("id", c.id);
+            control.set("kind", text(controlKindName(c.kind)));
+            control.set("label", c.label);
+            control.set("unit", c.unit);
+            control.set("items", textArray(c.items));
+            control.set("selected", c.selected);
+            control.set("text", c.text);
+            control.set("disabled", c.disabled);
+            control.set("column", c.column);
+            controls.call<void>("push", control);
+        }
+        page.set("controls", controls);
+        val buttons = val::array();
+        for (const Button& b : shown.buttons) buttons.call<void>("push", textArray(std::array{b.id, b.text}));
+        page.set("buttons", buttons);
+        return page;
+    }
+
+    val results() const {
+        const Results& made = session_.results();
+        val results = val::object();
+        results.set("display", made.display);
+        results.set("saved", val(emscripten::typed_memory_view(
+                                     made.saved.size(), reinterpret_cast<const unsigned char*>(made.saved.data())))
+                                 .call<val>("slice"));
+        results.set("picture", made.picture);
+        results.set("fileName", made.fileName);
+        results.set("commandLine", made.commandLine);
+        results.set("pageBreakLine", made.pageBreakLine);
+        results.set("escapeButton", made.escapeButton);
+        return results;
+    }
+
+    void change(const std::string& control, const std::string& value) { session_.change(control, value); }
+
+    // "page", "results", "end", or a message box to show.
+    val press(const std::string& button) {
+        if (const auto details = session_.details(button)) {
+            val answer = messageValue(*details);
+            answer.set("kind", text("details"));
+            return answer;
+        }
+        const Answer answer = session_.press(button);
+        switch (answer.kind) {
+        case Answer::Kind::Page: return text("page");
+        case Answer::Kind::Results: return text("results");
+        case Answer::Kind::End: return text("end");
+        case Answer::Kind::Message: break;
+        }
+        val message = messageValue(answer.message);
+        message.set("kind", text("message"));
+        return message;
+    }
+
+    void back() { session_.back(); }
+    val load(const val& pairs) { return textArray(session_.load(pairsFrom(pairs))); }
+    val linkEntries() const { return pairsValue(session_.linkEntries()); }
+    val about() const { return messageValue(session_.about()); }
+
+private:
+    PageSession session_;
+};
+
 }  // namespace
 }  // namespace csp::web
 
 EMSCRIPTEN_BINDINGS(csp_web) {
+    using csp::web::WebPages;
     emscripten::function("entries", &csp::web::entries);
     emscripten::function("produce", &csp::web::produce);
+    emscripten::class_<WebPages>("Pages")
+        .constructor<std::string>()
+        .function("known", &WebPages::known)
+        .function("title", &WebPages::title)
+        .function("depth", &WebPages::depth)
+        .function("showingResults", &WebPages::showingResults)
+        .function("page", &WebPages::page)
+        .function("results", &WebPages::results)
+        .function("change", &WebPages::change)
+        .function("press", &WebPages::press)
+        .function("back", &WebPages::back)
+        .function("load", &WebPages::load)
+        .function("linkEntries", &WebPages::linkEntries)
+        .function("about", &WebPages::about);
 }

@@ -2,7 +2,7 @@
 // The browser edition's module against the native csp-report, entry set by
 // entry set: every report's saved bytes and shown text, every refusal and
 // usage error and every warning must be the same.
-//   node tests/web/report_sweep.js build-web/web/csp-module.js build/apps/csp-report/csp-report
+//   node tests/web/report_sweep.js build-web/web build/apps/csp-report/csp-report
 'use strict';
 const { spawnSync } = require('child_process');
 const path = require('path');
@@ -69,7 +69,11 @@ function runNative(program, entries, extra) {
   return spawnSync(nativeCommand, args, { maxBuffer: 1 << 26 });
 }
 
-require(path.resolve(modulePath))().then(module => {
+const programs = ['tabrell', 'verrick', 'ombrel'];
+Promise.all(programs.map(p => require(path.resolve(modulePath, `${p}-module.js`))())).then(loaded => {
+  // Each page's module carries its own program.
+  const of = Object.fromEntries(programs.map((p, i) => [p, loaded[i]]));
+  const module = { entries: p => of[p].entries(p), produce: (p, entries) => of[p].produce(p, entries) };
   const cases = casesOf(module);
   let failures = 0, reports = 0;
   const fail = (c, what, got, want) => {

@@ -1,0 +1,41 @@
+#!/usr/bin/env node
+// How big each page is, how soon it is ready for input after opening, and
+// how soon a report shows after the last Enter, in Debian's chromium:
+//   NODE_PATH=tests/web/node_modules node benchmarks/web_page_benchmark.js build-web/web
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const zlib = require('zlib');
+const puppeteer = require('puppeteer-core');
+
+const pagesDir = path.resolve(process.argv[2] || 'build-web/web');
+// The keys that lead to Results; the last Enter is timed.
+const flows = { tabrell: ['Enter', 'Enter'], verrick: ['Enter'], ombrel: [] };
+const runs = 5;
+
+(async () => {
+  const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'], headless: true });
+  for (const [program, before] of Object.entries(flows)) {
+    const file = path.join(pagesDir, `${program}.html`);
+    const bytes = fs.readFileSync(file);
+    const ready = [], report = [];
+    for (let run = 0; run < runs; ++run) {
+      const page = await browser.newPage();
+      await page.goto('file://' + file);
+      await page.waitForSelector('body[data-ready]');
+      ready.push(Number(await page.evaluate(() => document.body.dataset.ready)));
+      for (const key of before) await page.keyboard.press(key);
+      report.push(await page.evaluate(() => {
+        const start = performance.now();
+        document.activeElement.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true, cancelable: true }));
+        void document.getElementById('report').offsetHeight;  // laid out
+        return performance.now() - start;
+      }));
+      await page.close();
+    }
+    const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)].toFixed(1);
+    console.log(`${program}.html: ${bytes.length} bytes (${zlib.gzipSync(bytes).length} gzipped); ` +
+      `ready ${median(ready)} ms after opening (median of ${runs}); report shown ${median(report)} ms after the last Enter`);
+  }
+  await browser.close();
+})();

@@ -1,0 +1,227 @@
+#!/usr/bin/env node
+// The pages in Debian's chromium and firefox-esr, opened from file:// with
+// every network request refused, driven by the keyboard as a person would:
+// through the pages to Results, Save As against csp-report -o, a refusal,
+// Escape and Back, the link round trip, printing to PDF, and axe-core.
+//   node tests/web/browser_flows.js build-web/web build/apps/csp-report/csp-report [chromium|firefox]...
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { spawnSync } = require('child_process');
+const puppeteer = require('puppeteer-core');
+
+const [pagesDir, cspReport, ...only] = process.argv.slice(2);
+if (!pagesDir || !cspReport) {
+  console.error('usage: browser_flows.js PAGES_DIR CSP_REPORT [chromium|firefox]...');
+  process.exit(2);
+}
+const browsers = [
+  { name: 'chromium', options: { browser: 'chrome', executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] } },
+  { name: 'firefox', options: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr' } },
+].filter((b) => only.length === 0 || only.includes(b.name));
+
+const axeSource = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'csp-web-'));
+let failures = 0;
+const check = (ok, what) => {
+  if (!ok) { ++failures; console.error(`FAILED ${what}`); }
+};
+
+function native(program, args) {
+  return spawnSync(cspReport, [program, ...args], { maxBuffer: 1 << 26 });
+}
+
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+async function open(browser, blocked, program, fragment = '') {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1100, height: 900 });
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    const url = request.url();
+    if (url.startsWith('file://') || url.startsWith('blob:')) request.continue();
+    else { blocked.push(url); request.abort(); }
+  });
+  page.on('pageerror', (error) => check(false, `${program}: page error ${error.message}`));
+  const file = 'file://' + path.resolve(pagesDir, `${program}.html`) + fragment;
+  await page.goto(file);
+  await page.waitForSelector('body[data-ready]', { timeout: 15000 });
+  // Each download the page starts, kept as the bytes it offers.
+  await page.evaluate(() => {
+    window.offered = [];
+    const make = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { window.offered.push(blob); return make.call(URL, blob); };
+  });
+  return page;
+}
+
+const state = (page) => page.evaluate(() => ({
+  focus: document.activeElement ? document.activeElement.id : '',
+  selected: document.activeElement && document.activeElement.type === 'text'
+    ? document.activeElement.value.slice(document.activeElement.selectionStart, document.activeElement.selectionEnd) : null,
+  value: document.activeElement && 'value' in document.activeElement ? document.activeElement.value : null,
+  title: (document.querySelector('#page:not([hidden]) h1, #results:not([hidden]) h1') || {}).textContent,
+  dialog: document.getElementById('message').open ? document.getElementById('message-body').textContent : null,
+  hash: decodeURIComponent(location.hash),
+  report: document.getElementById('results').hidden ? null : document.getElementById('report').textContent,
+}));
+
+async function keys(page, list) {
+  for (const key of list) {
+    if (key.startsWith('type:')) await page.keyboard.type(key.slice(5));
+    else await page.keyboard.press(key);
+    await pause(40);
+  }
+}
+
+async function lastOffered(page) {
+  return Buffer.from(await page.evaluate(async () => {
+    const blob = window.offered[window.offered.length - 1];
+    return blob ? Array.from(new Uint8Array(await blob.arrayBuffer())) : [];
+  }));
+}
+
+async function axe(page, where) {
+  await page.evaluate(axeSource);
+  const violations = await page.evaluate(async () => (await window.axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+  })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+  check(violations.length === 0, `${where}: axe ${violations.join('; ')}`);
+}
+
+function pdfText(file) {
+  const pages = Number(/Pages:\s+(\d+)/.exec(spawnSync('pdfinfo', [file]).stdout.toString())[1]);
+  const text = spawnSync('pdftotext', ['-layout', file, '-']).stdout.toString();
+  return { pages, parts: text.split('\f').filter((part) => part.trim().length > 0) };
+}
+
+// Enter through the pages to Results, as the table says.
+const keyboardFlows = [
+  { program: 'verrick', keys: ['Enter', 'type:60', 'Enter'], args: ['--span', '60'], printed: 2 },
+  { program: 'tabrell', keys: ['Enter', 'Enter', 'type:0.86', 'Enter'], args: ['--load-reduction', '0.86'], printed: 1 },
+  { program: 'ombrel', keys: ['Enter'], args: [], printed: 1 },
+];
+
+async function flows(browser, name) {
+  const blocked = [];
+  for (const flow of keyboardFlows) {
+    const where = `${name} ${flow.program}`;
+    const page = await open(browser, blocked, flow.program);
+    const first = await state(page);
+    check(first.focus !== '' && first.focus !== 'report', `${where}: focus on the first control (${first.focus})`);
+    await axe(page, `${where} main page`);
+    await keys(page, flow.keys);
+    const shown = await state(page);
+    const want = native(flow.program, flow.args);
+    check(shown.report === want.stdout.toString(), `${where}: the report shown is csp-report's`);
+    await axe(page, `${where} Results`);
+
+    await page.focus('#b-save');
+    await page.keyboard.press('Enter');
+    const saved = native(flow.program, [...flow.args, '-o', '-']).stdout;
+    check((await lastOffered(page)).equals(saved), `${where}: Save As offers the csp-report -o bytes`);
+
+    for (const format of ['A4', 'Letter']) {
+      const file = path.join(scratch, `${flow.program}-${format}.pdf`);
+      await page.pdf({ path: file, format });
+      const printed = pdfText(file);
+      check(printed.pages === flow.printed, `${where}: ${printed.pages} ${format} pages printed, not ${flow.printed}`);
+      const lines = want.stdout.toString().split('\n');
+      const firstLine = (part) => part.split('\n').find((line) => line.trim().length > 0).trim();
+      if (flow.printed === 2) {
+        const breakAt = await page.evaluate(() => document.querySelectorAll('#report pre')[0].textContent.split('\n').length - 1);
+        const nextLine = lines.slice(breakAt).find((line) => line.trim().length > 0).trim();
+        check(firstLine(printed.parts[1] || '') === nextLine, `${where}: page 2 starts at the page-break line`);
+      }
+      const widest = lines.reduce((a, b) => (b.trimEnd().length > a.trimEnd().length ? b : a), '').trim();
+      const squeeze = (t) => t.replace(/\s+/g, ' ');
+      check(squeeze(printed.parts.join('\n')).includes(squeeze(widest)), `${where}: the widest line prints whole on ${format}`);
+    }
+
+    await page.focus('#report');
+    await page.keyboard.press('Enter');  // OK: the main page, entries kept
+    const back = await state(page);
+    check(back.report === null && back.title === flow.program[0].toUpperCase() + flow.program.slice(1),
+      `${where}: OK goes back to the main page`);
+    check(flow.args.length === 0 || back.hash.includes(`${flow.args[0].slice(2)}=${flow.args[1]}`),
+      `${where}: the link keeps ${flow.args.join(' ')} (${back.hash})`);
+    await page.close();
+  }
+
+  // A refusal shows its box, keeps the page and the text as typed.
+  {
+    const page = await open(browser, blocked, 'verrick');
+    await keys(page, ['Tab', 'Tab', 'type:0', 'Enter']);
+    const refused = await state(page);
+    const message = native('verrick', ['--soil-density', '0']).stderr.toString().replace(/^csp-report verrick: --soil-density: /, '').trim();
+    check(refused.dialog === message, `${name}: the refusal box says "${message}" (${refused.dialog})`);
+    await axe(page, `${name} verrick refusal box`);
+    await keys(page, ['Enter']);
+    const after = await state(page);
+    check(after.dialog === null && after.title === 'Verrick' && after.focus === 'c-soil-density' && after.selected === '0',
+      `${name}: after the box, the soil density is focused with its text selected (${JSON.stringify(after)})`);
+    // Back from the properties page keeps the main page's entries.
+    await keys(page, ['type:110', 'Tab', 'Tab', 'type:6', 'Enter']);
+    check((await state(page)).title === 'Round Pipe Properties', `${name}: Enter goes on to the properties page`);
+    await axe(page, `${name} verrick properties page`);
+    await page.goBack();
+    await pause(200);
+    const main = await page.evaluate(() => [document.getElementById('c-soil-density').value, document.getElementById('c-cover').value]);
+    check(main[0] === '110' && main[1] === '6', `${name}: Back keeps the main page's entries (${main})`);
+    await page.close();
+  }
+
+  // Escape on a follow-up page ends the sequence, as on the desktop.
+  {
+    const page = await open(browser, blocked, 'tabrell');
+    await keys(page, ['Enter']);
+    const followUp = await state(page);
+    await axe(page, `${name} tabrell ${followUp.title}`);
+    await keys(page, ['Escape']);
+    check((await state(page)).title === 'Tabrell', `${name}: Escape on ${followUp.title} goes back to the main page`);
+    await page.close();
+  }
+
+  // A link fills the pages; an unusable entry in it is named.
+  {
+    const args = ['--shape', 'pipe-arch', '--profile', '3', '--size', '5', '--cover', '6'];
+    const page = await open(browser, blocked, 'verrick', '#shape=pipe-arch&profile=3&size=5&cover=6');
+    await keys(page, ['Enter', 'Enter']);
+    const shown = await state(page);
+    check(shown.report === native('verrick', args).stdout.toString(), `${name}: the link reproduces the check`);
+    const command = await page.evaluate(() => document.getElementById('command').textContent);
+    check(['--shape pipe-arch', '--profile 3', '--size 5', '--cover 6', ' -o verrick-'].every((part) => command.includes(part)),
+      `${name}: the command line (${command})`);
+    await page.close();
+
+    const odd = await open(browser, blocked, 'ombrel', '#colour=red&ph=6');
+    const told = await state(odd);
+    check(told.dialog !== null && told.dialog.includes("'colour'"), `${name}: the link's unknown entry is named (${told.dialog})`);
+    await keys(odd, ['Enter']);
+    check(await odd.evaluate(() => document.getElementById('c-ph').value) === '6', `${name}: the rest of the link is used`);
+    await odd.keyboard.press('Tab');
+    await odd.click('#c-more-info');
+    await pause(100);
+    await axe(odd, `${name} Abrasion Level Details box`);
+    await odd.close();
+  }
+  check(blocked.length === 0, `${name}: no network request (${blocked.join(', ')})`);
+}
+
+(async () => {
+  for (const { name, options } of browsers) {
+    const browser = await puppeteer.launch({ ...options, headless: true });
+    try {
+      await flows(browser, name);
+    } catch (error) {
+      check(false, `${name}: ${error.stack}`);
+    } finally {
+      await browser.close();
+    }
+    console.log(`${name}: browser flows done`);
+  }
+  fs.rmSync(scratch, { recursive: true, force: true });
+  console.log(`browser flows: ${failures} failed`);
+  process.exit(failures ? 1 : 0);
+})();

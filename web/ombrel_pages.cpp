@@ -1,0 +1,77 @@
+#include <algorithm>
+#include <optional>
+
+#include "servicelife/abrasion_level_texts.h"
+#include "servicelife/service_life.h"
+#include "servicelife/service_life_entries.h"
+#include "servicelife/service_life_page_texts.h"
+#include "web/program_pages.h"
+
+namespace csp::web {
+namespace {
+
+class ServiceLifePages final : public ProgramPages {
+public:
+    ServiceLifePages() : ProgramPages(ProgramId::Ombrel, "ombrel", serviceLifeEntries()) {}
+
+    int stage() const override { return showingResults() ? 1 : 0; }
+
+    Page page() const override {
+        Page page = makePage("main", std::string(texts().name));
+        std::vector<std::string> gages;
+        for (const Gage& gage : gageTable) gages.push_back(utf8(gage.listText));
+        std::vector<std::string> levels;
+        for (const AbrasionLevelText& level : abrasionLevelTexts) levels.push_back(utf8(level.listEntry));
+        page.controls = {
+            list("gage", thicknessLabel, gages, selectedIn("gage")),
+            field("resistivity", resistivityLabel, valueOf("resistivity"), resistivityUnit),
+            field("ph", phLabel, valueOf("ph")),
+            list("abrasion", abrasionLevelLabel, levels, selectedIn("abrasion")),
+            makeControl("more-info", Control::Kind::Button, {}, std::string(moreInfoButtonText)),
+        };
+        page.buttons = {{"next", std::string(serviceLifeNextButtonText)},
+                        {"done", std::string(serviceLifeDoneButtonText)}};
+        page.defaultButton = "next";
+        page.escapeButton = "done";
+        page.focus = "gage";
+        return page;
+    }
+
+    Answer press(std::string_view button) override {
+        if (button == "done") return {Answer::Kind::End, {}};
+        if (button == "ok" && showingResults()) {
+            showingResults_ = false;
+            return {};
+        }
+        if (button != "next") return {};
+        return showResults(doorEntries({"gage", "resistivity", "ph", "abrasion"}));
+    }
+
+    void back() override { showingResults_ = false; }
+
+    std::optional<MessageBox> details(std::string_view button) const override {
+        if (button != "more-info") return std::nullopt;
+        MessageBox box{std::string(abrasionLevelDetailsTitle), {}, "abrasion"};
+        for (const AbrasionLevelText& level : abrasionLevelTexts)
+            box.rows.emplace_back(utf8(level.detailLabel), utf8(level.detail));
+        return box;
+    }
+
+    Outcome produce(const Entries& entries, Results& results) const override {
+        ReportListing listing;
+        std::string picture;
+        const Outcome produced = produceServiceLifePicture(entries, listing, picture);
+        if (produced) fill(results, listing, std::move(picture));
+        return produced;
+    }
+
+    std::string fileNameOf(const Entries& entries) const override {
+        return namePart(entries.textOf(spec("gage"))) + "ga-" + namePart(entries.textOf(spec("resistivity"))) +
+               "ohm-cm-ph" + namePart(entries.textOf(spec("ph")));
+    }
+};
+
+[[maybe_unused]] const bool added = addWebProgram({"ombrel", serviceLifeEntries, produceServiceLifeReport, [] { return std::unique_ptr<ProgramPages>(std::make_unique<ServiceLifePages>()); }});
+
+}  // namespace
+}  // namespace csp::web

@@ -1,0 +1,435 @@
+// Draws the pages the engine describes and hands back what the user does.
+// Every list, preset, check, message and page order comes from the module;
+// this script knows only how a page is put on the screen.
+'use strict';
+
+(function () {
+  const program = document.body.dataset.program;
+  const form = document.getElementById('page');
+  const resultsView = document.getElementById('results');
+  const dialog = document.getElementById('message');
+  let pages = null;       // the module's pages of this program
+  let shownPage = '';     // the id of the page on the screen
+  let afterDialog = null; // what to do when the open box closes
+  let ignoredPops = 0;    // history moves this script made itself
+
+  // --- the link ---------------------------------------------------------------
+
+  function linkEntries() {
+    const text = location.hash.replace(/^#/, '');
+    if (!text) return [];
+    return text.split('&').filter((part) => part.length > 0).map((part) => {
+      const at = part.indexOf('=');
+      const decode = (s) => { try { return decodeURIComponent(s.replace(/\+/g, ' ')); } catch (e) { return s; } };
+      return at < 0 ? [decode(part), ''] : [decode(part.slice(0, at)), decode(part.slice(at + 1))];
+    });
+  }
+
+  function linkText() {
+    const entries = pages.linkEntries();
+    return entries.map(([name, value]) => name + '=' + encodeURIComponent(value)).join('&');
+  }
+
+  function currentUrl() {
+    const link = linkText();
+    return location.pathname + location.search + (link ? '#' + link : '');
+  }
+
+  // Each page is one step of the browser's history; the fragment follows
+  // the entries as they change.
+  function followHistory() {
+    const depth = pages.depth();
+    const at = (history.state && typeof history.state.depth === 'number') ? history.state.depth : 0;
+    if (depth > at) {
+      for (let d = at + 1; d <= depth; ++d) history.pushState({ depth: d }, '', currentUrl());
+    } else if (depth < at) {
+      ignoredPops += 1;
+      history.go(depth - at);
+    } else {
+      history.replaceState({ depth }, '', currentUrl());
+    }
+  }
+
+  window.addEventListener('popstate', (event) => {
+    if (ignoredPops > 0) {
+      ignoredPops -= 1;
+      history.replaceState({ depth: pages.depth() }, '', currentUrl());
+      return;
+    }
+    const target = (event.state && typeof event.state.depth === 'number') ? event.state.depth : 0;
+    if (dialog.open) dialog.close();
+    if (target > pages.depth()) {
+      ignoredPops += 1;
+      history.go(pages.depth() - target);
+      return;
+    }
+    while (pages.depth() > target) pages.back();
+    show();
+    history.replaceState({ depth: pages.depth() }, '', currentUrl());
+  });
+
+  // --- boxes with one OK button ---------------------------------------------------
+
+  function openBox(box, then) {
+    document.getElementById('message-title').textContent = box.title;
+    const body = document.getElementById('message-body');
+    body.replaceChildren();
+    for (const [label, text] of box.rows) {
+      if (label) {
+        const row = document.createElement('div');
+        row.className = 'detail';
+        const l = document.createElement('span');
+        l.textContent = label;
+        const t = document.createElement('span');
+        t.textContent = text;
+        row.append(l, t);
+        body.append(row);
+      } else {
+        const p = document.createElement('p');
+        p.textContent = text;
+        body.append(p);
+      }
+    }
+    afterDialog = then || null;
+    dialog.showModal();
+    document.getElementById('message-ok').focus();
+  }
+
+  document.getElementById('message-ok').addEventListener('click', () => dialog.close());
+  dialog.addEventListener('close', () => {
+    const then = afterDialog;
+    afterDialog = null;
+    if (then) then();
+  });
+
+  function focusControl(id) {
+    const element = document.getElementById('c-' + id) || form.querySelector('[name="c-' + id + '"]:checked');
+    if (!element) return false;
+    element.focus();
+    if (element.select && element.type === 'text') element.select();
+    return true;
+  }
+
+  // --- a page -------------------------------------------------------------------
+
+  function mnemonics(buttons) {
+    const used = new Set();
+    for (const button of buttons) {
+      const letter = [...button.textContent.toUpperCase()].find((c) => c >= 'A' && c <= 'Z' && !used.has(c));
+      if (!letter) continue;
+      used.add(letter);
+      button.accessKey = letter.toLowerCase();
+    }
+  }
+
+  function pressButton(id) {
+    const answer = pages.press(id);
+    if (typeof answer === 'string') {
+      if (answer === 'end') { location.href = 'index.html'; return; }
+      show();
+      followHistory();
+      return;
+    }
+    const page = pages.page();
+    openBox(answer, () => {
+      if (answer.kind === 'message') {
+        show();
+        followHistory();
+      }
+      if (!focusControl(answer.focus) && answer.kind === 'message') focusControl(page.focus);
+      if (answer.kind === 'details') {
+        const more = document.getElementById('c-more-info');
+        if (more) more.focus();
+      }
+    });
+  }
+
+  function makeButton(id, text, isDefault) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = 'b-' + id;
+    button.textContent = text;
+    if (isDefault) button.classList.add('default');
+    button.addEventListener('click', () => pressButton(id));
+    return button;
+  }
+
+  function fillList(select, control) {
+    const same = select.options.length === control.items.length &&
+      control.items.every((item, i) => select.options[i].text === item);
+    if (!same) {
+      select.replaceChildren();
+      control.items.forEach((item, i) => {
+        const option = document.createElement('option');
+        option.value = String(i);
+        option.text = item;
+        select.append(option);
+      });
+    }
+    select.selectedIndex = control.selected;
+    select.disabled = control.disabled;
+  }
+
+  function controlRow(control) {
+    if (control.kind === 'note') {
+      const p = document.createElement('p');
+      p.className = 'note';
+      p.id = 'c-' + control.id;
+      p.textContent = control.text;
+      return p;
+    }
+    if (control.kind === 'radio') {
+      const set = document.createElement('fieldset');
+      if (control.items.every((item) => item.length < 16)) set.classList.add('side');
+      const legend = document.createElement('legend');
+      legend.textContent = control.label;
+      set.append(legend);
+      control.items.forEach((item, i) => {
+        const label = document.createElement('label');
+        const radio = document.createElement('input');
+        radio.type = 'radio';
+        radio.name = 'c-' + control.id;
+        radio.value = String(i);
+        radio.id = 'c-' + control.id + '-' + i;
+        radio.checked = i === control.selected;
+        radio.addEventListener('change', () => changed(control.id, radio.value));
+        const text = document.createElement('span');
+        text.textContent = item;
+        label.append(radio, text);
+        set.append(label);
+      });
+      return set;
+    }
+    const row = document.createElement('div');
+    row.className = 'row';
+    const label = document.createElement('label');
+    label.htmlFor = 'c-' + control.id;
+    label.textContent = control.label;
+    const holder = document.createElement('div');
+    holder.className = 'control';
+    let element;
+    if (control.kind === 'list') {
+      element = document.createElement('select');
+      fillList(element, control);
+      element.addEventListener('change', () => changed(control.id, element.value));
+    } else if (control.kind === 'button') {
+      element = makeButton(control.id, control.text, false);
+      element.id = 'c-' + control.id;
+      label.textContent = '';
+    } else {
+      element = document.createElement('input');
+      element.type = 'text';
+      element.value = control.text;
+      element.autocomplete = 'off';
+      element.spellcheck = false;
+      if (control.kind === 'shown') {
+        element.readOnly = true;
+        element.tabIndex = -1;
+      } else {
+        element.inputMode = 'decimal';
+        element.disabled = control.disabled;
+        element.addEventListener('input', () => changed(control.id, element.value));
+        element.addEventListener('focus', () => element.select());
+      }
+    }
+    element.id = 'c-' + control.id;
+    holder.append(element);
+    if (control.unit) {
+      const unit = document.createElement('span');
+      unit.className = 'unit';
+      unit.id = 'u-' + control.id;
+      unit.textContent = control.unit;
+      element.setAttribute('aria-describedby', unit.id);
+      holder.append(unit);
+    }
+    row.append(label, holder);
+    return row;
+  }
+
+  // A change may rebuild the lists that follow it; the control in use
+  // keeps its place and focus.
+  function changed(id, value) {
+    pages.change(id, value);
+    refreshPage(pages.page());
+    history.replaceState(history.state, '', currentUrl());
+  }
+
+  function refreshPage(page) {
+    for (const control of page.controls) {
+      const element = document.getElementById('c-' + control.id);
+      if (!element) continue;
+      if (control.kind === 'list') fillList(element, control);
+      if ((control.kind === 'field' || control.kind === 'shown') && document.activeElement !== element) {
+        element.value = control.text;
+      }
+      if (control.kind === 'field') element.disabled = control.disabled;
+    }
+  }
+
+  function buildPage(page) {
+    form.replaceChildren();
+    form.className = page.twoColumns ? 'two' : '';
+    const title = document.createElement('h1');
+    title.id = 'page-title';
+    title.textContent = page.title;
+    form.setAttribute('aria-labelledby', 'page-title');
+    const fields = document.createElement('div');
+    fields.className = 'fields';
+    for (const control of page.controls) fields.append(controlRow(control));
+    const buttons = document.createElement('div');
+    buttons.className = 'buttons';
+    for (const [id, text] of page.buttons) buttons.append(makeButton(id, text, id === page.defaultButton));
+    form.append(title, fields, buttons);
+    mnemonics(form.querySelectorAll('button'));
+  }
+
+  function show() {
+    if (pages.showingResults()) { showResults(); return; }
+    const page = pages.page();
+    resultsView.hidden = true;
+    form.hidden = false;
+    document.title = page.id === 'main' ? page.title : page.title + ' - ' + pages.title();
+    const fresh = page.id !== shownPage;
+    shownPage = page.id;
+    buildPage(page);
+    if (fresh || !form.contains(document.activeElement)) focusControl(page.focus);
+    if (page.notice) openBox({ title: pages.title(), rows: [['', page.notice]] }, null);
+  }
+
+  // --- the Results view -------------------------------------------------------------
+
+  // The widest line fits Letter and A4 portrait, and each printed page's
+  // lines fit its height.
+  function printFontSize(lines, pageLines) {
+    const widest = Math.max(1, ...lines.map((line) => line.length));
+    const width = (8.27 - 1) * 72 / (widest * 0.6);
+    const height = (11 - 1.2) * 72 / (Math.max(1, pageLines) * 1.15);
+    return Math.max(5, Math.min(10, width, height)).toFixed(2) + 'pt';
+  }
+
+  function download(bytes, type, name) {
+    const url = URL.createObjectURL(new Blob([bytes], { type }));
+    const a = document.createElement('a');
+    a.href = url;
+    a.download = name;
+    document.body.append(a);
+    a.click();
+    a.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60000);
+  }
+
+  function showResults() {
+    const results = pages.results();
+    shownPage = '';
+    form.hidden = true;
+    resultsView.hidden = false;
+    document.title = 'Results - ' + pages.title();
+    const lines = results.display.replace(/\n$/, '').split('\n');
+    const parts = results.pageBreakLine > 0 && results.pageBreakLine < lines.length
+      ? [lines.slice(0, results.pageBreakLine), lines.slice(results.pageBreakLine)] : [lines];
+    const report = document.getElementById('report');
+    report.replaceChildren(...parts.map((part) => {
+      const pre = document.createElement('pre');
+      pre.className = 'page';
+      pre.textContent = part.join('\n') + '\n';
+      return pre;
+    }));
+    document.documentElement.style.setProperty('--print-font-size',
+      printFontSize(lines, Math.max(...parts.map((part) => part.length))));
+
+    const box = document.getElementById('picture-box');
+    box.replaceChildren();
+    const svg = new DOMParser().parseFromString(results.picture, 'image/svg+xml').documentElement;
+    if (svg && svg.nodeName === 'svg') {
+      svg.setAttribute('role', 'img');
+      const title = svg.querySelector('title');
+      const desc = svg.querySelector('desc');
+      if (title) { title.id = 'picture-title'; svg.setAttribute('aria-labelledby', 'picture-title'); }
+      if (desc) { desc.id = 'picture-desc'; svg.setAttribute('aria-describedby', 'picture-desc'); }
+      box.append(document.importNode(svg, true));
+    }
+
+    const buttons = document.getElementById('results-buttons');
+    const saveAs = () => download(results.saved, 'text/plain', results.fileName);
+    const actions = [
+      ['ok', 'OK', () => { pages.press('ok'); show(); followHistory(); }],
+      ['save', 'Save As...', saveAs],
+      ['print', 'Print...', () => window.print()],
+      ['save-picture', 'Save Picture...',
+        () => download(results.picture, 'image/svg+xml', results.fileName.replace(/\.txt$/, '.svg'))],
+    ];
+    buttons.replaceChildren(...actions.map(([id, text, act]) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = 'b-' + id;
+      button.textContent = text;
+      if (id === 'ok') button.classList.add('default');
+      button.addEventListener('click', act);
+      return button;
+    }));
+    mnemonics(buttons.querySelectorAll('button'));
+    resultsView.dataset.escape = results.escapeButton;
+    document.getElementById('command').textContent = results.commandLine;
+    report.focus();
+  }
+
+  // --- keys ---------------------------------------------------------------------
+
+  document.addEventListener('keydown', (event) => {
+    if (dialog.open) return;  // the box's own OK and Escape
+    if (event.key === 'F1') {
+      event.preventDefault();
+      openBox(pages.about(), null);
+      return;
+    }
+    const onButton = event.target instanceof HTMLButtonElement;
+    if (event.key === 'Enter' && !onButton && !event.altKey && !event.ctrlKey) {
+      event.preventDefault();
+      if (!resultsView.hidden) document.getElementById('b-ok').click();
+      else pressButton(pages.page().defaultButton);
+    } else if (event.key === 'Escape') {
+      event.preventDefault();
+      if (!resultsView.hidden) document.getElementById('b-' + resultsView.dataset.escape).click();
+      else pressButton(pages.page().escapeButton);
+    }
+  });
+  form.addEventListener('submit', (event) => event.preventDefault());
+
+  document.getElementById('about-button').addEventListener('click', () => openBox(pages.about(), null));
+
+  // --- start --------------------------------------------------------------------------
+
+  function start() {
+    const leftOut = pages.load(linkEntries());
+    shownPage = '';
+    show();
+    history.replaceState({ depth: pages.depth() }, '', currentUrl());
+    if (leftOut.length > 0) {
+      const page = pages.page();
+      openBox({ title: pages.title(), rows: leftOut.map((line) => ['', line]) }, () => focusControl(page.focus));
+    }
+    document.body.dataset.ready = String(Math.round(performance.now()));
+  }
+
+  window.addEventListener('hashchange', () => {
+    if (location.hash.replace(/^#/, '') === linkText()) return;
+    while (pages.depth() > 0) pages.back();
+    start();
+  });
+
+  // The module would fetch its own embedded WebAssembly as a data: URL;
+  // without fetch it decodes it in place, and the page makes no request.
+  const fetchOfPage = window.fetch;
+  let loading;
+  try {
+    window.fetch = undefined;
+    loading = createCspModule();
+  } finally {
+    window.fetch = fetchOfPage;
+  }
+  loading.then((module) => {
+    pages = new module.Pages(program);
+    window.cspModule = module;
+    start();
+  });
+})();

@@ -1,0 +1,175 @@
+#pragma once
+
+// What the pages of every program share in the browser edition's model,
+// and the list of programs a module carries: each program's pages are one
+// file that adds itself to that list, so that a page's module holds the
+// engine of its own program only.
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/entries.h"
+#include "shell/outcome.h"
+#include "shell/program_texts.h"
+#include "shell/report_listing.h"
+#include "shell/results_window_design.h"
+#include "shell/windows1252.h"
+#include "web/page_model.h"
+
+namespace csp::web {
+
+inline std::string utf8(std::string_view windows1252) { return windows1252ToUtf8(std::string(windows1252)); }
+
+// A file name part: letters, digits and points kept, any other run one "-".
+std::string namePart(std::string_view text);
+// A value as a POSIX shell reads it back unchanged.
+std::string shellWord(const std::string& value);
+MessageBox refusal(std::string_view caption, const Outcome& outcome);
+Page makePage(std::string id, std::string_view title);
+Control makeControl(std::string id, Control::Kind kind, std::string_view label, std::string text = {});
+Control list(std::string id, std::string_view label, std::vector<std::string> items, int selected);
+Control field(std::string id, std::string_view label, std::string text, std::string_view unit = {});
+Control note(std::string id, std::string_view text);
+
+template <class Texts>
+std::vector<std::string> textsOf(const Texts& texts) {
+    std::vector<std::string> result;
+    for (const auto& text : texts) result.push_back(utf8(text));
+    return result;
+}
+
+// What every program's pages share: the entries as the pages hold them
+// (by name, UTF-8), the Results they led to, and the door that makes them.
+class ProgramPages {
+public:
+    ProgramPages(ProgramId program, std::string_view name, std::span<const EntrySpec> specs)
+        : program_(program), name_(name), specs_(specs) {}
+    virtual ~ProgramPages() = default;
+
+    const ProgramTexts& texts() const { return programTexts(program_); }
+    std::string_view name() const { return name_; }
+    std::span<const EntrySpec> specs() const { return specs_; }
+
+    virtual Page page() const = 0;
+    virtual int stage() const = 0;  // the page's place in the sequence
+    virtual void change(std::string_view control, std::string_view value) { store(control, value); }
+    virtual Answer press(std::string_view button) = 0;
+    virtual void back() = 0;
+    virtual std::optional<MessageBox> details(std::string_view) const { return std::nullopt; }
+    // The door's report, refusal or usage error for these entries.
+    virtual Outcome produce(const Entries& entries, Results& results) const = 0;
+    // The name part of a saved file after the program's name.
+    virtual std::string fileNameOf(const Entries& entries) const = 0;
+
+    bool showingResults() const { return showingResults_; }
+    const Results& results() const { return results_; }
+
+    std::vector<std::string> load(const std::vector<std::pair<std::string, std::string>>& given);
+    std::vector<std::pair<std::string, std::string>> linkEntries() const;
+
+protected:
+    const EntrySpec& spec(std::string_view entry) const { return *findEntry(specs_, entry); }
+    std::string valueOf(std::string_view entry) const {
+        const auto found = values_.find(std::string(entry));
+        return found != values_.end() ? found->second : std::string(spec(entry).defaultText);
+    }
+    // A list's selection: a choice's word or a position, as csp-report
+    // takes it.
+    int selectedIn(std::string_view entry) const {
+        const EntrySpec& s = spec(entry);
+        const std::string value = valueOf(entry);
+        if (s.kind == EntryKind::Choice) {
+            const auto found = std::find(s.words.begin(), s.words.end(), value);
+            return found == s.words.end() ? 0 : static_cast<int>(found - s.words.begin());
+        }
+        int position = 0;
+        for (char c : value) {
+            if (c < '0' || c > '9' || position > 100000) return 0;
+            position = position * 10 + (c - '0');
+        }
+        return position;
+    }
+    // Stores what a control now holds: a list's position becomes its word.
+    void store(std::string_view control, std::string_view value) {
+        const EntrySpec* s = findEntry(specs_, control);
+        if (s == nullptr) return;
+        std::string text(value);
+        if (s->kind == EntryKind::Choice) {
+            int position = 0;
+            for (char c : value) position = (c >= '0' && c <= '9') ? position * 10 + (c - '0') : -1000000;
+            if (position < 0 || static_cast<std::size_t>(position) >= s->words.size()) return;
+            text = std::string(s->words[static_cast<std::size_t>(position)]);
+        }
+        values_[std::string(control)] = std::move(text);
+    }
+    void forget(std::initializer_list<std::string_view> entries) {
+        for (std::string_view entry : entries) values_.erase(std::string(entry));
+    }
+    // The entries the door takes: each named one that differs from its preset.
+    Entries doorEntries(std::initializer_list<std::string_view> names) const {
+        Entries entries;
+        for (std::string_view name : names) {
+            const auto found = values_.find(std::string(name));
+            if (found != values_.end() && found->second != spec(name).defaultText) entries.set(name, found->second);
+        }
+        return entries;
+    }
+    // The door's answer shown: the Results view, or the refusal.
+    Answer showResults(const Entries& entries) {
+        Results made;
+        const Outcome produced = produce(entries, made);
+        if (!produced) return {Answer::Kind::Message, refusal(texts().name, produced)};
+        made.fileName = std::string(name_) + "-" + fileNameOf(entries) + ".txt";
+        made.commandLine = "csp-report " + std::string(name_);
+        for (const EntrySpec& s : specs_)
+            if (const std::string* text = entries.find(s.name))
+                made.commandLine += " --" + std::string(s.name) + " " + shellWord(*text);
+        made.commandLine += " -o " + made.fileName;
+        made.escapeButton = resultsWindowDesign(program_).escape == EscapeAction::SaveAs ? "save" : "ok";
+        results_ = std::move(made);
+        showingResults_ = true;
+        fromLink_ = false;
+        return {Answer::Kind::Results, {}};
+    }
+    static void fill(Results& results, const ReportListing& listing, std::string picture) {
+        for (const std::string& line : listing.lines()) {
+            results.display += windows1252ToUtf8(line);
+            results.display += '\n';
+            results.saved += line;
+            results.saved += "\r\n";
+        }
+        results.picture = std::move(picture);
+    }
+
+    std::map<std::string, std::string> values_;
+    bool showingResults_ = false;
+    // The entries came from a link: the later pages show the link's values
+    // on the first run instead of their presets.
+    bool fromLink_ = false;
+
+private:
+    ProgramId program_;
+    std::string_view name_;
+    std::span<const EntrySpec> specs_;
+    Results results_;
+};
+
+// One program a module carries: its entries, its report door (for the
+// sweep against csp-report) and its pages.
+struct WebProgram {
+    std::string_view name;
+    std::span<const EntrySpec> (*entries)();
+    Outcome (*produce)(const Entries&, ReportListing&);
+    std::unique_ptr<ProgramPages> (*pages)();
+};
+
+// Adds a program; answers true, so that a file can add its own at start-up.
+bool addWebProgram(const WebProgram& program);
+const std::vector<WebProgram>& webPrograms();
+const WebProgram* findWebProgram(std::string_view name);
+
+}  // namespace csp::web

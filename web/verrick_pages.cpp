@@ -1,0 +1,282 @@
+#include <algorithm>
+#include <optional>
+
+#include "designcheck/design_check_entries.h"
+#include "designcheck/design_check_page_texts.h"
+#include "designcheck/design_check_pages.h"
+#include "designcheck/design_check_picture.h"
+#include "web/program_pages.h"
+
+namespace csp::web {
+namespace {
+
+namespace dc = csp::designcheck;
+
+class DesignCheckPages final : public ProgramPages {
+public:
+    DesignCheckPages() : ProgramPages(ProgramId::Verrick, "verrick", dc::designCheckEntries()) {}
+
+    int stage() const override {
+        const int shown = static_cast<int>(stage_);
+        return showingResults() ? shown + 1 : shown;
+    }
+
+    Page page() const override {
+        switch (stage_) {
+        case Stage::Main: return mainPage();
+        case Stage::Properties: return propertiesPage();
+        case Stage::Reduction: break;
+        }
+        Page page = makePage("reduction", std::string(dc::reductionTitle));
+        page.controls = {field("reduction", dc::reductionLabel, valueOf("reduction")), note("note", dc::reductionNote)};
+        page.buttons = {{"backup", std::string(dc::backupButtonText)}, {"next", std::string(dc::nextButtonText)}};
+        page.defaultButton = "next";
+        page.escapeButton = "backup";
+        page.focus = "reduction";
+        return page;
+    }
+
+    void change(std::string_view control, std::string_view value) override {
+        // A new shape brings its own profiles and its corner pressure
+        // preset; a new profile its own corner radii.
+        if (control == "shape") forget({"profile", "corner-pressure", "corner-radius"});
+        if (control == "profile") forget({"corner-radius"});
+        if (control == "corrugation" || control == "installation") {
+            const std::vector<std::string_view> offered =
+                control == "corrugation" ? dc::corrugationTypeEntries(check_) : dc::installationTypeEntries(check_);
+            const std::size_t position = static_cast<std::size_t>(std::max(0, selectedOf(value)));
+            if (position >= offered.size()) return;
+            const std::span<const std::string_view> texts =
+                control == "corrugation" ? std::span<const std::string_view>(dc::corrugationTypeTexts)
+                                         : std::span<const std::string_view>(dc::installationTypeTexts);
+            const auto found = std::find(texts.begin(), texts.end(), offered[position]);
+            values_[std::string(control)] = std::string(spec(control).words[static_cast<std::size_t>(found - texts.begin())]);
+            return;
+        }
+        store(control, value);
+        if (control == "size") check_.setSizeIndex(selectedIn("size"));
+    }
+
+    Answer press(std::string_view button) override {
+        if (showingResults()) {
+            if (button == "ok") {
+                showingResults_ = false;
+                stage_ = Stage::Main;
+            }
+            return {};
+        }
+        switch (stage_) {
+        case Stage::Main:
+            if (button == "quit") return {Answer::Kind::End, {}};
+            if (button == "next") return leaveMainPage();
+            return {};
+        case Stage::Properties:
+            if (button == "backup") stage_ = Stage::Main;
+            if (button == "next") return leavePropertiesPage();
+            return {};
+        case Stage::Reduction:
+            if (button == "backup") stage_ = Stage::Properties;
+            if (button != "next") return {};
+            if (Outcome accepted = dc::acceptReductionPage(utf8ToWindows1252(valueOf("reduction")), check_); !accepted)
+                return {Answer::Kind::Message, refusal(texts().name, accepted)};
+            return runCheck(true);
+        }
+        return {};
+    }
+
+    void back() override {
+        if (showingResults())
+            showingResults_ = false;
+        else if (stage_ != Stage::Main)
+            stage_ = static_cast<Stage>(static_cast<int>(stage_) - 1);
+    }
+
+    Outcome produce(const Entries& entries, Results& results) const override {
+        dc::DesignCheck check;
+        const Outcome produced = dc::produceDesignCheck(entries, check);
+        if (!produced) return produced;
+        fill(results, check.reportLines(), dc::drawDesignCheckPicture(check));
+        results.pageBreakLine = check.pageBreakLine();
+        return produced;
+    }
+
+    std::string fileNameOf(const Entries& entries) const override {
+        const bool round = selectedIn("shape") == static_cast<int>(dc::StructureShape::RoundPipe);
+        std::string size;
+        if (round) {
+            size = namePart(entries.textOf(spec("span"))) + "in";
+        } else {
+            const std::vector<std::string> spans = dc::spanEntries(check_);
+            const std::size_t position = static_cast<std::size_t>(selectedIn("size"));
+            size = position < spans.size() ? namePart(windows1252ToUtf8(spans[position])) : "size";
+        }
+        return size + "-" + namePart(entries.textOf(spec("cover"))) + "ft";
+    }
+
+private:
+    enum class Stage { Main, Properties, Reduction };
+
+    static int selectedOf(std::string_view value) {
+        int position = 0;
+        for (char c : value) {
+            if (c < '0' || c > '9' || position > 100000) return -1;
+            position = position * 10 + (c - '0');
+        }
+        return value.empty() ? -1 : position;
+    }
+
+    dc::StructureShape shape() const { return static_cast<dc::StructureShape>(std::clamp(selectedIn("shape"), 0, 2)); }
+    bool roundPipe() const { return shape() == dc::StructureShape::RoundPipe; }
+
+    std::vector<std::string> profileTexts() const {
+        std::vector<std::string> texts;
+        for (const dc::ProfileEntry& entry : dc::profileEntries(shape())) texts.push_back(utf8(entry.text));
+        return texts;
+    }
+    int profilePosition() const {
+        return std::clamp(selectedIn("profile"), 0, static_cast<int>(dc::profileEntries(shape()).size()) - 1);
+    }
+    std::span<const std::string_view> cornerRadii() const { return dc::cornerRadiusEntries(shape(), profilePosition()); }
+
+    dc::MainPageEntries mainEntries() const {
+        dc::MainPageEntries main;
+        main.shape = static_cast<int>(shape());
+        main.profileEntry = profilePosition();
+        main.liveLoad = selectedIn("live-load");
+        main.method = selectedIn("method");
+        main.soilDensityText = utf8ToWindows1252(valueOf("soil-density"));
+        main.coverText = utf8ToWindows1252(valueOf("cover"));
+        main.cornerPressureText = utf8ToWindows1252(cornerPressureText());
+        main.cornerRadiusEntry = cornerRadii().size() > 1 ? std::clamp(selectedIn("corner-radius"), 0, 1) : 0;
+        return main;
+    }
+    std::string cornerPressureText() const {
+        if (roundPipe()) return std::string(dc::defaultCornerPressureText(shape()));
+        const auto found = values_.find("corner-pressure");
+        return found != values_.end() ? found->second : std::string(dc::defaultCornerPressureText(shape()));
+    }
+
+    Page mainPage() const {
+        Page page = makePage("main", texts().name);
+        page.twoColumns = true;
+        Control shapeList = list("shape", dc::structureShapeLabel, textsOf(dc::shapeTexts), static_cast<int>(shape()));
+        Control profileList = list("profile", dc::profileLabel, profileTexts(), profilePosition());
+        Control radius = list("corner-radius", dc::cornerRadiusLabel, textsOf(cornerRadii()), selectedIn("corner-radius"));
+        radius.disabled = cornerRadii().size() <= 1;
+        Control pressure = field("corner-pressure", dc::cornerPressureLabel, cornerPressureText(), dc::cornerPressureUnit);
+        pressure.disabled = roundPipe();
+        page.controls = {shapeList,
+                         profileList,
+                         field("soil-density", dc::soilDensityLabel, valueOf("soil-density"), dc::soilDensityUnit),
+                         list("live-load", dc::liveLoadLabel, textsOf(dc::liveLoadTexts), selectedIn("live-load")),
+                         field("cover", dc::coverLabel, valueOf("cover"), dc::coverUnit),
+                         list("method", dc::designMethodLabel, textsOf(dc::methodTexts), selectedIn("method")),
+                         radius,
+                         pressure};
+        for (std::size_t i = 0; i < page.controls.size(); ++i) page.controls[i].column = static_cast<int>(i % 2);
+        page.buttons = {{"next", std::string(dc::nextButtonText)}, {"quit", std::string(dc::quitButtonText)}};
+        page.defaultButton = "next";
+        page.escapeButton = "quit";
+        page.focus = "shape";
+        return page;
+    }
+
+    // The position of a choice's text among the texts a list offers.
+    template <class Offered>
+    int offeredPosition(std::string_view entry, std::span<const std::string_view> texts, const Offered& offered) const {
+        const auto found = values_.find(std::string(entry));
+        if (found == values_.end()) return 0;
+        const std::size_t word = static_cast<std::size_t>(selectedIn(entry));
+        if (word >= texts.size()) return 0;
+        const auto at = std::find(offered.begin(), offered.end(), texts[word]);
+        return at == offered.end() ? 0 : static_cast<int>(at - offered.begin());
+    }
+
+    Page propertiesPage() const {
+        Page page = makePage("properties", dc::spanIsTyped(shape()) ? dc::roundPropertiesTitle : dc::propertiesTitle);
+        const Control shownShape =
+            makeControl("structure-shape", Control::Kind::Shown, dc::structureShapeLabel, utf8(check_.shapeText()));
+        const Control shownProfile =
+            makeControl("profile-name", Control::Kind::Shown, dc::profileLabel, utf8(check_.profileText()));
+        Control span = roundPipe() ? field("span", dc::spanLabel, valueOf("span"), dc::inchesUnit)
+                                   : list("size", dc::spanLabel, textsOf(dc::spanEntries(check_)), selectedIn("size"));
+        span.unit = std::string(dc::inchesUnit);
+        const std::vector<std::string> thicknesses = textsOf(dc::thicknessEntries(check_));
+        Control thickness = list("thickness", dc::thicknessLabel, thicknesses, selectedIn("thickness"));
+        thickness.unit = std::string(dc::inchesUnit);
+        page.controls = {shownShape, shownProfile, span, thickness};
+        if (thicknesses.empty()) {
+            page.notice = std::string(dc::thicknessListFailure);
+            page.controls.push_back(list("corrugation", dc::corrugationTypeLabel, {}, -1));
+            page.controls.push_back(list("installation", dc::installationTypeLabel, {}, -1));
+        } else {
+            const std::vector<std::string_view> corrugations = dc::corrugationTypeEntries(check_);
+            const std::vector<std::string_view> installations = dc::installationTypeEntries(check_);
+            page.controls.push_back(list("corrugation", dc::corrugationTypeLabel, textsOf(corrugations),
+                                         offeredPosition("corrugation", dc::corrugationTypeTexts, corrugations)));
+            page.controls.push_back(list("installation", dc::installationTypeLabel, textsOf(installations),
+                                         offeredPosition("installation", dc::installationTypeTexts, installations)));
+        }
+        page.buttons = {{"backup", std::string(dc::backupButtonText)}, {"next", std::string(dc::nextButtonText)}};
+        page.defaultButton = "next";
+        page.escapeButton = "backup";
+        page.focus = span.id;
+        return page;
+    }
+
+    Answer leaveMainPage() {
+        if (Outcome accepted = dc::acceptMainPage(mainEntries(), check_); !accepted)
+            return {Answer::Kind::Message, refusal(texts().name, accepted)};
+        // The properties page preselects its first entries on every run,
+        // unless a link gave them.
+        if (!fromLink_) forget({"span", "size", "thickness", "corrugation", "installation", "reduction"});
+        if (!roundPipe()) check_.setSizeIndex(selectedIn("size"));
+        stage_ = Stage::Properties;
+        return {};
+    }
+
+    Answer leavePropertiesPage() {
+        const Page shown = propertiesPage();
+        dc::PropertiesPageEntries properties;
+        properties.sizeEntry = roundPipe() ? 0 : shown.controls[2].selected;
+        properties.spanText = utf8ToWindows1252(valueOf("span"));
+        properties.thicknessEntry = shown.controls[3].selected;
+        const Control& corrugation = shown.controls[4];
+        const Control& installation = shown.controls[5];
+        if (corrugation.selected >= 0)
+            properties.corrugationTypeText = utf8ToWindows1252(corrugation.items[static_cast<std::size_t>(corrugation.selected)]);
+        if (installation.selected >= 0)
+            properties.installationTypeText =
+                utf8ToWindows1252(installation.items[static_cast<std::size_t>(installation.selected)]);
+        if (Outcome accepted = dc::acceptPropertiesPage(properties, check_); !accepted)
+            return {Answer::Kind::Message, refusal(texts().name, accepted)};
+        if (dc::reductionPageAsked(check_)) {
+            stage_ = Stage::Reduction;
+            return {};
+        }
+        return runCheck(false);
+    }
+
+    Answer runCheck(bool reductionAsked) {
+        std::vector<std::string_view> names = {"shape", "profile", "live-load", "method", "soil-density", "cover"};
+        if (!roundPipe()) names.push_back("corner-pressure");
+        if (cornerRadii().size() > 1) names.push_back("corner-radius");
+        names.push_back(roundPipe() ? "span" : "size");
+        for (std::string_view name : {"thickness", "corrugation", "installation"}) names.push_back(name);
+        if (reductionAsked) names.push_back("reduction");
+        Entries entries;
+        for (std::string_view name : names) {
+            const auto found = values_.find(std::string(name));
+            if (found != values_.end() && found->second != spec(name).defaultText) entries.set(name, found->second);
+        }
+        return showResults(entries);
+    }
+
+    dc::DesignCheck check_;
+    Stage stage_ = Stage::Main;
+};
+
+[[maybe_unused]] const bool added = addWebProgram({"verrick", dc::designCheckEntries, dc::produceDesignCheckReport, [] { return std::unique_ptr<ProgramPages>(std::make_unique<DesignCheckPages>()); }});
+
+}  // namespace
+}  // namespace csp::web
