@@ -33,6 +33,9 @@ def run(args, **kwargs):
     return subprocess.run(args, capture_output=True, text=True, **kwargs)
 
 
+WEB_DIR = f"share/{PACKAGE}/web"
+
+
 def expected_files(programs):
     files = {
         f"bin/{program}" for program in programs
@@ -138,6 +141,10 @@ def main():
     root = os.path.join(destdir, PREFIX)
 
     wanted, found = expected_files(programs), installed_files(root)
+    # The browser edition's pages come as a set, once tools/build-web has
+    # made them.
+    if any(path.startswith(WEB_DIR) for path in found):
+        wanted |= {f"{WEB_DIR}/{page}.html" for page in ("index", "tabrell", "verrick", "ombrel")}
     for path in sorted(wanted - found):
         failures.append(f"not installed: {path}")
     for path in sorted(found - wanted):
