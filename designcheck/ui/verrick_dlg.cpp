@@ -1,6 +1,7 @@
 #include "designcheck/ui/verrick_dlg.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,9 +45,14 @@ CVerrickDlg::CVerrickDlg(const ProgramShell& shell, QWidget* parent)
     cornerRadius_->setObjectName("cornerRadius");
     cornerPressure_->setObjectName("cornerPressure");
 
-    // The two lists have no label of their own; a screen reader names them.
-    shape_->setAccessibleName(toQString(dc::structureShapeLabel));
-    profile_->setAccessibleName(toQString(dc::profileLabel));
+    // The two lists show no label of their own; a screen reader names them
+    // by labels kept hidden, as it names the others by theirs.
+    for (auto [list, text] : {std::pair{shape_, dc::structureShapeLabel}, {profile_, dc::profileLabel}}) {
+        list->setAccessibleName(toQString(text));
+        auto* hidden = new QLabel(toQString(text), this);
+        hidden->setBuddy(list);
+        hidden->hide();
+    }
     markEntry(soilDensity_, "soil-density");
     markEntry(cover_, "cover");
     markEntry(cornerPressure_, "corner-pressure");
