@@ -139,10 +139,13 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
                                                                " is not offered for this profile and design method");
 
     // Whether the Load Reduction Factor page comes up follows the values as
-    // typed, before the pages check them.
-    const double cover = readTypedNumber(typedText(coverEntry, entries));
-    const double span = roundPipe ? readTypedNumber(typedText(spanEntry, entries)) : check.effectiveSpan();
-    if (entries.given(reductionEntry.name) && !reductionPageAsked(check.method(), cover, span))
+    // typed, before the pages check them; a misread cover or span is
+    // refused by its page before then.
+    const std::string coverText = typedText(coverEntry, entries), spanText = typedText(spanEntry, entries);
+    const bool misread = isMisreadTypedNumber(coverText) || (roundPipe && isMisreadTypedNumber(spanText));
+    const double cover = readTypedNumber(coverText);
+    const double span = roundPipe ? readTypedNumber(spanText) : check.effectiveSpan();
+    if (entries.given(reductionEntry.name) && !misread && !reductionPageAsked(check.method(), cover, span))
         return Outcome::usageError(reductionEntry.name,
                                    "the load reduction factor is asked only under AISI when 12 x cover >= span");
 

@@ -52,8 +52,9 @@ struct MainPageEntries {
 void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check);
 
 // "Next >": soil density, cover and, for a pipe-arch or underpass, corner
-// pressure are checked in that order; the first refused shows its message
-// and nothing is stored. Otherwise every input is stored.
+// pressure are checked in that order, each first refused when misread; the
+// first refused shows its message and nothing is stored. Otherwise every
+// input is stored.
 Outcome acceptMainPage(const MainPageEntries& entries, DesignCheck& check);
 
 // --- Properties page (CPropertiesDlg, CPropertiesRoundDlg) ------------------
@@ -79,7 +80,7 @@ struct PropertiesPageEntries {
     std::optional<std::string> installationTypeText; // none when the list is empty
 };
 
-// "Next >": a round pipe's span must be > 0, and an installation type must
+// "Next >": a round pipe's span must be a number > 0, and an installation type must
 // be available; the first refused shows its message and nothing is stored.
 // Otherwise stores size or span, thickness, corrugation and installation
 // types, and clears the reduction unless the Load Reduction Factor page is
@@ -96,7 +97,7 @@ bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSp
 
 inline constexpr std::string_view defaultReductionText = "1.0";
 
-// "Next >": K > 0 is stored with the reduction applied.
+// "Next >": K, a number > 0, is stored with the reduction applied.
 Outcome acceptReductionPage(std::string_view factorText, DesignCheck& check);
 
 }  // namespace csp::designcheck

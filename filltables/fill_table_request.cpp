@@ -4,6 +4,8 @@
 #include "filltables/round_tables.h"
 #include "shell/typed_number.h"
 
+#include <utility>
+
 namespace csp {
 namespace {
 
@@ -101,12 +103,15 @@ PageExit walkFollowUpPages(FillTableRequest& request, const std::function<PageEx
 }
 
 Outcome checkSoilDensity(std::string_view text) {
+    if (Outcome read = checkTypedNumber("soil density", text); !read) return std::move(read).from("soil-density");
     const double x = readTypedNumber(text);
     if (!(x >= lightestSoil && x <= heaviestSoil)) return Outcome::failure("The soil density must be between 1 and 10000.").from("soil-density");
     return Outcome::success();
 }
 
 Outcome checkLoadReduction(std::string_view text) {
+    if (Outcome read = checkTypedNumber("load reduction factor", text); !read)
+        return std::move(read).from("load-reduction");
     const double x = readTypedNumber(text);
     if (!(x > 0.0 && x <= fullDeadLoad))
         return Outcome::failure("The soil dead load reduction factor must be > 0 and <= 1.").from("load-reduction");

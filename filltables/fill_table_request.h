@@ -88,9 +88,11 @@ inline constexpr DesignMethod selectDesignPreselection = DesignMethod::Asd;
 inline constexpr TableBase baseForTablesPreselection = TableBase::Helical;
 inline constexpr std::string_view loadReductionPreselection = "1.0";
 
-// The soil density in pcf must lie within 1..10000.
+// The soil density in pcf must be a number within 1..10000 (a misread text
+// is refused first).
 Outcome checkSoilDensity(std::string_view text);
-// The soil dead load reduction factor must lie within 0 (excluded) and 1.
+// The soil dead load reduction factor must be a number within 0 (excluded)
+// and 1.
 Outcome checkLoadReduction(std::string_view text);
 
 // The numbers a table prints, kept row by row beside its lines as the

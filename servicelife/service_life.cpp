@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "shell/typed_number.h"
 
@@ -34,8 +35,11 @@ const Gage& gageOf(const ServiceLifeInput& input) {
 }
 
 Outcome validateServiceLifeInput(const ServiceLifeInput& input) {
+    if (Outcome read = checkTypedNumber("pH", input.phText); !read) return std::move(read).from("ph");
     const double p = ph(input);
     if (!(p >= minimumPh && p <= maximumPh)) return Outcome::failure("The pH must be between 0 and 14.").from("ph");
+    if (Outcome read = checkTypedNumber("resistivity", input.resistivityText); !read)
+        return std::move(read).from("resistivity");
     const double r = resistivity(input);
     if (!(r >= minimumResistivity && r <= maximumResistivity))
         return Outcome::failure("The resistivity must be between 100 and 100000.").from("resistivity");

@@ -39,7 +39,8 @@ struct ServiceLifeInput {
 // The gage row of the record's thickness index (kept within the table).
 const Gage& gageOf(const ServiceLifeInput& input);
 
-// pH within 0..14, then resistivity within 100..100000 ohm-cm.
+// pH a number within 0..14, then resistivity a number within 100..100000
+// ohm-cm; a misread text is refused before its range is checked.
 Outcome validateServiceLifeInput(const ServiceLifeInput& input);
 
 // Average invert life of galvanized pipe, in years, before rounding.

@@ -73,7 +73,8 @@ std::vector<PartReading> partReadings(std::span<const EntrySpec> specs, const En
     std::vector<PartReading> readings;
     for (const EntrySpec& spec : specs) {
         const std::string* text = given.find(spec.name);
-        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text)) continue;
+        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text) || isMisreadTypedNumber(*text))
+            continue;
         readings.push_back({spec.name, *text, format("%g", readTypedNumber(*text))});
     }
     return readings;

@@ -93,8 +93,9 @@ Outcome listPosition(const EntrySpec& spec, const Entries& entries, std::size_t 
 // Windows-1252.
 std::string typedText(const EntrySpec& spec, const Entries& entries);
 
-// A typed entry given as a text that is not wholly a number ("7,5",
-// "abc"): the page reads its leading number, `readAs` as "%g" prints it.
+// A typed entry given as a number followed by letters or blanks ("120
+// pcf"): the page reads its leading number, `readAs` as "%g" prints it. A
+// misread text ("7,5", "abc") is refused by its page instead.
 struct PartReading {
     std::string_view entry;
     std::string text, readAs;

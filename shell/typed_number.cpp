@@ -1,5 +1,6 @@
 #include "shell/typed_number.h"
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -99,6 +100,19 @@ bool isWholeTypedNumber(std::string_view text) {
     for (std::size_t at = n.end; at < text.size(); ++at)
         if (!isBlank(text[at])) return false;
     return true;
+}
+
+bool isMisreadTypedNumber(std::string_view text) {
+    const LeadingNumber n = scanLeadingNumber(text);
+    if (!n.found || std::isinf(readTypedNumber(text))) return true;
+    for (std::size_t at = n.end; at < text.size(); ++at)
+        if (isDigit(text[at])) return true;
+    return false;
+}
+
+Outcome checkTypedNumber(std::string_view field, std::string_view text) {
+    if (!isMisreadTypedNumber(text)) return Outcome::success();
+    return Outcome::failure("The " + std::string(field) + " '" + std::string(text) + "' is not a number.");
 }
 
 }  // namespace csp

@@ -50,6 +50,9 @@ CLoadReductionFactorDlg::CLoadReductionFactorDlg(const ProgramShell& shell, dc::
     page->addLayout(field);
     page->addWidget(note);
     addButtonRow(page, backup, next, 12);
+    tabInOrder({factor_, backup, next});
+    markEntry(factor_, "reduction");
+    giveMnemonics(*this);
 }
 
 void CLoadReductionFactorDlg::next() {

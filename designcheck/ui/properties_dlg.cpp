@@ -78,6 +78,8 @@ QLayout* CPropertiesPageDlg::buildLayout() {
     // down the fields and then across the buttons.
     tabInOrder({span, thickness_, corrugationType_, installationType_, backup, next});
     focusOnOpen(*this, span);
+    if (spanField_) markEntry(spanField_, "span");
+    giveMnemonics(*this);
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "designcheck/ui/verrick_dlg.h"
 
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,6 +45,18 @@ CVerrickDlg::CVerrickDlg(const ProgramShell& shell, QWidget* parent)
     cornerRadius_->setObjectName("cornerRadius");
     cornerPressure_->setObjectName("cornerPressure");
 
+    // The two lists show no label of their own; a screen reader names them
+    // by labels kept hidden, as it names the others by theirs.
+    for (auto [list, text] : {std::pair{shape_, dc::structureShapeLabel}, {profile_, dc::profileLabel}}) {
+        list->setAccessibleName(toQString(text));
+        auto* hidden = new QLabel(toQString(text), this);
+        hidden->setBuddy(list);
+        hidden->hide();
+    }
+    markEntry(soilDensity_, "soil-density");
+    markEntry(cover_, "cover");
+    markEntry(cornerPressure_, "corner-pressure");
+
     fillList(shape_, dc::shapeTexts);
     fillList(liveLoad_, dc::liveLoadTexts);
     fillList(method_, dc::methodTexts);
@@ -76,6 +89,11 @@ QLayout* CVerrickDlg::buildLayout() {
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
     addButtonRow(page, next, quit, 12);
+
+    // Tab goes along each row, the rows downwards, then across the buttons.
+    tabInOrder({shape_, profile_, soilDensity_, liveLoad_, cover_, method_, cornerRadius_, cornerPressure_, next, quit});
+    focusOnOpen(*this, shape_);
+    giveMnemonics(*this);
     return page;
 }
 
@@ -85,12 +103,15 @@ void CVerrickDlg::rebuildProfileList() {
     const auto shape = static_cast<dc::StructureShape>(shape_->currentIndex());
     fillList(profile_, profileTexts(shape));
     cornerPressure_->setText(toQString(dc::defaultCornerPressureText(shape)));
+    // "N/A" where the shape has no corners: shown, but not to be changed.
+    cornerPressure_->setEnabled(shape != dc::StructureShape::RoundPipe);
     rebuildCornerRadiusList();
 }
 
 void CVerrickDlg::rebuildCornerRadiusList() {
     fillList(cornerRadius_, dc::cornerRadiusEntries(static_cast<dc::StructureShape>(shape_->currentIndex()),
                                                     profile_->currentIndex()));
+    cornerRadius_->setEnabled(cornerRadius_->count() > 1);
 }
 
 dc::MainPageEntries CVerrickDlg::readEntries() const {

@@ -9,6 +9,7 @@
 
 #include "filltables/choice_pages.h"
 #include "filltables/ui/page_parts.h"
+#include "shell/ui/page_layout.h"
 #include "shell/ui/program_shell.h"
 
 namespace csp::ui {
@@ -35,7 +36,11 @@ CChoicePageDlg::CChoicePageDlg(FillTableRequest& request, FollowUpPage page, Arr
         choices_->addButton(radio, choices_->buttons().size());
         radios->addWidget(radio);
     }
-    choices_->button(static_cast<int>(preselectedChoice(page)))->setChecked(true);
+    QAbstractButton* preselected = choices_->button(static_cast<int>(preselectedChoice(page)));
+    preselected->setChecked(true);
+    // The group is the page's first control: Tab reaches its checked radio
+    // button, the arrow keys the others.
+    focusOnOpen(*this, preselected);
 
     QPushButton* forward = nullptr;
     QBoxLayout* buttons = nextAndBackRow(*this, texts.backButton, &forward);
@@ -46,6 +51,7 @@ CChoicePageDlg::CChoicePageDlg(FillTableRequest& request, FollowUpPage page, Arr
     layout->addWidget(group);
     layout->addSpacing(8);
     layout->addLayout(buttons);
+    giveMnemonics(*this);
 }
 
 int CChoicePageDlg::selectedChoice() const { return choices_->checkedId(); }

@@ -53,6 +53,8 @@ CLoadReductionDlg::CLoadReductionDlg(const ProgramShell& shell, FillTableRequest
     layout->addLayout(fields);
     layout->addSpacing(8);
     layout->addLayout(buttons);
+    markEntry(factor_, "load-reduction");
+    giveMnemonics(*this);
 }
 
 void CLoadReductionDlg::next() {

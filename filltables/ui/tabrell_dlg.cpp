@@ -68,6 +68,10 @@ QLayout* CTabrellDlg::buildLayout() {
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
     addButtonRow(page, next, done, 12);
+    tabInOrder({shapeProfile_, liveLoad_, soilDensity_, conditions_, print_, next, done});
+    focusOnOpen(*this, shapeProfile_);
+    markEntry(soilDensity_, "soil-density");
+    giveMnemonics(*this);
     return page;
 }
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "servicelife/abrasion_level_texts.h"
+#include "shell/ui/page_layout.h"
 #include "shell/ui/program_shell.h"
 
 namespace csp::ui {
@@ -44,6 +45,7 @@ CAbrasionLevelDetailsDlg::CAbrasionLevelDetailsDlg(QWidget* parent) : QDialog(pa
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, row, 0, 1, 2, Qt::AlignHCenter);
+    giveMnemonics(*this);
 }
 
 }  // namespace csp::ui

@@ -75,6 +75,11 @@ QLayout* COmbrelDlg::buildLayout() {
     auto* page = new QVBoxLayout;
     page->addLayout(fields);
     addButtonRow(page, next, done, 12);
+    tabInOrder({thickness_, resistivity_, ph_, abrasionLevel_, moreInfo, next, done});
+    focusOnOpen(*this, thickness_);
+    markEntry(resistivity_, "resistivity");
+    markEntry(ph_, "ph");
+    giveMnemonics(*this);
     return page;
 }
 

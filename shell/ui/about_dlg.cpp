@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "shell/ui/page_layout.h"
 #include "shell/ui/program_shell.h"
 
 namespace csp::ui {
@@ -42,6 +43,7 @@ CAboutDlg::CAboutDlg(const ProgramShell& shell, QWidget* parent) : QDialog(paren
     if (!texts.furtherLine.empty()) layout->addWidget(textLabel(texts.furtherLine, this), row++, 1);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->setRowStretch(row, 1);
+    giveMnemonics(*this);
 }
 
 }  // namespace csp::ui

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QBoxLayout;
 class QDialog;
@@ -35,5 +37,22 @@ void focusOnOpen(QDialog& page, QWidget* first);
 
 // Tab goes from each control to the next in the order given.
 void tabInOrder(std::initializer_list<QWidget*> controls);
+
+// Names the entry a control holds, as an Outcome names it ("cover"), so
+// that a refusal coming from it can take the user back there.
+void markEntry(QWidget* control, std::string_view entry);
+// The control of `page` marked with this entry, or none.
+QWidget* markedControl(const QWidget& page, std::string_view entry);
+// Focuses a control as Tab would: an edit field gets its text selected.
+void focusWithTextSelected(QWidget* control);
+
+// Gives every button and every label with a buddy on `page` a mnemonic,
+// without changing any text: Alt and a letter of its text presses the
+// button or focuses the label's control, its text selected. Buttons choose
+// first, each the first letter of its text ("Next >" Alt+N, "Save As..."
+// Alt+S, "Print..." Alt+P), then the labels, each the first letter of a
+// word still free, then any letter still free. Answers the letters given,
+// by control.
+std::vector<std::pair<QWidget*, char>> giveMnemonics(QWidget& page);
 
 }  // namespace csp::ui

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "shell/program_command_line.h"
+#include "shell/ui/page_layout.h"
 #include "shell/ui/settings_window_size_store.h"
 #include "shell/windows1252.h"
 
@@ -50,6 +51,9 @@ void ProgramShell::warn(QWidget* parent, const QString& text) const { services_.
 bool ProgramShell::passes(QWidget* parent, const Outcome& outcome) const {
     // Messages may quote what the user typed, held as Windows-1252.
     if (!outcome && !outcome.message.empty()) warn(parent, QString::fromStdString(windows1252ToUtf8(outcome.message)));
+    // The page stays open on the field the refusal comes from.
+    if (!outcome && parent)
+        if (QWidget* field = markedControl(*parent, outcome.entry)) focusWithTextSelected(field);
     return outcome.ok();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPrinter>
@@ -14,6 +15,7 @@
 #include "shell/ui/dialog_font.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/qt_geometry.h"
+#include "shell/ui/page_layout.h"
 #include "shell/ui/qt_printer_device.h"
 #include "shell/windows1252.h"
 
@@ -74,6 +76,7 @@ CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
         list_->setItemDelegate(new UnselectableLineDelegate(list_));
     }
     addControl(ResultsList, list_);
+    list_->setAccessibleName(QStringLiteral("Results"));
 
     QPushButton* ok = addButton(ResultsOk, QStringLiteral("OK"), design_.buttons[0], base);
     QPushButton* save = addButton(ResultsSaveAs, QStringLiteral("Save As..."), design_.buttons[1], base);
@@ -83,6 +86,10 @@ CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
     connect(save, &QPushButton::clicked, this, &CResultsDlg::saveAs);
     connect(print, &QPushButton::clicked, this, &CResultsDlg::print);
 
+    // The report first, then the buttons from left to right.
+    tabInOrder({list_, ok, save, print});
+    focusOnOpen(*this, list_);
+    giveMnemonics(*this);
     for (const Anchor& anchor : resultsWindowAnchors) registerAnchor(anchor.controlId, anchor.flags);
     setDesignedSize(toPixels(design_.window, base));
 }
@@ -106,6 +113,9 @@ void CResultsDlg::fillList() {
             items.append(QString::fromStdString(windows1252ToUtf8(*line)));
     }
     list_->addItems(items);
+    // A screen reader starts at the first line and reads on line by line
+    // as the arrow keys move; nothing is selected by it.
+    list_->selectionModel()->setCurrentIndex(list_->model()->index(0, 0), QItemSelectionModel::NoUpdate);
 }
 
 void CResultsDlg::saveAs() {

@@ -101,13 +101,14 @@ TEST(CommandLine, MessagesStartWithTheCommandAndNameWhatWentWrong) {
          1,
          "csp-report tabrell: Railroad loadings not available for this product."},
         {"a half-read number warns",
-         {"ombrel", "--ph", "7,5"},
+         {"ombrel", "--ph", "7 pH"},
          0,
-         "csp-report ombrel: warning: --ph '7,5' is read as 7"},
+         "csp-report ombrel: warning: --ph '7 pH' is read as 7"},
         {"and is refused when strict",
-         {"ombrel", "--ph", "7,5", "--strict"},
+         {"ombrel", "--ph", "7 pH", "--strict"},
          1,
-         "csp-report ombrel: --ph: '7,5' is not a number (the page would read it as 7)"},
+         "csp-report ombrel: --ph: '7 pH' is not a number (the page would read it as 7)"},
+        {"a misread number is refused", {"ombrel", "--ph", "7,5"}, 1, "csp-report ombrel: --ph: The pH '7,5' is not a number."},
         {"a whole number with blanks is no warning", {"ombrel", "--ph", " 7.5 "}, 0, ""},
     };
     for (const MessageCase& c : cases) {
@@ -125,9 +126,9 @@ TEST(CommandLine, MessagesStartWithTheCommandAndNameWhatWentWrong) {
 
 TEST(CommandLine, AHalfReadNumberGivesThePagesReportAndARepeatedOptionItsLastValue) {
     // The report shows the pH as typed, and computes with the 7 the page reads.
-    std::string halfRead = invokeCspReport({"ombrel", "--ph", "7,5"}).out;
+    std::string halfRead = invokeCspReport({"ombrel", "--ph", "7 pH"}).out;
     const std::string seven = invokeCspReport({"ombrel", "--ph", "7"}).out;
-    halfRead.replace(halfRead.find("pH:             7,5"), 19, "pH:             7");
+    halfRead.replace(halfRead.find("pH:             7 pH"), 20, "pH:             7");
     EXPECT_EQ(halfRead, seven);
     EXPECT_EQ(invokeCspReport({"ombrel", "--gage", "8", "--gage", "12"}).out,
               invokeCspReport({"ombrel", "--gage", "12"}).out);

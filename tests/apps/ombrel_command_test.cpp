@@ -76,15 +76,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ExitStatus,
     testing::Values(StatusCase{{"ombrel", "--ph", "15"}, 1, "csp-report ombrel: --ph: The pH must be between 0 and 14.\n"},
                     StatusCase{{"ombrel", "--resistivity", "abc"}, 1,
-                               "csp-report ombrel: warning: --resistivity 'abc' is read as 0\n"
-                               "csp-report ombrel: --resistivity: The resistivity must be between 100 and 100000.\n"},
+                               "csp-report ombrel: --resistivity: The resistivity 'abc' is not a number.\n"},
                     StatusCase{{"ombrel", "--ph", "-1", "--resistivity", "1"}, 1,
                                "csp-report ombrel: --ph: The pH must be between 0 and 14.\n"},
                     StatusCase{{"ombrel", "-o", "/nonexistent-folder/r.txt"}, 1,
                                "csp-report ombrel: --output: Unable to open file /nonexistent-folder/r.txt for writing.\n"},
                     StatusCase{{"ombrel", "--resistivity="}, 1,
-                               "csp-report ombrel: warning: --resistivity '' is read as 0\n"
-                               "csp-report ombrel: --resistivity: The resistivity must be between 100 and 100000.\n"},
+                               "csp-report ombrel: --resistivity: The resistivity '' is not a number.\n"},
                     StatusCase{{"ombrel", "--gage", "15"}, 2, ""}, StatusCase{{"ombrel", "--abrasion", "5"}, 2, ""},
                     StatusCase{{"ombrel", "--abrasion", "x"}, 2, ""}, StatusCase{{"ombrel", "--colour", "red"}, 2, ""},
                     StatusCase{{}, 2, ""}, StatusCase{{"nosuch"}, 2, ""}));

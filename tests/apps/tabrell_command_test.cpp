@@ -107,11 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"tabrell", "--soil-density", "0.99"}, 1,
                    "csp-report tabrell: --soil-density: The soil density must be between 1 and 10000.\n"},
         StatusCase{{"tabrell", "--soil-density", "pcf"}, 1,
-                   "csp-report tabrell: warning: --soil-density 'pcf' is read as 0\n"
-                   "csp-report tabrell: --soil-density: The soil density must be between 1 and 10000.\n"},
+                   "csp-report tabrell: --soil-density: The soil density 'pcf' is not a number.\n"},
         StatusCase{{"tabrell", "--soil-density", ""}, 1,
-                   "csp-report tabrell: warning: --soil-density '' is read as 0\n"
-                   "csp-report tabrell: --soil-density: The soil density must be between 1 and 10000.\n"},
+                   "csp-report tabrell: --soil-density: The soil density '' is not a number.\n"},
         StatusCase{{"tabrell", "--load-reduction", "0"}, 1,
                    "csp-report tabrell: --load-reduction: The soil dead load reduction factor must be > 0 and <= 1.\n"},
         StatusCase{{"tabrell", "--load-reduction", "-0.5"}, 1,

@@ -25,12 +25,19 @@ TEST(MainPage, AcceptanceRulesInTheirOrder) {
         {"soil density 10000", mainPage(0, "10000", "1.5", "N/A"), ""},
         {"soil density 0.999", mainPage(0, "0.999", "1.5", "N/A"), "The soil density must be between 1 and 10000."},
         {"soil density 10000.01", mainPage(0, "10000.01", "0", "0"), "The soil density must be between 1 and 10000."},
-        {"soil density beyond a double", mainPage(0, "1e999", "1.5", "N/A"),
-         "The soil density must be between 1 and 10000."},
-        {"soil density not a number", mainPage(0, "abc", "1.5", "N/A"), "The soil density must be between 1 and 10000."},
+        {"soil density beyond a double", mainPage(0, "1e999", "0", "N/A"),
+         "The soil density '1e999' is not a number."},
+        {"soil density not a number", mainPage(0, "abc", "1.5", "N/A"), "The soil density 'abc' is not a number."},
+        {"soil density misread before its range", mainPage(0, "0,5", "1.5", "N/A"),
+         "The soil density '0,5' is not a number."},
         {"soil density with trailing letters", mainPage(0, "120pcf", "1.5", "N/A"), ""},
         {"cover 1", mainPage(1, "120", "1", "4000"), ""},
         {"cover 0.99", mainPage(1, "120", "0.99", "0"), "The cover must be >= 1."},
+        {"cover misread after the soil density", mainPage(1, "0", "12,5", "4000"),
+         "The soil density must be between 1 and 10000."},
+        {"cover misread", mainPage(1, "120", "12,5", "4,000"), "The cover '12,5' is not a number."},
+        {"cover beyond a double", mainPage(0, "120", "1e400", "N/A"), "The cover '1e400' is not a number."},
+        {"corner pressure misread", mainPage(1, "120", "1.5", "4,000"), "The corner pressure '4,000' is not a number."},
         {"pipe-arch corner pressure 0", mainPage(1, "120", "1.5", "0"), "The corner pressure must be > 0."},
         {"underpass corner pressure below 0", mainPage(2, "120", "1.5", "-5"), "The corner pressure must be > 0."},
         {"round pipe corner pressure is not read", mainPage(0, "120", "1.5", "N/A"), ""},
@@ -142,12 +149,14 @@ PropertiesPageEntries roundProperties(const char* span, std::optional<std::strin
 }
 
 TEST(PropertiesPage, RoundPipeNeedsASpan) {
-    for (const char* span : {"0", "", "abc", "-48"}) {
+    for (const char* span : {"0", "-48", "48,5", ""}) {
         DesignCheck check;
         selected(check, 0, 0, 0);
         check.setSpan(48);
         const Outcome outcome = acceptPropertiesPage(roundProperties(span), check);
-        EXPECT_EQ(outcome.message, "The span must be > 0.") << span;
+        EXPECT_EQ(outcome.message, *span == '0' || *span == '-' ? "The span must be > 0."
+                                                                 : "The span '" + std::string(span) + "' is not a number.")
+            << span;
         EXPECT_EQ(check.span(), 48);
         EXPECT_EQ(check.corrugationType(), CorrugationType::Helical);
     }
@@ -202,7 +211,9 @@ TEST(ReductionPage, FactorMustBePositive) {
     DesignCheck check;
     EXPECT_EQ(acceptReductionPage("0", check).message, "The reduction factor must be > 0.");
     EXPECT_EQ(acceptReductionPage("-0.86", check).message, "The reduction factor must be > 0.");
-    EXPECT_EQ(acceptReductionPage("x", check).message, "The reduction factor must be > 0.");
+    EXPECT_EQ(acceptReductionPage("1.00.86", check).message,
+              "The soil dead load reduction factor '1.00.86' is not a number.");
+    EXPECT_EQ(acceptReductionPage("1.00.86", check).entry, "reduction");
     EXPECT_FALSE(check.reductionApplied());
     EXPECT_TRUE(acceptReductionPage(defaultReductionText, check));
     EXPECT_TRUE(check.reductionApplied());

@@ -71,12 +71,15 @@ constexpr const char* resistivityMessage = "The resistivity must be between 100 
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, InputChecks,
-    testing::Values(CheckCase{"100000", "14", ""}, CheckCase{"100", "0", ""}, CheckCase{"5000", "", ""},
+    testing::Values(CheckCase{"100000", "14", ""}, CheckCase{"100", "0", ""},
+                    CheckCase{"5000", "", "The pH '' is not a number."},
                     CheckCase{"5000", "14.01", phMessage}, CheckCase{"5000", "-0.1", phMessage},
                     CheckCase{"99.9", "7", resistivityMessage}, CheckCase{"100000.1", "7", resistivityMessage},
-                    CheckCase{"", "7", resistivityMessage}, CheckCase{"abc", "7", resistivityMessage},
-                    CheckCase{"1e999", "7", resistivityMessage}, CheckCase{"50", "15", phMessage},
-                    CheckCase{"5000", "1e999", phMessage}));
+                    CheckCase{"", "7", "The resistivity '' is not a number."},
+                    CheckCase{"abc", "7", "The resistivity 'abc' is not a number."},
+                    CheckCase{"1e999", "7", "The resistivity '1e999' is not a number."},
+                    CheckCase{"50", "15", phMessage}, CheckCase{"5000", "1e999", "The pH '1e999' is not a number."},
+                    CheckCase{"5,000", "5,5", "The pH '5,5' is not a number."}));
 
 struct NoteCase {
     const char* resistivity;

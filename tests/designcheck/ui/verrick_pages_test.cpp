@@ -252,6 +252,30 @@ TEST_F(VerrickPages, ValuesTypedAtOnceWithEnterReachTheReport) {
     EXPECT_TRUE(user.warnings.empty());
 }
 
+// A misread field keeps its page open on it, its text selected; a round
+// pipe's "N/A" corner pressure is not read.
+TEST_F(VerrickPages, AMisreadFieldKeepsItsPageOpenOnIt) {
+    type("cover", "12,5");
+    next();
+    ASSERT_EQ(user.warnings.size(), 1u);
+    EXPECT_EQ(user.warnings[0].text, "The cover '12,5' is not a number.");
+    EXPECT_EQ(page.focusWidget(), field(page, "cover"));
+    EXPECT_EQ(field(page, "cover")->selectedText(), "12,5");
+    EXPECT_FALSE(field(page, "cornerPressure")->isEnabled()) << "N/A for a round pipe";
+    type("cover", "5");
+    steps = {[this](QDialog& properties) {
+                 field(properties, "span")->setText("48.0.0");
+                 press(properties, "Next >");
+                 EXPECT_TRUE(properties.isVisible());
+                 EXPECT_EQ(properties.focusWidget(), field(properties, "span"));
+                 EXPECT_EQ(field(properties, "span")->selectedText(), "48.0.0");
+                 press(properties, "< Backup");
+             }};
+    next();
+    ASSERT_EQ(user.warnings.size(), 2u);
+    EXPECT_EQ(user.warnings[1].text, "The span '48.0.0' is not a number.");
+}
+
 // An object's name, or a button's text.
 std::string nameOf(const QWidget* control) {
     if (const auto* button = qobject_cast<const QPushButton*>(control)) return button->text().toStdString();

@@ -202,12 +202,17 @@ TEST_F(TabrellPages, BackEscapeOrTheCloseBoxOnAnyPageEndsTheSequenceWithoutATabl
 
 TEST_F(TabrellPages, ARefusedLoadReductionFactorKeepsItsPageOpenWithTheTextAsTyped) {
     std::vector<std::string> fieldAfterRefusal;
-    const Action look = [&](QDialog& p) { fieldAfterRefusal.push_back(p.findChild<QLineEdit*>()->text().toStdString()); };
-    makeTable({next, type("1.5"), next, look, type("0"), next, look, type("0.86"), next});
-    ASSERT_EQ(user.warnings.size(), 2u);
+    const Action look = [&](QDialog& p) {
+        const QLineEdit* field = p.findChild<QLineEdit*>();
+        EXPECT_EQ(p.focusWidget(), field);
+        fieldAfterRefusal.push_back(field->text().toStdString() + " [" + field->selectedText().toStdString() + "]");
+    };
+    makeTable({next, type("1.5"), next, look, type("0"), next, look, type("1.00.86"), next, look, type("0.86"), next});
+    ASSERT_EQ(user.warnings.size(), 3u);
     EXPECT_EQ(user.warnings[1].caption, "Tabrell");
     EXPECT_EQ(user.warnings[1].text, "The soil dead load reduction factor must be > 0 and <= 1.");
-    EXPECT_EQ(fieldAfterRefusal, (std::vector<std::string>{"1.5", "0"}));
+    EXPECT_EQ(user.warnings[2].text, "The load reduction factor '1.00.86' is not a number.");
+    EXPECT_EQ(fieldAfterRefusal, (std::vector<std::string>{"1.5 [1.5]", "0 [0]", "1.00.86 [1.00.86]"}));
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(std::find(reports[0].begin(), reports[0].end(),
                         "  Load Reduction Factor = 0.86 for fill heights not less than span."),
@@ -246,16 +251,23 @@ TEST_F(TabrellPages, ASecondTableOpensEachPageFreshWhileTheMainPageKeepsItsValue
     EXPECT_EQ(shown, (std::vector<std::string>{baseForTables, loadReduction, results})) << "Helical and 1.0 again";
 }
 
+// A refused soil density keeps the main page open on its field, the text
+// as typed and selected, so that typing again replaces it.
 TEST_F(TabrellPages, ASoilDensityOutOfRangeIsRefusedOnTheMainPageLeavingTheRequestUntouched) {
-    for (const char* typed : {"0.99", "dense"}) {
+    for (const char* typed : {"0.99", "dense", "120,5"}) {
         soilDensity()->setText(typed);
+        list("liveLoad")->setFocus();
         makeTable();
         EXPECT_TRUE(shown.empty()) << typed;
         EXPECT_EQ(page.request().soilDensityText(), "") << typed;
         EXPECT_EQ(soilDensity()->text().toStdString(), typed);
+        EXPECT_EQ(page.focusWidget(), soilDensity()) << typed;
+        EXPECT_EQ(soilDensity()->selectedText().toStdString(), typed);
     }
-    ASSERT_EQ(user.warnings.size(), 2u);
-    EXPECT_EQ(user.warnings[1].text, "The soil density must be between 1 and 10000.");
+    ASSERT_EQ(user.warnings.size(), 3u);
+    EXPECT_EQ(user.warnings[0].text, "The soil density must be between 1 and 10000.");
+    EXPECT_EQ(user.warnings[1].text, "The soil density 'dense' is not a number.");
+    EXPECT_EQ(user.warnings[2].text, "The soil density '120,5' is not a number.");
 }
 
 TEST_F(TabrellPages, AFailedTableShowsItsMessageOnceTheMainPageIsBack) {

@@ -104,6 +104,28 @@ TEST_F(OmbrelPage, EachRunStartsFromAnEmptyListing) {
     EXPECT_EQ(reports[1], reports[0]);
 }
 
+// A misread field is refused by its name; the page stays open on it, its
+// text selected, pH before resistivity.
+TEST_F(OmbrelPage, AMisreadFieldKeepsThePageOpenOnIt) {
+    page.show();
+    const struct {
+        const char *ph, *resistivity, *focused, *message;
+    } cases[] = {{"5,5", "5,000", "ph", "The pH '5,5' is not a number."},
+                 {"", "5000", "ph", "The pH '' is not a number."},
+                 {"7.0", "5,000", "resistivity", "The resistivity '5,000' is not a number."}};
+    for (const auto& c : cases) {
+        field("ph")->setText(c.ph);
+        field("resistivity")->setText(c.resistivity);
+        list("thickness")->setFocus();
+        next();
+        ASSERT_FALSE(user.warnings.empty());
+        EXPECT_EQ(user.warnings.back().text.toStdString(), c.message);
+        EXPECT_EQ(page.focusWidget(), field(c.focused)) << c.message;
+        EXPECT_EQ(field(c.focused)->selectedText(), field(c.focused)->text()) << c.message;
+    }
+    EXPECT_TRUE(user.modalTitles.empty());
+}
+
 TEST_F(OmbrelPage, APhOf15IsRefusedWithoutAResultsWindowAndCorrectingItIsEnough) {
     field("ph")->setText("15");
     next();
