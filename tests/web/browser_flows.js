@@ -69,8 +69,15 @@ const state = (page) => page.evaluate(() => ({
 
 async function keys(page, list) {
   for (const key of list) {
-    if (key.startsWith('type:')) await page.keyboard.type(key.slice(5));
-    else await page.keyboard.press(key);
+    if (key.startsWith('type:')) {
+      await page.keyboard.type(key.slice(5));
+    } else if (key === 'Shift+Tab') {
+      await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      await page.keyboard.up('Shift');
+    } else {
+      await page.keyboard.press(key);
+    }
     await pause(40);
   }
 }
@@ -152,17 +159,17 @@ async function flows(browser, name) {
   // A refusal shows its box, keeps the page and the text as typed.
   {
     const page = await open(browser, blocked, 'verrick');
-    await keys(page, ['Tab', 'Tab', 'type:0', 'Enter']);
+    await keys(page, ['Tab', 'Tab', 'Tab', 'Tab', 'type:12,5', 'Enter']);
     const refused = await state(page);
-    const message = native('verrick', ['--soil-density', '0']).stderr.toString().replace(/^csp-report verrick: --soil-density: /, '').trim();
+    const message = native('verrick', ['--cover', '12,5']).stderr.toString().replace(/^csp-report verrick: --cover: /, '').trim();
     check(refused.dialog === message, `${name}: the refusal box says "${message}" (${refused.dialog})`);
     await axe(page, `${name} verrick refusal box`);
     await keys(page, ['Enter']);
     const after = await state(page);
-    check(after.dialog === null && after.title === 'Verrick' && after.focus === 'c-soil-density' && after.selected === '0',
-      `${name}: after the box, the soil density is focused with its text selected (${JSON.stringify(after)})`);
+    check(after.dialog === null && after.title === 'Verrick' && after.focus === 'c-cover' && after.selected === '12,5',
+      `${name}: after the box, the cover is focused with its text selected as typed (${JSON.stringify(after)})`);
     // Back from the properties page keeps the main page's entries.
-    await keys(page, ['type:110', 'Tab', 'Tab', 'type:6', 'Enter']);
+    await keys(page, ['type:6', 'Shift+Tab', 'Shift+Tab', 'type:110', 'Enter']);
     check((await state(page)).title === 'Round Pipe Properties', `${name}: Enter goes on to the properties page`);
     await axe(page, `${name} verrick properties page`);
     await page.goBack();
