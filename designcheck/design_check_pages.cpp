@@ -175,7 +175,7 @@ bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSp
 
 Outcome acceptReductionPage(std::string_view factorText, DesignCheck& check) {
     const double factor = readTypedNumber(factorText);
-    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.").from("reduction");
+    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.").from("load-reduction");
     check.setReduction(true, factor);
     return Outcome::success();
 }
