@@ -93,8 +93,8 @@ public:
             const bool isId = normalisedWord(name) == idColumn;
             const EntrySpec* spec = isId ? nullptr : findEntryByWord(specs_, name);
             if (!isId && !spec)
-                return Outcome::usageError("", "unknown column '" + name + "'" + nearestColumn(name) +
-                                                   "; the columns are " + columnNames());
+                return Outcome::usageError("", "unknown column '" + name + "'; the columns are " + columnNames() +
+                                                   nearestColumn(name));
             const std::string column = isId ? std::string(idColumn) : std::string(spec->name);
             if (hasColumn(column)) return Outcome::usageError("", "the column '" + name + "' is given twice");
             columns_.push_back({column, spec});
