@@ -25,7 +25,7 @@ constexpr std::string_view defaultCornerPressure = "4000";  // psf, the field of
 
 const std::array<EntrySpec, 14> specs = {{
     choiceEntry("shape", shapeWords, "round", "Structure shape"),
-    positionEntry("profile", "0", "Position in the shape's profile list"),
+    positionEntry("profile", "0", "Profile: its corrugation as the shape's list shows it (6x2), or its position"),
     choiceEntry("live-load", liveLoadWords, "H20", "Live load"),
     choiceEntry("method", methodWords, "astm-asd", "Design method"),
     typedEntry("soil-density", defaultSoilDensityText, "pcf", "Soil density, as typed"),
@@ -34,12 +34,13 @@ const std::array<EntrySpec, 14> specs = {{
                "Allowable corner bearing pressure, as typed (pipe-arch and underpass)"),
     choiceEntry("corner-radius", cornerRadiusWords, "18", "Corner radius (6 x 2 pipe-arch)"),
     typedEntry("span", defaultRoundSpanText, "in.", "Diameter of a round pipe, as typed"),
-    positionEntry("size", "0", "Position in the span list (pipe-arch and underpass)"),
-    positionEntry("thickness", "0", "Position in the thickness list"),
+    positionEntry("size", "0", "Size as span x rise (81x59), as the list labels it, or its position (pipe-arch and underpass)"),
+    positionEntry("thickness", "0", "Thickness in inches (0.109), or its position in the profile's list"),
     choiceEntry("corrugation", corrugationWords, {}, "Corrugation type (default: the first the profile offers)"),
     choiceEntry("installation", installationWords, {}, "Installation type (default: the first offered)"),
-    typedEntry("reduction", defaultReductionText, {},
-               "Soil dead load reduction factor K, as typed (AISI when 12 x cover >= span)"),
+    withAlias(typedEntry("load-reduction", defaultReductionText, {},
+                         "Soil dead load reduction factor K, as typed (AISI when 12 x cover >= span)"),
+              "reduction"),
 }};
 const EntrySpec& shapeEntry = specs[0];
 const EntrySpec& profileEntry = specs[1];
@@ -81,11 +82,47 @@ Outcome chooseMainSelections(const Entries& entries, MainPageEntries& main) {
     return Outcome::success();
 }
 
+// The profile list of a shape, each profile also selected by its corrugation.
+ValueList profileList(int shape) {
+    const std::string word(shapeWords[static_cast<std::size_t>(shape)]);
+    ValueList list{"the " + word + " profile list", "Profiles of the " + word, {}, {}};
+    for (const ProfileEntry& entry : profileEntries(static_cast<StructureShape>(shape))) {
+        ListValue value{std::string(entry.text), {}, {}, {}, {}};
+        if (const std::string corrugation = leadingCorrugation(entry.text);
+            !corrugation.empty() && corrugation != entry.text)
+            value.looseNames.push_back(corrugation);
+        list.values.push_back(std::move(value));
+    }
+    return list;
+}
+
+// The sizes of a pipe-arch or underpass, span x rise, each also selected by
+// the page's own label.
+ValueList sizeList(const DesignCheck& check) {
+    ValueList list{"the span list", "Sizes, span x rise", "in.", {}};
+    const ProfileCatalog* catalog = check.catalog();
+    const std::vector<std::string> labels = spanEntries(check);
+    for (std::size_t i = 0; catalog && i < labels.size(); ++i) {
+        const double span = catalog->span(static_cast<int>(i)).value_or(0.0);
+        const double rise = catalog->rise(static_cast<int>(i)).value_or(0.0);
+        list.values.push_back({format("%g x %g", span, rise), {}, {labels[i]}, {}, {span, rise}});
+    }
+    return list;
+}
+
+// The thicknesses of the profile, each selected by its value in inches.
+ValueList thicknessList(const DesignCheck& check) {
+    ValueList list{"the thickness list", "Thicknesses", "in.", {}};
+    const std::vector<std::string> texts = thicknessEntries(check);
+    const ProfileCatalog* catalog = check.catalog();
+    for (std::size_t i = 0; catalog && i < texts.size(); ++i)
+        list.values.push_back({texts[i], {}, {}, {}, {catalog->thicknesses()[i]}});
+    return list;
+}
+
 // The profile's position in the shape's profile list.
 Outcome chooseProfile(const Entries& entries, MainPageEntries& main) {
-    const std::string listName = "the " + entries.textOf(shapeEntry) + " profile list";
-    return listPosition(profileEntry, entries, profileEntries(static_cast<StructureShape>(main.shape)).size(), listName,
-                        main.profileEntry);
+    return listPosition(profileEntry, entries, profileList(main.shape), main.profileEntry);
 }
 
 // The choices the pages offer, checked before any typed value is read. On
@@ -102,25 +139,22 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
     const auto shape = static_cast<StructureShape>(main.shape);
     const bool roundPipe = shape == StructureShape::RoundPipe;
     if (Outcome chosen = chooseProfile(entries, main); !chosen) return chosen;
-    if (roundPipe && entries.given(cornerPressureEntry.name))
+    if (roundPipe && entries.given(cornerPressureEntry))
         return Outcome::usageError(cornerPressureEntry.name, "a round pipe has no corners");
-    if (entries.given(cornerRadiusEntry.name) && cornerRadiusEntries(shape, main.profileEntry).size() <= 1)
+    if (entries.given(cornerRadiusEntry) && cornerRadiusEntries(shape, main.profileEntry).size() <= 1)
         return Outcome::usageError(cornerRadiusEntry.name, "only a 6 x 2 pipe-arch offers a corner radius");
-    if (!roundPipe && entries.given(spanEntry.name))
+    if (!roundPipe && entries.given(spanEntry))
         return Outcome::usageError(spanEntry.name, "only a round pipe has a typed span; use --size");
-    if (roundPipe && entries.given(sizeEntry.name))
+    if (roundPipe && entries.given(sizeEntry))
         return Outcome::usageError(sizeEntry.name, "a round pipe has a typed span; use --span");
     storeMainPageSelections(main, check);
 
     if (!roundPipe) {
-        if (Outcome chosen =
-                listPosition(sizeEntry, entries, spanEntries(check).size(), "the span list", properties.sizeEntry);
-            !chosen)
+        if (Outcome chosen = listPosition(sizeEntry, entries, sizeList(check), properties.sizeEntry); !chosen)
             return chosen;
         check.setSizeIndex(properties.sizeEntry);
     }
-    if (Outcome chosen = listPosition(thicknessEntry, entries, thicknessEntries(check).size(), "the thickness list",
-                                      properties.thicknessEntry);
+    if (Outcome chosen = listPosition(thicknessEntry, entries, thicknessList(check), properties.thicknessEntry);
         !chosen)
         return chosen;
 
@@ -145,7 +179,7 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
     const bool misread = isMisreadTypedNumber(coverText) || (roundPipe && isMisreadTypedNumber(spanText));
     const double cover = readTypedNumber(coverText);
     const double span = roundPipe ? readTypedNumber(spanText) : check.effectiveSpan();
-    if (entries.given(reductionEntry.name) && !misread && !reductionPageAsked(check.method(), cover, span))
+    if (entries.given(reductionEntry) && !misread && !reductionPageAsked(check.method(), cover, span))
         return Outcome::usageError(reductionEntry.name,
                                    "the load reduction factor is asked only under AISI when 12 x cover >= span");
 
@@ -161,7 +195,7 @@ template <class Text>
 OfferedList offeredWords(const EntrySpec& spec, std::string title, std::span<const std::string_view> texts,
                          const std::vector<Text>& offered) {
     OfferedList list = wordList(spec, std::move(title), texts);
-    std::erase_if(list.items, [&](const auto& item) { return !offers(offered, item.second); });
+    std::erase_if(list.items, [&](const OfferedItem& item) { return !offers(offered, item.text); });
     return list;
 }
 
@@ -176,9 +210,7 @@ Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>&
     const auto shape = static_cast<StructureShape>(main.shape);
     lists.push_back(wordList(shapeEntry, "Structure shapes", shapeTexts));
 
-    std::vector<std::string> profiles;
-    for (const ProfileEntry& entry : profileEntries(shape)) profiles.emplace_back(entry.text);
-    lists.push_back(positionList(profileEntry, "Profiles of the " + entries.textOf(shapeEntry), profiles));
+    lists.push_back(positionList(profileEntry, profileList(main.shape)));
     if (Outcome chosen = chooseProfile(entries, main); !chosen) return chosen;
     const std::span<const std::string_view> radii = cornerRadiusEntries(shape, main.profileEntry);
     if (radii.size() > 1)
@@ -186,21 +218,12 @@ Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>&
 
     DesignCheck check;
     storeMainPageSelections(main, check);
-    const ProfileCatalog* catalog = check.catalog();
-    if (!catalog) return Outcome::success();
-    if (shape != StructureShape::RoundPipe) {
-        std::vector<std::string> sizes;
-        for (std::size_t i = 0; i < catalog->sizeSpans().size(); ++i)
-            sizes.push_back(format("%g x %g in.", catalog->span(static_cast<int>(i)).value_or(0.0),
-                                   catalog->rise(static_cast<int>(i)).value_or(0.0)));
-        lists.push_back(positionList(sizeEntry, "Sizes, span x rise", sizes));
-    }
-    std::vector<std::string> thicknesses;
-    for (double thickness : catalog->thicknesses()) thicknesses.push_back(format("%g in.", thickness));
-    lists.push_back(positionList(thicknessEntry, "Thicknesses", thicknesses));
+    if (!check.catalog()) return Outcome::success();
+    if (shape != StructureShape::RoundPipe) lists.push_back(positionList(sizeEntry, sizeList(check)));
+    lists.push_back(positionList(thicknessEntry, thicknessList(check)));
     lists.push_back(offeredWords(corrugationEntry, "Corrugation types", corrugationTypeTexts,
                                  corrugationTypeEntries(check)));
-    lists.push_back(offeredWords(installationEntry, "Installation types under " + entries.textOf(methodEntry),
+    lists.push_back(offeredWords(installationEntry, "Installation types under " + std::string(methodWords[static_cast<std::size_t>(main.method)]),
                                  installationTypeTexts, installationTypeEntries(check)));
     return Outcome::success();
 }
@@ -225,13 +248,23 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
         const auto position = static_cast<std::size_t>(value);
         return position < spec.words.size() ? std::string(spec.words[position]) : std::string();
     };
+    // A list entry by its value, as the list shows it.
+    const auto valueOf = [&given](const EntrySpec& spec, const ValueList& list) {
+        int position = 0;
+        if (!listPosition(spec, given, list, position)) return given.textOf(spec);
+        return list.values[static_cast<std::size_t>(position)].text;
+    };
     Entries used;
     for (const EntrySpec& spec : specs) {
         std::string text = given.textOf(spec);
+        int position = 0;
+        if (spec.kind == EntryKind::Choice && choicePosition(spec, given, position)) text = wordOf(spec, position);
+        if (&spec == &profileEntry) text = valueOf(spec, profileList(static_cast<int>(check.shape())));
+        if (&spec == &sizeEntry) text = roundPipe ? "" : valueOf(spec, sizeList(check));
+        if (&spec == &thicknessEntry) text = valueOf(spec, thicknessList(check));
         if (&spec == &cornerPressureEntry && roundPipe) text.clear();
         if (&spec == &cornerRadiusEntry && check.cornerRadius() == 0) text.clear();
         if (&spec == &spanEntry && !roundPipe) text.clear();
-        if (&spec == &sizeEntry && roundPipe) text.clear();
         if (&spec == &reductionEntry && !check.reductionApplied()) text.clear();
         if (&spec == &corrugationEntry) text = wordOf(spec, check.corrugationType());
         if (&spec == &installationEntry) text = hasInstallation ? wordOf(spec, check.installationType()) : "";

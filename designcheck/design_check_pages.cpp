@@ -187,7 +187,7 @@ Outcome acceptReductionPage(std::string_view factorText, DesignCheck& check) {
     if (Outcome read = checkTypedNumber("soil dead load reduction factor", factorText); !read)
         return std::move(read).from("reduction");
     const double factor = readTypedNumber(factorText);
-    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.").from("reduction");
+    if (!(factor > 0.0)) return Outcome::failure("The reduction factor must be > 0.").from("load-reduction");
     check.setReduction(true, factor);
     return Outcome::success();
 }

@@ -1,6 +1,9 @@
 #include "filltables/fill_table_entries.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <sstream>
 
 #include "filltables/choice_pages.h"
 #include "filltables/fill_table_chart.h"
@@ -23,7 +26,7 @@ constexpr std::array<std::string_view, baseForTablesChoices.size()> baseWords = 
 const MainPageValues mainPagePresets;
 
 const std::array<EntrySpec, 9> specs = {{
-    positionEntry("shape", "4", "Shape and profile: position in the program's list"),
+    positionEntry("shape", "4", "Shape and profile: shape and corrugation (pipe-arch-3x1) or a spelling the list shows, or its position"),
     choiceEntry("live-load", liveLoadWords, liveLoadWords[static_cast<std::size_t>(mainPagePresets.liveLoad)],
                 "Live load"),
     typedEntry("soil-density", mainPagePresets.soilDensityText, "pcf", "Soil density, as typed"),
@@ -75,6 +78,59 @@ struct Choices {
     }
 };
 
+std::string lowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The shape list, each text also selected by a short spelling: the shape's
+// first word, the corrugation as one word, and the first word after the
+// corrugation's noun that tells two texts apart ("pipe-arch-6x2-18",
+// "round-3/4x3/4x7-1/2-composite"); when no spelling does, by the shape and
+// corrugation alone ("pipe-arch-6x2" is the 18 and the 31 in. radius).
+ValueList shapeList() {
+    ValueList list{"the shape list", std::string(shapeProfileLabel), {}, {}};
+    for (std::string_view text : shapeProfileTexts) {
+        std::vector<std::string> words;
+        std::istringstream split{std::string(text)};
+        for (std::string word; split >> word;) words.push_back(word);
+        const auto with = std::find(words.begin(), words.end(), "with");
+        ListValue value{std::string(text), {}, {}, {}, {}};
+        std::string rest;
+        for (auto word = with; word != words.end(); ++word) {
+            if (word != with) rest += ' ';
+            rest += *word;
+        }
+        const std::string corrugation = leadingCorrugation(std::string_view(rest).substr(std::min<std::size_t>(rest.size(), 5)));
+        if (words.empty() || with == words.end() || corrugation.empty()) {
+            list.values.push_back(std::move(value));
+            continue;
+        }
+        // "7 1/2" is 7-1/2; "3 x 1" is 3x1.
+        std::string compact;
+        auto word = with + 1;
+        const auto tokens = std::count(corrugation.begin(), corrugation.end(), ' ') + 1;
+        for (std::string previous; word != words.end() && word - with <= tokens; ++word) {
+            if (!compact.empty() && *word != "x" && previous != "x") compact += '-';
+            compact += *word;
+            previous = *word;
+        }
+        std::string spelling = lowerCase(words.front());
+        spelling += '-';
+        spelling += compact;
+        value.looseNames.push_back(spelling);
+        if (word != words.end()) ++word;  // the corrugation's noun
+        while (word != words.end() && *word == "-") ++word;
+        if (word != words.end()) {
+            spelling += '-';
+            spelling += lowerCase(*word);
+        }
+        value.spelling = spelling;
+        list.values.push_back(std::move(value));
+    }
+    return list;
+}
+
 Outcome readChoices(const Entries& entries, Choices& c) {
     for (auto [spec, position] : {std::pair{&liveLoadEntry, &c.liveLoad},
                                   {&conditionsEntry, &c.conditions},
@@ -83,7 +139,7 @@ Outcome readChoices(const Entries& entries, Choices& c) {
                                   {&designEntry, &c.design},
                                   {&baseEntry, &c.base}})
         if (Outcome chosen = choicePosition(*spec, entries, *position); !chosen) return chosen;
-    return listPosition(shapeEntry, entries, shapeCount, "the shape list", c.shape);
+    return listPosition(shapeEntry, entries, shapeList(), c.shape);
 }
 
 // Why the page of a step is not asked: the choice that rules it out.
@@ -143,7 +199,7 @@ std::span<const EntrySpec> fillTableEntries() { return specs; }
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists) {
     Choices c;
     if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;
-    lists.push_back(positionList(shapeEntry, std::string(shapeProfileLabel), shapeProfileTexts));
+    lists.push_back(positionList(shapeEntry, shapeList()));
     lists.push_back(wordList(liveLoadEntry, std::string(liveLoadLabel), liveLoadTexts));
     lists.push_back(wordList(conditionsEntry, std::string(conditionsLabel), conditionsTexts));
     lists.push_back(wordList(criteriaEntry, std::string(printLabel), printTexts));
@@ -152,7 +208,7 @@ Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& l
             lists.push_back(wordList(entryOf(page), std::string(texts->title), texts->choices));
         else
             lists.push_back({loadReductionEntry.name, std::string(loadReductionTitle),
-                             {{"", std::string(loadReductionLabel) + ", as typed: > 0 and <= 1"}}});
+                             {{"", std::string(loadReductionLabel) + ", as typed: > 0 and <= 1", ""}}});
     }
     return Outcome::success();
 }

@@ -100,11 +100,12 @@ std::vector<std::string> ProgramPages::load(const std::vector<std::pair<std::str
     std::vector<std::string> leftOut;
     Entries usable;
     for (const auto& [name, text] : given) {
-        if (findEntry(specs_, name) == nullptr)
+        // A link's names are read as csp-report reads its options.
+        if (const EntrySpec* found = findEntryByWord(specs_, name))
+            usable.set(found->name, text);
+        else
             leftOut.push_back("The link names no entry '" + name + "' of " + std::string(texts().name) +
                               "; it is left out.");
-        else
-            usable.set(name, text);
     }
     // The door names the first entry it cannot use; that one is left out
     // and the rest tried again.

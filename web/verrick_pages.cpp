@@ -27,12 +27,12 @@ public:
         case Stage::Properties: return propertiesPage();
         case Stage::Reduction: break;
         }
-        Page page = makePage("reduction", std::string(dc::reductionTitle));
-        page.controls = {field("reduction", dc::reductionLabel, valueOf("reduction")), note("note", dc::reductionNote)};
+        Page page = makePage("load-reduction", std::string(dc::reductionTitle));
+        page.controls = {field("load-reduction", dc::reductionLabel, valueOf("load-reduction")), note("note", dc::reductionNote)};
         page.buttons = {{"backup", std::string(dc::backupButtonText)}, {"next", std::string(dc::nextButtonText)}};
         page.defaultButton = "next";
         page.escapeButton = "backup";
-        page.focus = "reduction";
+        page.focus = "load-reduction";
         return page;
     }
 
@@ -77,7 +77,7 @@ public:
         case Stage::Reduction:
             if (button == "backup") stage_ = Stage::Properties;
             if (button != "next") return {};
-            if (Outcome accepted = dc::acceptReductionPage(utf8ToWindows1252(valueOf("reduction")), check_); !accepted)
+            if (Outcome accepted = dc::acceptReductionPage(utf8ToWindows1252(valueOf("load-reduction")), check_); !accepted)
                 return {Answer::Kind::Message, refusal(texts().name, accepted)};
             return runCheck(true);
         }
@@ -229,7 +229,7 @@ private:
             return {Answer::Kind::Message, refusal(texts().name, accepted)};
         // The properties page preselects its first entries on every run,
         // unless a link gave them.
-        if (!fromLink_) forget({"span", "size", "thickness", "corrugation", "installation", "reduction"});
+        if (!fromLink_) forget({"span", "size", "thickness", "corrugation", "installation", "load-reduction"});
         if (!roundPipe()) check_.setSizeIndex(selectedIn("size"));
         stage_ = Stage::Properties;
         return {};
@@ -263,7 +263,7 @@ private:
         if (cornerRadii().size() > 1) names.push_back("corner-radius");
         names.push_back(roundPipe() ? "span" : "size");
         for (std::string_view name : {"thickness", "corrugation", "installation"}) names.push_back(name);
-        if (reductionAsked) names.push_back("reduction");
+        if (reductionAsked) names.push_back("load-reduction");
         Entries entries;
         for (std::string_view name : names) {
             const auto found = values_.find(std::string(name));

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "apps/csp-report/command_messages.h"
@@ -64,6 +65,19 @@ std::string folded(const std::string& id) {
     return key;
 }
 
+// A message of several lines (a list's offer) as one cell: "...; 1 3 x 1; ...".
+std::string oneLine(const std::string& message) {
+    std::string line;
+    std::istringstream lines(message);
+    for (std::string part; std::getline(lines, part);) {
+        part = trimmed(part);
+        const std::size_t gap = part.find("  ");
+        if (gap != std::string::npos) part = part.substr(0, gap) + " " + trimmed(part.substr(gap));
+        line += (line.empty() ? "" : line.ends_with(':') ? " " : "; ") + part;
+    }
+    return line;
+}
+
 // One run over the rows of a file.
 class CheckRun {
 public:
@@ -74,14 +88,16 @@ public:
         if (!cells.empty() && cells.front().starts_with("\xEF\xBB\xBF"))
             cells.front().erase(0, 3);  // a byte order mark
         for (std::string& cell : cells) {
+            // Headers are words: "ID", "Live Load" and "live-load" are columns.
             const std::string name = trimmed(cell);
-            const bool isId = name == idColumn;
-            const EntrySpec* spec = findEntry(specs_, name);
+            const bool isId = normalisedWord(name) == idColumn;
+            const EntrySpec* spec = isId ? nullptr : findEntryByWord(specs_, name);
             if (!isId && !spec)
-                return Outcome::usageError("", "unknown column '" + name + "'; the columns are " + columnNames());
-            if (std::count_if(columns_.begin(), columns_.end(), [&](const Column& c) { return c.name == name; }) > 0)
-                return Outcome::usageError("", "the column '" + name + "' is given twice");
-            columns_.push_back({name, spec});
+                return Outcome::usageError("", "unknown column '" + name + "'; the columns are " + columnNames() +
+                                                   nearestColumn(name));
+            const std::string column = isId ? std::string(idColumn) : std::string(spec->name);
+            if (hasColumn(column)) return Outcome::usageError("", "the column '" + name + "' is given twice");
+            columns_.push_back({column, spec});
         }
         if (!hasColumn(coverColumn))
             return Outcome::usageError("", "the header has no '" + std::string(coverColumn) +
@@ -164,10 +180,18 @@ private:
     std::vector<std::string> summaryRow(const std::string& id, const Entries& given) {
         dc::DesignCheck check;
         const Outcome produced = dc::produceDesignCheck(given, check);
-        if (!produced) return refused(id, given, refusalText(produced));
+        if (!produced) return refused(id, given, oneLine(refusalText(produced)));
         if (!options_.reportsFolder.empty())
             if (const std::optional<std::string> failure = saveReport(id, check)) return refused(id, given, *failure);
         return checked(id, given, check);
+    }
+
+    // "; did you mean 'cover'?" for a column name close to a known one.
+    std::string nearestColumn(const std::string& name) const {
+        std::vector<std::string> names = {std::string(idColumn)};
+        for (const EntrySpec& spec : specs_) names.emplace_back(spec.name);
+        const std::optional<std::string> nearest = nearestName(name, names);
+        return nearest ? "; did you mean '" + *nearest + "'?" : std::string();
     }
 
     std::string columnNames() const {
@@ -180,7 +204,7 @@ private:
         ++refused_;
         std::vector<std::string> row = {id};
         for (const EntrySpec& spec : specs_) {  // as given: a refused row used none
-            const std::string* text = given.find(spec.name);
+            const std::string* text = given.find(spec);
             row.push_back(text ? *text : std::string());
         }
         row.resize(row.size() + dc::summaryCheckTexts.size() + 1);

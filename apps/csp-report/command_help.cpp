@@ -66,6 +66,7 @@ std::string descriptionOf(const EntrySpec& spec) {
     if (spec.kind == EntryKind::Choice) text += ": " + joinedWords(spec);
     if (spec.kind == EntryKind::Typed && !spec.unit.empty()) text += ", in " + std::string(spec.unit);
     if (!spec.defaultText.empty()) text += " (default " + std::string(spec.defaultText) + ")";
+    if (!spec.alias.empty()) text += "; also --" + std::string(spec.alias);
     return text;
 }
 
@@ -116,8 +117,8 @@ std::string subcommandHelp(const ReportProgram& program) {
         appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
         for (const OfferedList& list : lists)
             if (list.entry == spec.name && spec.name == program.listedInHelp)
-                for (const auto& [key, text] : list.items)  // as the page shows them, blanks and all
-                    help += std::string(listColumn - key.size(), ' ') + key + "  " + text + "\n";
+                for (const OfferedItem& item : list.items)  // as the page shows them, blanks and all
+                    help += std::string(listColumn - item.key.size(), ' ') + item.key + "  " + item.text + "\n";
     }
     help += "\nOptions:\n";
     appendOption(help, "-o, --output FILE",
@@ -175,7 +176,7 @@ std::string selectHelp() {
                   0, 0);
     help += "\nEntries (as csp-report verrick takes them):\n";
     for (const char* name :
-         {"span", "cover", "live-load", "method", "soil-density", "reduction", "corrugation", "installation"}) {
+         {"span", "cover", "live-load", "method", "soil-density", "load-reduction", "corrugation", "installation"}) {
         const EntrySpec& spec = *findEntry(designcheck::designCheckEntries(), name);
         appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
     }

@@ -81,9 +81,12 @@ CLI::App* addSubcommand(CLI::App& parent, Subcommand& command, std::string_view 
     command.app->allow_extras();
     command.app->set_version_flag("--version", versionText);
     command.texts.resize(command.entries.size());
-    for (std::size_t i = 0; i < command.entries.size(); ++i)
-        command.app->add_option("--" + std::string(command.entries[i].name), command.texts[i])
+    for (std::size_t i = 0; i < command.entries.size(); ++i) {
+        const EntrySpec& spec = command.entries[i];
+        const std::string alias = spec.alias.empty() ? std::string() : ",--" + std::string(spec.alias);
+        command.app->add_option("--" + std::string(spec.name) + alias, command.texts[i])
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    }
     return command.app;
 }
 
@@ -143,13 +146,8 @@ int usageError(std::ostream& err, const Subcommand* command, const std::string& 
 }
 
 void printLists(const std::vector<OfferedList>& lists, std::ostream& out) {
-    for (const OfferedList& list : lists) {
-        out << "--" << list.entry << ": " << list.title << "\n";
-        for (const auto& [key, text] : list.items) {
-            const std::size_t pad = key.size() < 17 ? 17 - key.size() : 1;  // keys end in one column
-            out << std::string(pad, ' ') << key << (text.empty() ? "" : "  ") << windows1252ToUtf8(text) << "\n";
-        }
-    }
+    for (const OfferedList& list : lists)
+        for (const std::string& line : offeredLines(list)) out << line << "\n";
 }
 
 int save(const Subcommand& command, const ReportListing& listing, std::ostream& out, std::ostream& err) {
@@ -178,11 +176,24 @@ int savePicture(const Subcommand& command, const std::string& picture, std::ostr
     return 1;
 }
 
+// The option nearest to the first unknown one, when it is close: "; did
+// you mean '--cover'?".
+std::string suggestion(const Subcommand& command, const std::vector<std::string>& extras) {
+    const auto unknown = std::find_if(extras.begin(), extras.end(), [](const std::string& e) { return e.starts_with("--"); });
+    if (unknown == extras.end()) return {};
+    std::vector<std::string> names;
+    for (const CLI::Option* option : command.app->get_options())
+        for (const std::string& name : option->get_lnames()) names.push_back(name);
+    const std::string name = unknown->substr(2, unknown->find('=') - 2);
+    const std::optional<std::string> nearest = nearestName(name, names);
+    return nearest ? "; did you mean '--" + *nearest + "'?" : std::string();
+}
+
 // A usage error in the arguments every subcommand checks first: one it
 // does not take, or an -o without a name.
 std::optional<std::string> misusedArguments(const Subcommand& command) {
     const std::vector<std::string> extras = command.app->remaining();
-    if (!extras.empty()) return "unexpected arguments: " + joined(extras, " ");
+    if (!extras.empty()) return "unexpected arguments: " + joined(extras, " ") + suggestion(command, extras);
     if (command.app->get_option_no_throw("--output") && command.app->count("--output") > 0 &&
         command.outputPath.empty())
         return "--output: an empty file name; use - for standard output";

@@ -54,7 +54,8 @@ std::string failedChecks(const dc::DesignCheck& check) {
 
 // A choice the job's entries leave to select.
 Outcome checkJob(const Entries& job) {
-    if (const std::string* shape = job.find("shape"); shape && *shape != "round")
+    int shape = 0;
+    if (job.given("shape") && (!choicePosition(*findEntry(dc::designCheckEntries(), "shape"), job, shape) || shape != 0))
         return Outcome::usageError("shape", "select chooses round pipe walls only, for now");
     for (const char* chosenHere : {"profile", "thickness"})
         if (job.given(chosenHere))

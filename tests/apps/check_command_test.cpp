@@ -68,9 +68,28 @@ TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
     EXPECT_EQ(cell(c, 3, "Corner Bearing Pressure"), "");
     EXPECT_EQ(cell(c, 3, "verdict"), "OK");
     EXPECT_EQ(cell(c, 4, "message"), "the row has 10 cells, the header 8");
-    EXPECT_EQ(cell(c, 5, "message"), "--profile: 'first' is not a position in the round profile list (0-7)");
+    EXPECT_TRUE(cell(c, 5, "message").starts_with("--profile: 'first' is not in the round profile list, which offers: "
+                                                   "0 2-2/3 x 1/2; 1 3 x 1; 2 5 x 1; 3 6 x 2; 4 3/4 x 3/4 x 7-1/2 Ribbed;"))
+        << cell(c, 5, "message");
     // Without an id column the id is the row number.
     EXPECT_EQ(check("shape,cover,span,size\nround,2,48,\nunderpass,2,,0\n").rows.at(2).at(0), "2");
+}
+
+// Headers are words, cells take values as the options do, and the summary
+// shows each entry as used: its word, and a list's value, not its position.
+TEST(CheckCommand, HeadersAreWordsAndTheSummaryShowsValuesAsUsed) {
+    const Checked byValue = check(
+        "ID,Shape,Profile,Corner Radius,Size,Thickness,Cover,Live Load,METHOD,Load Reduction\n"
+        "A,Pipe Arch,6x2,31,159 x 112,0.38,20,h 20,AISI,0.86\n");
+    const Checked byPosition = check(
+        "id,shape,profile,corner-radius,size,thickness,cover,live-load,method,reduction\n"
+        "A,pipe-arch,3,31,0,8,20,H20,aisi,0.86\n");
+    ASSERT_EQ(byValue.status, 0) << byValue.err;
+    EXPECT_EQ(byValue.rows, byPosition.rows);
+    const std::pair<const char*, const char*> used[] = {
+        {"shape", "pipe-arch"}, {"profile", "6 x 2"}, {"size", "159 x 112"}, {"thickness", "0.38"},
+        {"live-load", "H20"},   {"method", "aisi"},   {"load-reduction", "0.86"}};
+    for (const auto& [column, text] : used) EXPECT_EQ(cell(byValue, 1, column), text) << column;
 }
 
 TEST(CheckCommand, ARowWithoutItsCoverOrSizeIsRefusedAndTheCountSaysSo) {
@@ -110,6 +129,8 @@ TEST(CheckCommand, AFileThatCannotBeReadIsAUsageError) {
     const Case cases[] = {
         {"unknown column", "id,shape,colour\n", "unknown column 'colour'"},
         {"column given twice", "cover,cover\n", "the column 'cover' is given twice"},
+        {"column given twice in other words", "reduction,Load Reduction\n", "the column 'Load Reduction' is given twice"},
+        {"column near a known one", "id,cvoer\n", "installation, load-reduction; did you mean 'cover'?"},
         {"no header", "", "has no header row"},
         {"quoted field left open", "id,shape,cover\n\"open,round\n", "malformed CSV"},
         // The entries that say which structure a row is are never assumed.

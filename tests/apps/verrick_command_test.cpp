@@ -107,7 +107,7 @@ const StatusCase statusCases[] = {
     {"main page before the properties page", {"--cover", "0", "--profile", "7", "--method", "aashto-asd"}, 1,
      "csp-report verrick: --cover: The cover must be >= 1.\n"},
     {"reduction factor 0", {"--method", "aisi", "--cover", "4", "--reduction", "0"}, 1,
-     "csp-report verrick: --reduction: The reduction factor must be > 0.\n"},
+     "csp-report verrick: --load-reduction: The reduction factor must be > 0.\n"},
     {"reduction factor by its preset", {"--method", "aisi", "--cover", "4"}, 0, ""},
     {"round pipe with a corner pressure", {"--corner-pressure", "4000"}, 2, ""},
     {"pipe-arch with a typed span", {"--shape", "pipe-arch", "--span", "60"}, 2, ""},
