@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <sstream>
 
 #include "filltables/choice_pages.h"
 #include "filltables/fill_table_chart.h"
@@ -92,8 +91,11 @@ ValueList shapeList() {
     ValueList list{"the shape list", std::string(shapeProfileLabel), {}, {}};
     for (std::string_view text : shapeProfileTexts) {
         std::vector<std::string> words;
-        std::istringstream split{std::string(text)};
-        for (std::string word; split >> word;) words.push_back(word);
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = std::min(text.find(' ', at), text.size());
+            if (end > at) words.emplace_back(text.substr(at, end - at));
+            at = end + 1;
+        }
         const auto with = std::find(words.begin(), words.end(), "with");
         ListValue value{std::string(text), {}, {}, {}, {}};
         std::string rest;

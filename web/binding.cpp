@@ -222,6 +222,11 @@ public:
         results.set("commandLine", made.commandLine);
         results.set("pageBreakLine", made.pageBreakLine);
         results.set("escapeButton", made.escapeButton);
+        // The Results window's own texts.
+        results.set("title", text(resultsTitle));
+        results.set("okText", text(resultsOkText));
+        results.set("saveAsText", text(resultsSaveAsText));
+        results.set("printText", text(resultsPrintText));
         return results;
     }
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "servicelife/abrasion_level_texts.h"
@@ -44,7 +45,8 @@ public:
             return {};
         }
         if (button != "next") return {};
-        return showResults(doorEntries({"gage", "resistivity", "ph", "abrasion"}));
+        static constexpr std::array<std::string_view, 4> names = {"gage", "resistivity", "ph", "abrasion"};
+        return showResults(doorEntries(names));
     }
 
     void back() override { showingResults_ = false; }
@@ -58,11 +60,7 @@ public:
     }
 
     Outcome produce(const Entries& entries, Results& results) const override {
-        ReportListing listing;
-        std::string picture;
-        const Outcome produced = produceServiceLifePicture(entries, listing, picture);
-        if (produced) fill(results, listing, std::move(picture));
-        return produced;
+        return producedBy(produceServiceLifePicture, entries, results);
     }
 
     std::string fileNameOf(const Entries& entries) const override {

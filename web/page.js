@@ -323,7 +323,8 @@
     shownPage = '';
     form.hidden = true;
     resultsView.hidden = false;
-    document.title = 'Results - ' + pages.title();
+    document.getElementById('results-title').textContent = results.title;
+    document.title = results.title + ' - ' + pages.title();
     const lines = results.display.replace(/\n$/, '').split('\n');
     const parts = results.pageBreakLine > 0 && results.pageBreakLine < lines.length
       ? [lines.slice(0, results.pageBreakLine), lines.slice(results.pageBreakLine)] : [lines];
@@ -352,9 +353,9 @@
     const buttons = document.getElementById('results-buttons');
     const saveAs = () => download(results.saved, 'text/plain', results.fileName);
     const actions = [
-      ['ok', 'OK', () => { pages.press('ok'); show(); followHistory(); }],
-      ['save', 'Save As...', saveAs],
-      ['print', 'Print...', () => window.print()],
+      ['ok', results.okText, () => { pages.press('ok'); show(); followHistory(); }],
+      ['save', results.saveAsText, saveAs],
+      ['print', results.printText, () => window.print()],
       ['save-picture', 'Save Picture...',
         () => download(results.picture, 'image/svg+xml', results.fileName.replace(/\.txt$/, '.svg'))],
     ];

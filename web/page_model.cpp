@@ -12,6 +12,15 @@ std::vector<WebProgram>& programList();
 
 }  // namespace
 
+int positionIn(std::string_view text) {
+    int position = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || position > 100000) return -1;
+        position = position * 10 + (c - '0');
+    }
+    return text.empty() ? -1 : position;
+}
+
 std::string shellWord(const std::string& value) {
     const bool plain = !value.empty() && std::all_of(value.begin(), value.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
@@ -101,9 +110,21 @@ std::vector<std::string> ProgramPages::load(const std::vector<std::pair<std::str
     Entries usable;
     for (const auto& [name, text] : given) {
         // A link's names are read as csp-report reads its options.
-        if (const EntrySpec* found = findEntryByWord(specs_, name))
+        const EntrySpec* found = findEntryByWord(specs_, name);
+        if (found != nullptr && found->kind == EntryKind::Choice) {
+            // A word in any case: the page's list holds its own spelling.
+            const std::string given = normalisedWord(text);
+            const auto word = std::find_if(found->words.begin(), found->words.end(),
+                                           [&given](std::string_view w) { return normalisedWord(w) == given; });
+            usable.set(found->name, word != found->words.end() ? std::string(*word) : text);
+        } else if (found != nullptr && found->kind == EntryKind::Position && positionIn(text) < 0) {
+            // The page's list shows a position; a value it cannot place
+            // would be shown as one entry and computed as another.
+            leftOut.push_back("The link's " + std::string(found->name) + " '" + text +
+                              "' is not a position in its list; the page starts from its preset.");
+        } else if (found != nullptr) {
             usable.set(found->name, text);
-        else
+        } else
             leftOut.push_back("The link names no entry '" + name + "' of " + std::string(texts().name) +
                               "; it is left out.");
     }

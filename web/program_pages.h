@@ -26,6 +26,8 @@ inline std::string utf8(std::string_view windows1252) { return windows1252ToUtf8
 
 // A file name part: letters, digits and points kept, any other run one "-".
 std::string namePart(std::string_view text);
+// A list position typed as decimal digits, or -1.
+int positionIn(std::string_view text);
 // A value as a POSIX shell reads it back unchanged.
 std::string shellWord(const std::string& value);
 MessageBox refusal(std::string_view caption, const Outcome& outcome);
@@ -86,12 +88,7 @@ protected:
             const auto found = std::find(s.words.begin(), s.words.end(), value);
             return found == s.words.end() ? 0 : static_cast<int>(found - s.words.begin());
         }
-        int position = 0;
-        for (char c : value) {
-            if (c < '0' || c > '9' || position > 100000) return 0;
-            position = position * 10 + (c - '0');
-        }
-        return position;
+        return std::max(0, positionIn(value));
     }
     // Stores what a control now holds: a list's position becomes its word.
     void store(std::string_view control, std::string_view value) {
@@ -99,8 +96,7 @@ protected:
         if (s == nullptr) return;
         std::string text(value);
         if (s->kind == EntryKind::Choice) {
-            int position = 0;
-            for (char c : value) position = (c >= '0' && c <= '9') ? position * 10 + (c - '0') : -1000000;
+            const int position = positionIn(value);
             if (position < 0 || static_cast<std::size_t>(position) >= s->words.size()) return;
             text = std::string(s->words[static_cast<std::size_t>(position)]);
         }
@@ -110,7 +106,7 @@ protected:
         for (std::string_view entry : entries) values_.erase(std::string(entry));
     }
     // The entries the door takes: each named one that differs from its preset.
-    Entries doorEntries(std::initializer_list<std::string_view> names) const {
+    Entries doorEntries(std::span<const std::string_view> names) const {
         Entries entries;
         for (std::string_view name : names) {
             const auto found = values_.find(std::string(name));
@@ -134,6 +130,15 @@ protected:
         showingResults_ = true;
         fromLink_ = false;
         return {Answer::Kind::Results, {}};
+    }
+    // A door that gives the report and its picture, into the Results.
+    using PictureDoor = Outcome (*)(const Entries&, ReportListing&, std::string&);
+    static Outcome producedBy(PictureDoor door, const Entries& entries, Results& results) {
+        ReportListing listing;
+        std::string picture;
+        const Outcome produced = door(entries, listing, picture);
+        if (produced) fill(results, listing, std::move(picture));
+        return produced;
     }
     static void fill(Results& results, const ReportListing& listing, std::string picture) {
         for (const std::string& line : listing.lines()) {

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "filltables/choice_pages.h"
@@ -89,11 +90,7 @@ public:
     }
 
     Outcome produce(const Entries& entries, Results& results) const override {
-        ReportListing listing;
-        std::string picture;
-        const Outcome produced = produceFillTablePicture(entries, listing, picture);
-        if (produced) fill(results, listing, std::move(picture));
-        return produced;
+        return producedBy(produceFillTablePicture, entries, results);
     }
 
     std::string fileNameOf(const Entries& entries) const override {
@@ -162,12 +159,7 @@ private:
     Answer makeTable() {
         std::vector<std::string_view> names = {"shape", "live-load", "soil-density", "conditions", "criteria"};
         for (FollowUpPage asked : asked_) names.push_back(entryOfPage(asked));
-        Entries entries;
-        for (std::string_view name : names) {
-            const auto found = values_.find(std::string(name));
-            if (found != values_.end() && found->second != spec(name).defaultText) entries.set(name, found->second);
-        }
-        Answer answer = showResults(entries);
+        Answer answer = showResults(doorEntries(names));
         // A failed table's message comes once the main page is back.
         followUp_.reset();
         return answer;

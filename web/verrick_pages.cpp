@@ -44,7 +44,7 @@ public:
         if (control == "corrugation" || control == "installation") {
             const std::vector<std::string_view> offered =
                 control == "corrugation" ? dc::corrugationTypeEntries(check_) : dc::installationTypeEntries(check_);
-            const std::size_t position = static_cast<std::size_t>(std::max(0, selectedOf(value)));
+            const std::size_t position = static_cast<std::size_t>(std::max(0, positionIn(value)));
             if (position >= offered.size()) return;
             const std::span<const std::string_view> texts =
                 control == "corrugation" ? std::span<const std::string_view>(dc::corrugationTypeTexts)
@@ -115,15 +115,6 @@ public:
 
 private:
     enum class Stage { Main, Properties, Reduction };
-
-    static int selectedOf(std::string_view value) {
-        int position = 0;
-        for (char c : value) {
-            if (c < '0' || c > '9' || position > 100000) return -1;
-            position = position * 10 + (c - '0');
-        }
-        return value.empty() ? -1 : position;
-    }
 
     dc::StructureShape shape() const { return static_cast<dc::StructureShape>(std::clamp(selectedIn("shape"), 0, 2)); }
     bool roundPipe() const { return shape() == dc::StructureShape::RoundPipe; }
@@ -264,12 +255,7 @@ private:
         names.push_back(roundPipe() ? "span" : "size");
         for (std::string_view name : {"thickness", "corrugation", "installation"}) names.push_back(name);
         if (reductionAsked) names.push_back("load-reduction");
-        Entries entries;
-        for (std::string_view name : names) {
-            const auto found = values_.find(std::string(name));
-            if (found != values_.end() && found->second != spec(name).defaultText) entries.set(name, found->second);
-        }
-        return showResults(entries);
+        return showResults(doorEntries(names));
     }
 
     dc::DesignCheck check_;

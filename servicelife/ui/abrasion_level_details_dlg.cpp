@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "servicelife/abrasion_level_texts.h"
+#include "servicelife/service_life_page_texts.h"
 #include "shell/ui/page_layout.h"
 #include "shell/ui/program_shell.h"
 
@@ -24,7 +25,7 @@ QLabel* plainLabel(std::string_view text, QWidget* parent) {
 }  // namespace
 
 CAbrasionLevelDetailsDlg::CAbrasionLevelDetailsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Abrasion Level Details"));
+    setWindowTitle(toQString(abrasionLevelDetailsTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 

@@ -10,6 +10,7 @@
 #include "servicelife/service_life_run.h"
 #include "servicelife/ui/abrasion_level_details_dlg.h"
 #include "servicelife/abrasion_level_texts.h"
+#include "servicelife/service_life_page_texts.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/results_dlg.h"
 #include "shell/windows1252.h"
@@ -20,8 +21,8 @@ namespace {
 
 constexpr int fieldWidthInChars = 12;
 
-QLabel* label(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* result = new QLabel(QString::fromLatin1(text), parent);
+QLabel* label(std::string_view text, QWidget* buddy, QWidget* parent) {
+    auto* result = new QLabel(toQString(text), parent);
     result->setBuddy(buddy);
     return result;
 }
@@ -51,8 +52,8 @@ COmbrelDlg::COmbrelDlg(const ProgramShell& shell, QWidget* parent)
 }
 
 QLayout* COmbrelDlg::buildLayout() {
-    auto* moreInfo = new QPushButton(QStringLiteral("More Info..."), this);
-    const auto [next, done] = pageButtons(*this, "Next...", "Done");
+    auto* moreInfo = new QPushButton(toQString(moreInfoButtonText), this);
+    const auto [next, done] = pageButtons(*this, serviceLifeNextButtonText, serviceLifeDoneButtonText);
     moreInfo->setAutoDefault(false);
     connect(moreInfo, &QPushButton::clicked, this, &COmbrelDlg::moreInfo);
     connect(next, &QPushButton::clicked, this, &COmbrelDlg::next);
@@ -60,14 +61,14 @@ QLayout* COmbrelDlg::buildLayout() {
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(8);
-    fields->addWidget(label("Thickness", thickness_, this), 0, 0);
+    fields->addWidget(label(thicknessLabel, thickness_, this), 0, 0);
     fields->addWidget(thickness_, 0, 1, 1, 2, Qt::AlignLeft);
-    fields->addWidget(label("Resistivity", resistivity_, this), 1, 0);
+    fields->addWidget(label(resistivityLabel, resistivity_, this), 1, 0);
     fields->addWidget(resistivity_, 1, 1, Qt::AlignLeft);
-    fields->addWidget(new QLabel(QStringLiteral("Ohm-cm"), this), 1, 2);
-    fields->addWidget(label("pH", ph_, this), 2, 0);
+    fields->addWidget(new QLabel(toQString(resistivityUnit), this), 1, 2);
+    fields->addWidget(label(phLabel, ph_, this), 2, 0);
     fields->addWidget(ph_, 2, 1, Qt::AlignLeft);
-    fields->addWidget(label("Abrasion Level", abrasionLevel_, this), 3, 0);
+    fields->addWidget(label(abrasionLevelLabel, abrasionLevel_, this), 3, 0);
     fields->addWidget(abrasionLevel_, 3, 1, 1, 2);
     fields->addWidget(moreInfo, 3, 3);
     fields->setColumnStretch(2, 1);

@@ -54,7 +54,7 @@ CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
       shell_(shell),
       design_(shell.resultsDesign()),
       list_(new QListWidget(this)) {
-    setWindowTitle(QStringLiteral("Results"));
+    setWindowTitle(toQString(resultsTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -76,11 +76,11 @@ CResultsDlg::CResultsDlg(const ProgramShell& shell, QWidget* parent)
         list_->setItemDelegate(new UnselectableLineDelegate(list_));
     }
     addControl(ResultsList, list_);
-    list_->setAccessibleName(QStringLiteral("Results"));
+    list_->setAccessibleName(toQString(resultsTitle));
 
-    QPushButton* ok = addButton(ResultsOk, QStringLiteral("OK"), design_.buttons[0], base);
-    QPushButton* save = addButton(ResultsSaveAs, QStringLiteral("Save As..."), design_.buttons[1], base);
-    QPushButton* print = addButton(ResultsPrint, QStringLiteral("Print..."), design_.buttons[2], base);
+    QPushButton* ok = addButton(ResultsOk, toQString(resultsOkText), design_.buttons[0], base);
+    QPushButton* save = addButton(ResultsSaveAs, toQString(resultsSaveAsText), design_.buttons[1], base);
+    QPushButton* print = addButton(ResultsPrint, toQString(resultsPrintText), design_.buttons[2], base);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(save, &QPushButton::clicked, this, &CResultsDlg::saveAs);

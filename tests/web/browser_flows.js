@@ -212,6 +212,16 @@ async function flows(browser, name) {
     await pause(100);
     await axe(odd, `${name} Abrasion Level Details box`);
     await odd.close();
+
+    // A word in any case is the page's word; a value the page's list
+    // cannot show as a position is named, not computed behind its back.
+    const loose = await open(browser, blocked, 'verrick', '#SHAPE=Pipe-Arch&profile=6x2&cover=6');
+    const named = await state(loose);
+    check(named.dialog !== null && named.dialog.includes("profile '6x2'"), `${name}: the link's profile value is named (${named.dialog})`);
+    await keys(loose, ['Enter', 'Enter', 'Enter']);
+    check((await state(loose)).report === native('verrick', ['--shape', 'pipe-arch', '--cover', '6']).stdout.toString(),
+      `${name}: the link's shape word is taken in any case`);
+    await loose.close();
   }
   check(blocked.length === 0, `${name}: no network request (${blocked.join(', ')})`);
 }
