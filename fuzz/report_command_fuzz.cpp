@@ -1,6 +1,8 @@
 // csp-report's argument handling, in process: argument lists built from
-// every subcommand's option names with random values, and for check a CSV
-// of random columns and cells on standard input. Every run ends with
+// every subcommand's option names (or a slip away from one) with random
+// values, choice words in any case and spacing, and the values the lists
+// show, and for check a CSV of random columns (headers in any case) and
+// cells on standard input. Every run ends with
 // 0, 1 or 2 and without a crash, and a refused -o leaves the file as it was
 // and nothing beside it.
 
@@ -8,6 +10,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +20,7 @@
 
 #include "apps/csp-report/report_command.h"
 #include "fuzz/fuzz_support.h"
+#include "shell/windows1252.h"
 #include "tests/file_bytes.h"
 
 namespace {
@@ -53,14 +57,70 @@ std::string randomValue(FuzzedDataProvider& in) {
     return text;
 }
 
-// A value for the entry: one of its words, a list position, or any text.
+// The same text as an engineer might type it: in another case, with a
+// blank put in, hyphens as blanks, or two neighbours swapped (a slip).
+std::string variant(FuzzedDataProvider& in, std::string text) {
+    if (text.empty()) return text;
+    const std::size_t at = in.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1);
+    switch (in.ConsumeIntegralInRange(0, 5)) {
+    case 0:
+        for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        break;
+    case 1: text.insert(at, " "); break;
+    case 2: std::replace(text.begin(), text.end(), '-', ' '); break;
+    case 3:
+        if (at + 1 < text.size()) std::swap(text[at], text[at + 1]);
+        break;
+    default: break;
+    }
+    return text;
+}
+
+// Every value a list the pages build shows, and its spelling: the
+// profiles, sizes and thicknesses of every shape and profile, the fill
+// tables' shapes.
+const std::vector<std::string>& listedValues() {
+    static const std::vector<std::string> values = [] {
+        std::vector<std::string> found;
+        const auto take = [&found](const csp::cli::ReportProgram& program, const csp::Entries& entries) {
+            std::vector<csp::OfferedList> lists;
+            if (!program.lists || !program.lists(entries, lists)) return;
+            for (const csp::OfferedList& list : lists)
+                for (const csp::OfferedItem& item : list.items)
+                    if (!item.key.empty() && std::isdigit(static_cast<unsigned char>(item.key.front()))) {
+                        found.push_back(csp::windows1252ToUtf8(item.text));
+                        if (!item.spelling.empty()) found.push_back(item.spelling);
+                    }
+        };
+        for (const csp::cli::ReportProgram& program : csp::cli::reportPrograms())
+            for (const char* shape : {"round", "pipe-arch", "underpass"})
+                for (int profile = 0; profile < 8; ++profile) {
+                    csp::Entries entries;
+                    if (program.name == "verrick") {
+                        entries.set("shape", shape);
+                        entries.set("profile", std::to_string(profile));
+                    }
+                    take(program, entries);
+                }
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }();
+    return values;
+}
+
+// A value for the entry: one of its words, a list position, a value some
+// list shows, each now and then typed another way, or any text.
 std::string entryValue(FuzzedDataProvider& in, const csp::EntrySpec& spec) {
-    if (in.ConsumeBool()) return randomValue(in);
+    if (in.ConsumeIntegralInRange(0, 3) == 0) return randomValue(in);
     switch (spec.kind) {
     case csp::EntryKind::Choice:
-        return spec.words.empty() ? randomValue(in)
-                                  : std::string(spec.words[in.ConsumeIntegralInRange<std::size_t>(0, spec.words.size() - 1)]);
-    case csp::EntryKind::Position: return std::to_string(in.ConsumeIntegralInRange(-1, 40));
+        return spec.words.empty()
+                   ? randomValue(in)
+                   : variant(in, std::string(spec.words[in.ConsumeIntegralInRange<std::size_t>(0, spec.words.size() - 1)]));
+    case csp::EntryKind::Position:
+        if (in.ConsumeBool()) return std::to_string(in.ConsumeIntegralInRange(-1, 40));
+        return variant(in, listedValues()[in.ConsumeIntegralInRange<std::size_t>(0, listedValues().size() - 1)]);
     case csp::EntryKind::Typed: break;
     }
     return std::to_string(in.ConsumeFloatingPointInRange(-100.0, 20000.0));
@@ -75,7 +135,8 @@ std::string structures(FuzzedDataProvider& in, std::span<const csp::EntrySpec> s
     for (int i = 0; i < count; ++i) {
         const csp::EntrySpec& spec = specs[in.ConsumeIntegralInRange<std::size_t>(0, specs.size() - 1)];
         columns.push_back(&spec);
-        csv += (i ? "," : "") + (in.ConsumeIntegralInRange(0, 9) == 0 ? randomValue(in) : std::string(spec.name));
+        const std::string name = in.ConsumeBool() && !spec.alias.empty() ? std::string(spec.alias) : std::string(spec.name);
+        csv += (i ? "," : "") + (in.ConsumeIntegralInRange(0, 9) == 0 ? randomValue(in) : variant(in, name));
     }
     csv += in.ConsumeBool() ? "\r\n" : "\n";
     const int rows = in.ConsumeIntegralInRange(0, 4);
@@ -134,7 +195,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: args.push_back(randomValue(in)); break;
         default: {
             const csp::EntrySpec& spec = specs[in.ConsumeIntegralInRange<std::size_t>(0, specs.size() - 1)];
-            const std::string option = "--" + std::string(spec.name);
+            // Now and then an option one slip away from the entry's name.
+            const std::string name(in.ConsumeBool() && !spec.alias.empty() ? spec.alias : spec.name);
+            const std::string option = "--" + (in.ConsumeIntegralInRange(0, 7) == 0 ? variant(in, name) : name);
             if (in.ConsumeBool()) args.push_back(option + "=" + entryValue(in, spec));
             else args.insert(args.end(), {option, entryValue(in, spec)});
         }

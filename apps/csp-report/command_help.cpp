@@ -100,10 +100,13 @@ std::string commandHelp() {
         "  2  usage error: an option, a choice or a page the program does not offer\n"
         "\nExamples:\n"
         "  csp-report ombrel --gage 12 --resistivity 3000 --ph 6.5 --abrasion 2\n"
-        "  csp-report tabrell --shape 9 --live-load E80 --conditions trench-astm \\\n"
-        "      --design lrfd -o pipe-arch-3x1.txt\n"
-        "  csp-report verrick --shape pipe-arch --profile 3 --corner-radius 31 --size 1 \\\n"
-        "      --method aisi --cover 20 --reduction 0.86\n";
+        "  csp-report tabrell --shape pipe-arch-3x1 --live-load E80 \\\n"
+        "      --conditions trench-astm --design lrfd -o pipe-arch-3x1.txt\n"
+        "  csp-report verrick --shape pipe-arch --profile 6x2 --corner-radius 31 \\\n"
+        "      --size 162x114 --thickness 0.38 --method aisi --cover 20 \\\n"
+        "      --load-reduction 0.86\n"
+        "\nLists are given by value as --list shows it (0.109, 81x59, 6x2) or by position;\n"
+        "words ignore case, blanks and hyphens (\"h 20\" is H20).\n";
     return help;
 }
 

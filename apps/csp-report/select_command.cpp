@@ -90,7 +90,10 @@ Outcome chooseWall(const Entries& job, int profile, std::size_t thicknesses, Pro
             choice.thinnerFails = thinnerFails;
             choice.reproduce = "csp-report verrick";
             for (const auto& [name, text] : job.all()) choice.reproduce += " --" + name + " " + shellWord(text);
-            choice.reproduce += " --profile " + std::to_string(profile) + " --thickness " + std::to_string(t);
+            // By value: the profile as its list shows it, without blanks, and the wall in inches.
+            std::string profileWord(dc::profileEntries(dc::StructureShape::RoundPipe)[static_cast<std::size_t>(profile)].text);
+            std::erase(profileWord, ' ');
+            choice.reproduce += " --profile " + shellWord(profileWord) + " --thickness " + format("%g", choice.wallThickness);
             return Outcome::success();
         }
         thinnerFails = failedChecks(check);

@@ -201,10 +201,16 @@ TEST(SelectCommand, EachProfilesWallPassesAndTheWallOneThinnerFails) {
         std::vector<const char*> args;
         for (const std::string& word : words) args.push_back(word.c_str());
         EXPECT_NE(invokeCspReport(args).out.find("ALL DESIGN CHECKS ARE SATISFIED."), std::string::npos) << line;
-        const std::string thickness = words.back();
-        if (thickness != "0") {
-            const std::string thinner = std::to_string(std::stoi(thickness) - 1);
-            args.back() = thinner.c_str();
+        // The wall listed before the chosen one, if any, fails.
+        std::istringstream list(invokeCspReport({"verrick", "--profile", words[words.size() - 3].c_str(), "--list"}).out);
+        std::vector<std::string> listedWalls;
+        for (std::string item; std::getline(list, item) && !item.starts_with("--corrugation");)
+            if (item.ends_with(" in.") && !listedWalls.empty()) listedWalls.push_back(item.substr(19, item.size() - 23));
+            else if (item == "--thickness: Thicknesses") listedWalls.push_back("");
+        const auto chosen = std::find(listedWalls.begin(), listedWalls.end(), words.back());
+        ASSERT_NE(chosen, listedWalls.end()) << line;
+        if (chosen - listedWalls.begin() > 1) {
+            args.back() = (chosen - 1)->c_str();
             EXPECT_NE(invokeCspReport(args).out.find("WERE NOT SATISFIED"), std::string::npos) << line;
         }
         ++walls;
