@@ -154,6 +154,7 @@ TEST_F(TabrellPages, TheMainPageOffersItsEntriesWithThePresetsSelected) {
                                                           "Embankment  AISI", "Show the Criteria With the  Results"}));
     EXPECT_TRUE(buttonStartingWith(page, "Next >")->isDefault());
     EXPECT_EQ(buttonStartingWith(page, "Done")->text(), "Done");
+    EXPECT_EQ(keyboardFaults(page), std::vector<std::string>{});
 }
 
 TEST_F(TabrellPages, EachShapeAndConditionSetBringsItsPagesInOrderWithTheMainPageHidden) {

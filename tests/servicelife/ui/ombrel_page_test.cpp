@@ -83,6 +83,7 @@ TEST_F(OmbrelPage, OffersTheListsInOrderWithThePresetsSelected) {
               (std::vector<std::string>{"Level 1: Non-Abrasive", "Level 2: Low Abrasion", "Level 3: Moderate Abrasion",
                                         "Level 4: Severe Abrasion"}));
     EXPECT_EQ(list("abrasionLevel")->currentIndex(), 0);
+    EXPECT_EQ(keyboardFaults(page), std::vector<std::string>{});
 }
 
 TEST_F(OmbrelPage, NextWithThePresetsShowsTheReportOfA70YearGalvanizedLife) {

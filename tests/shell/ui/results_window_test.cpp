@@ -253,6 +253,7 @@ TEST_F(ResultsWindow, ShowsEveryLineInOrderAsWindows1252Text) {
     window.setListing(&listing);
     window.show();
     EXPECT_EQ(itemsOf(window), (std::vector<std::string>{"Input Data:", "  Pipe: 2\u00BD in. corrugation   ", " "}));
+    EXPECT_EQ(keyboardFaults(window), std::vector<std::string>{});
 }
 
 TEST_F(ResultsWindow, AnEmptyOrAbsentListingShowsAnEmptyList) {

@@ -1,13 +1,20 @@
 #include "tests/shell/ui/shell_test_support.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace csp::ui::testing_support {
 
@@ -21,6 +28,98 @@ void ensureApplication() {
     new QApplication(argc, argv);  // lives until the test program ends
 }
 
+namespace {
+
+std::string nameOf(const QWidget* control) {
+    if (control == nullptr) return "nothing";
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        if (!button->text().isEmpty()) return QString("'%1'").arg(button->text()).toStdString();
+    }
+    if (!control->objectName().isEmpty()) return control->objectName().toStdString();
+    return control->metaObject()->className();
+}
+
+// A radio button Tab passes over: an unchecked one of an exclusive group.
+bool passedOverByTab(const QWidget* control) {
+    const auto* radio = qobject_cast<const QRadioButton*>(control);
+    return radio != nullptr && radio->autoExclusive() && !radio->isChecked();
+}
+
+// The controls Tab should reach, as they are laid out.
+std::vector<QWidget*> visualOrder(QDialog& page) {
+    struct Placed {
+        QWidget* control;
+        bool button;
+        QRect place;
+    };
+    std::vector<Placed> placed;
+    for (QWidget* control : page.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&page) || !control->isEnabled() || passedOverByTab(control)) continue;
+        if ((control->focusPolicy() & Qt::TabFocus) == 0 || control->focusProxy() != nullptr) continue;
+        // The parts of a compound control (a list's own editor) are not stops.
+        if (control->parentWidget() != &page && control->parentWidget()->focusProxy() == control) continue;
+        placed.push_back({control, qobject_cast<QPushButton*>(control) != nullptr,
+                          QRect(control->mapTo(&page, QPoint(0, 0)), control->size())});
+    }
+    // Controls whose middles are within a few pixels of height share a row.
+    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        if (a.button != b.button) return b.button;
+        const int rowA = a.place.center().y(), rowB = b.place.center().y();
+        if (std::abs(rowA - rowB) > 6) return rowA < rowB;
+        return a.place.x() < b.place.x();
+    });
+    std::vector<QWidget*> order;
+    for (const Placed& p : placed) order.push_back(p.control);
+    return order;
+}
+
+std::string namesOf(const std::vector<QWidget*>& controls) {
+    std::string names;
+    for (const QWidget* control : controls) names += (names.empty() ? "" : ", ") + nameOf(control);
+    return names;
+}
+
+void checkSelected(const QWidget* control, const char* when, std::vector<std::string>& faults) {
+    const auto* field = qobject_cast<const QLineEdit*>(control);
+    if (field != nullptr && !field->text().isEmpty() && field->selectedText() != field->text())
+        faults.push_back(nameOf(control) + " has its text unselected " + when);
+}
+
+}  // namespace
+
+std::vector<std::string> keyboardFaults(QDialog& page) {
+    // As a person sees it: shown and active, so that the focus is where the
+    // platform puts it.
+    page.show();
+    page.activateWindow();
+    QApplication::processEvents();
+    std::vector<std::string> faults;
+    const std::string title = page.windowTitle().toStdString();
+    const std::vector<QWidget*> expected = visualOrder(page);
+    QWidget* first = page.focusWidget();
+    if (expected.empty()) return faults;
+    if (first != expected.front())
+        faults.push_back(title + " opens with the focus on " + nameOf(first) + ", not on " + nameOf(expected.front()));
+    checkSelected(first, "on opening", faults);
+
+    std::vector<QWidget*> visited;
+    QWidget* at = first;
+    do {
+        visited.push_back(at);
+        if (at == nullptr) break;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = page.focusWidget();
+        if (at != first) checkSelected(at, "when Tab reaches it", faults);
+    } while (at != first && visited.size() <= expected.size() + 2);
+    // From the first control, Tab should go round the laid-out order.
+    std::vector<QWidget*> round = expected;
+    const auto start = std::find(round.begin(), round.end(), first);
+    if (start != round.end()) std::rotate(round.begin(), start, round.end());
+    if (visited != round)
+        faults.push_back(title + ": Tab goes " + namesOf(visited) + "; the page shows " + namesOf(expected));
+    return faults;
+}
+
 ShellServices FakeUser::services() {
     ShellServices services;
     services.warn = [this](QWidget*, const QString& caption, const QString& text) {
@@ -28,6 +127,9 @@ ShellServices FakeUser::services() {
     };
     services.runModal = [this](QDialog& dialog) {
         modalTitles.push_back(dialog.windowTitle());
+        if (checkKeyboard) {
+            for (const std::string& fault : keyboardFaults(dialog)) ADD_FAILURE() << fault;
+        }
         return onModal(dialog);
     };
     services.chooseSaveFile = [this](QWidget*) {

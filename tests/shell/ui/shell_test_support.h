@@ -17,9 +17,16 @@ namespace csp::ui::testing_support {
 // platform no display is needed.
 void ensureApplication();
 
+// Shows and activates a page, and says what is wrong with its keyboard use, one sentence each: the
+// control focused on opening is not the first one, a focused field's text is
+// not selected, or Tab does not go through the controls as they are laid out
+// (top to bottom, left to right, the push buttons last). Tab goes round once
+// and leaves the focus where it was.
+std::vector<std::string> keyboardFaults(QDialog& page);
+
 // Services that never wait for the user: message boxes are recorded, modal
-// runs call `onModal`, and the save and print dialogs answer what the test
-// set up.
+// runs show the page, check its keyboard use and call `onModal`, and the save
+// and print dialogs answer what the test set up.
 struct FakeUser {
     struct Warning {
         QString caption, text;
@@ -31,6 +38,7 @@ struct FakeUser {
     int saveDialogsShown = 0;
     std::optional<QString> printToPdf;  // nothing: the print dialog is cancelled
     std::vector<PageRange> printRanges;
+    bool checkKeyboard = true;
 
     ShellServices services();
 };
