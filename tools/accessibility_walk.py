@@ -9,6 +9,7 @@ Usage (inside a D-Bus session with the program running):
     accessibility_walk.py PROGRAM
 """
 
+import subprocess
 import sys
 import time
 
@@ -17,16 +18,21 @@ import pyatspi
 program = sys.argv[1]
 faults = []
 
-# What a person does, page by page: the button pressed on each window whose
-# title starts with the key, and the text typed first into a named field.
+# The ways through each program: the main-page entries changed first (a list
+# by its label and how many entries down it moves, or a field and its text;
+# the main page keeps its values from one way to the next), then every page
+# in turn with its default button pressed, up to the Results window.
 FLOWS = {
-    "tabrell": [("Tabrell", None, "Next >")],
-    "verrick": [("Verrick", None, "Next >")],
-    "ombrel": [("Ombrel", None, "Abrasion Level Details"), ("Abrasion", None, "OK"),
-               ("Ombrel", None, "Next >")],
+    "tabrell": [[], [("Conditions/Criteria", -1), ("Shape and Profile", 1)],
+                [("Conditions/Criteria", 2), ("Shape and Profile", 3)], [("Shape and Profile", 6)]],
+    "verrick": [[], [("Structure Shape", 1), ("Design Method", 1)], [("Structure Shape", 1), ("Design Method", 1)],
+                [("Structure Shape", -2), ("Design Method", 3), ("Cover", "6")]],
+    "ombrel": [[]],
 }
-# A typed value every program refuses, and the field it goes in.
-REFUSED = {"tabrell": ("Soil Density", "120,5"), "verrick": ("Cover", "12,5"),
+# The button that goes on from a page, where it is not "Next >".
+FORWARD = {"Ombrel": "Next...", "Abrasion Level Details": "OK"}
+# A typed value each program refuses, and the field it goes in.
+REFUSED = {"tabrell": ("Soil Density (pcf)", "120,5"), "verrick": ("Cover", "12,5"),
            "ombrel": ("pH", "5,5")}
 
 
@@ -142,25 +148,52 @@ def check_results(window):
         faults.append(f"{window.name}: the report is not read line by line ({len(lines)} items)")
 
 
-def walk_to_results():
-    seen = set()
-    steps = list(FLOWS[program])
+def choose(window, label, downs):
+    """Moves a list `downs` entries down (up when negative) by the keyboard."""
+    time.sleep(0.5)
+    combo = find(window, "combo box", label)
+    if combo is None:
+        faults.append(f"{window.name}: no list {label!r}")
+        return
+    # Tab to it, as a keyboard user does.
+    for _ in range(16):
+        if combo.getState().contains(pyatspi.STATE_FOCUSED):
+            break
+        subprocess.run(["xdotool", "key", "Tab"], check=True)
+        time.sleep(0.15)
+    else:
+        faults.append(f"{window.name}: Tab never reaches {label!r}")
+        return
+    for _ in range(abs(downs)):
+        subprocess.run(["xdotool", "key", "Down" if downs > 0 else "Up"], check=True)
+        time.sleep(0.1)
+    time.sleep(0.5)
+    print(f"{program}: {window.name[:28]:28} chosen         {label}: {combo.name!r}")
+
+
+def walk_to_results(changes, seen):
+    window = newest_window()
+    for label, change in changes:
+        if isinstance(change, str):
+            type_into(window, label, change)
+        else:
+            choose(window, label, change)
+    if program == "ombrel" and press(window, "More Info..."):  # the one box a main page opens
+        list_window(newest_window(), seen)
+        press(newest_window(), "OK")
     for _ in range(12):
         window = newest_window()
         if window is None:
             faults.append("no window shows")
             return
         list_window(window, seen)
-        if (window.name or "").startswith("Results") or find(window, "push button", "Save As...") is not None:
+        if find(window, "push button", "Save As...") is not None:
             check_results(window)
             press(window, "OK")
+            if program == "ombrel":
+                time.sleep(0.3)
             return
-        step = next((s for s in steps if (window.name or "").startswith(s[0])), None)
-        if step is not None:
-            steps.remove(step)
-            press(window, step[2])
-        else:
-            press(window, "Next >")
+        press(window, FORWARD.get(window.name, "Next >"))
     faults.append("the Results window never came")
 
 
@@ -169,7 +202,7 @@ def check_refusal():
     window = newest_window()
     if window is None or not type_into(window, label, text):
         return
-    press(window, "Next >")
+    press(window, FORWARD.get(window.name, "Next >"))
     boxes = [w for w in windows() if w.getRoleName() == "alert"]
     if not boxes:
         roles = [w.getRoleName() for w in windows()]
@@ -183,8 +216,10 @@ def check_refusal():
     press(box, "OK")
 
 
-walk_to_results()
-time.sleep(0.5)
+seen = set()
+for changes in FLOWS[program]:
+    walk_to_results(changes, seen)
+    time.sleep(0.5)
 check_refusal()
 for fault in faults:
     print(f"{program}: FAULT {fault}")
