@@ -19,8 +19,13 @@ constexpr double tickLength = 5;
 constexpr double markerSize = 4;
 constexpr double inchesPerFoot = 12;
 constexpr double poundsPerTon = 2000;
-// A cell prints as whole feet; the chart labels its points the same way.
-constexpr const char* cellFormat = "%.0f";
+// A cell prints as whole feet ("%.0f"); the chart labels its points the
+// same way, through appendWholeNumber.
+std::string wholeNumber(double value) {
+    std::string text;
+    appendWholeNumber(text, value);
+    return text;
+}
 constexpr std::size_t captionWidth = 130;
 
 constexpr std::string_view styleSheet =
@@ -77,9 +82,20 @@ std::string columnLabel(const TableValues& values, std::size_t column) {
     return format("%g tons/sq ft", values.columns[column] / poundsPerTon);
 }
 
-// A cell the table prints as 0 is a wall that is not allowed: under
-// cellFormat, whatever lies less than a half from 0.
+// A cell the table prints as 0 is a wall that is not allowed: as whole
+// feet, whatever lies less than a half from 0.
 bool drawn(double cover) { return !(std::fabs(cover) < 0.5); }
+
+// Each row as the table names it: a round pipe's span as its cell prints
+// it, a pipe-arch's size as span x rise.
+std::vector<std::string> rowNamesOf(const TableValues& values) {
+    std::vector<std::string> names;
+    names.reserve(values.rows.size());
+    for (const TableRowValues& row : values.rows)
+        names.push_back(values.kind == TableKind::RoundPipe ? wholeNumber(row.span)
+                                                            : archSizeText(values.notation, row.span, row.rise));
+    return names;
+}
 
 // The chart's frame: where values fall on the page.
 struct Frame {
@@ -124,7 +140,7 @@ double xOfRow(const Frame& frame, const TableValues& values, std::size_t row) {
     return frame.bySize ? frame.x(static_cast<double>(row)) : frame.x(values.rows[row].span);
 }
 
-void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values) {
+void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, const std::vector<std::string>& rowNames) {
     svg.beginGroup({{"class", "axes"}});
     for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
         const double y = frame.y(feet);
@@ -137,8 +153,7 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values) {
         for (std::size_t row = 0; row < values.rows.size(); ++row) {
             const double x = frame.x(static_cast<double>(row));
             svg.line(x, frame.bottom, x, frame.bottom + tickLength, "axis");
-            svg.upwardText(x + 4, frame.bottom + tickLength + 3,
-                           archSizeText(values.notation, values.rows[row].span, values.rows[row].rise), "label", "end");
+            svg.upwardText(x + 4, frame.bottom + tickLength + 3, rowNames[row], "label", "end");
         }
     } else {
         for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
@@ -152,8 +167,8 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values) {
     svg.line(plotLeft, plotTop, plotLeft, frame.bottom, "axis");
     const double middle = (plotLeft + plotRight) / 2;
     double longestSize = 0.0;
-    for (const TableRowValues& row : values.rows)
-        longestSize = std::max(longestSize, estimatedTextWidth(archSizeText(values.notation, row.span, row.rise), 11));
+    if (frame.bySize)
+        for (const std::string& name : rowNames) longestSize = std::max(longestSize, estimatedTextWidth(name, 11));
     if (frame.bySize)
         svg.text(middle, frame.bottom + tickLength + longestSize + 24,
                  values.notation == SizeNotation::Inches ? "Size: span x rise (in.)" : "Size: span x rise (ft-in.)",
@@ -177,7 +192,8 @@ void drawMinimumCover(SvgWriter& svg, const Frame& frame, const TableValues& val
 
 // One column's line, broken where a cell is not drawn, with a marker at
 // each cell that carries the cell as the table prints it.
-void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, std::size_t column) {
+void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, const std::vector<std::string>& rowNames,
+                std::size_t column) {
     const std::string index = std::to_string(column);
     svg.beginGroup({{"class", "series"}, {"data-column", columnLabel(values, column)}});
     SvgPath line;
@@ -193,17 +209,16 @@ void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, s
         open = true;
     }
     if (!line.data().empty()) svg.path(line.data(), "s" + index);
+    const std::string marker = "#marker" + index, markerClass = "m" + index;
     for (std::size_t row = 0; row < values.rows.size(); ++row) {
         const TableRowValues& r = values.rows[row];
         if (!drawn(r.covers[column])) continue;
-        const std::string where = values.kind == TableKind::RoundPipe ? format(cellFormat, r.span)
-                                                                      : archSizeText(values.notation, r.span, r.rise);
-        svg.element("use", {{"href", "#marker" + index},
-                            {"x", SvgWriter::number(xOfRow(frame, values, row))},
-                            {"y", SvgWriter::number(frame.y(r.covers[column]))},
-                            {"class", "m" + index},
-                            {values.kind == TableKind::RoundPipe ? "data-span" : "data-size", where},
-                            {"data-cover", format(cellFormat, r.covers[column])}});
+        svg.element("use", {{"href", marker},
+                            {"x", xOfRow(frame, values, row)},
+                            {"y", frame.y(r.covers[column])},
+                            {"class", markerClass},
+                            {values.kind == TableKind::RoundPipe ? "data-span" : "data-size", rowNames[row]},
+                            {"data-cover", wholeNumber(r.covers[column])}});
     }
     svg.endGroup();
 }
@@ -219,10 +234,7 @@ void drawLegend(SvgWriter& svg, const TableValues& values) {
     for (std::size_t j = 0; j < values.columns.size(); ++j, y += rowHeight) {
         const std::string index = std::to_string(j);
         svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "s" + index);
-        svg.element("use", {{"href", "#marker" + index},
-                            {"x", SvgWriter::number(legendLeft + 30)},
-                            {"y", SvgWriter::number(y - 4)},
-                            {"class", "m" + index}});
+        svg.element("use", {{"href", "#marker" + index}, {"x", legendLeft + 30}, {"y", y - 4}, {"class", "m" + index}});
         svg.text(legendLeft + 58, y, columnLabel(values, j), "label");
     }
     svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "minimum");
@@ -247,7 +259,8 @@ std::string captionOf(const FillTableRequest& request) {
     return caption;
 }
 
-std::string descriptionOf(const FillTableRequest& request, const std::string& title) {
+std::string descriptionOf(const FillTableRequest& request, const std::string& title,
+                          const std::vector<std::string>& rowNames) {
     const TableValues& values = request.tableValues();
     const bool round = values.kind == TableKind::RoundPipe;
     std::string text = format("%s. Maximum fill height in feet against %s, one line per %s.", title,
@@ -267,12 +280,10 @@ std::string descriptionOf(const FillTableRequest& request, const std::string& ti
             continue;
         }
         const auto where = [&](std::size_t row) {
-            const TableRowValues& r = values.rows[row];
-            return values.kind == TableKind::RoundPipe ? format("%.0f in.", r.span)
-                                                       : archSizeText(values.notation, r.span, r.rise);
+            return values.kind == TableKind::RoundPipe ? rowNames[row] + " in." : rowNames[row];
         };
-        text += format("%s %s ft to %s %s ft.", where(first), format(cellFormat, values.rows[first].covers[j]),
-                       where(last), format(cellFormat, values.rows[last].covers[j]));
+        text += format("%s %s ft to %s %s ft.", where(first), wholeNumber(values.rows[first].covers[j]),
+                       where(last), wholeNumber(values.rows[last].covers[j]));
     }
     return text;
 }
@@ -286,7 +297,8 @@ std::string drawFillTableChart(const FillTableRequest& request) {
     const std::string loadLine = lines.size() > 1 ? labelOf(lines[1]) : std::string();
     const std::string title = titleLine + ", " + loadLine;
 
-    SvgWriter svg(width, height, title, descriptionOf(request, title), styleSheet);
+    const std::vector<std::string> rowNames = rowNamesOf(values);
+    SvgWriter svg(width, height, title, descriptionOf(request, title, rowNames), styleSheet);
     svg.text(plotLeft, 30, titleLine, "title");
     svg.text(plotLeft, 52, loadLine, "subtitle");
     // One marker shape per column, drawn once and placed at every cell.
@@ -295,10 +307,10 @@ std::string drawFillTableChart(const FillTableRequest& request) {
         svg.element("path", {{"id", "marker" + std::to_string(j)}, {"d", markerPath(markers[j], 0, 0)}});
     svg.end();
     const Frame frame = frameOf(values);
-    drawAxes(svg, frame, values);
+    drawAxes(svg, frame, values, rowNames);
     svg.beginGroup({{"class", "plot"}});
     drawMinimumCover(svg, frame, values);
-    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j) drawColumn(svg, frame, values, j);
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j) drawColumn(svg, frame, values, rowNames, j);
     svg.endGroup();
     if (values.rows.empty())
         svg.text((plotLeft + plotRight) / 2, (plotTop + frame.bottom) / 2, "No size is allowed: the table has no rows.",

@@ -305,6 +305,23 @@ void appendReal(std::string& out, double value, const ConversionSpec& spec) {
 
 }  // namespace
 
+void appendWholeNumber(std::string& out, double value) {
+    // Below 2^52 every double rounds to a whole number exactly, halves away
+    // from zero, as llround does; the rest takes the general path.
+    constexpr double shortPathLimit = 4503599627370496.0;
+    if (!(std::fabs(value) < shortPathLimit)) return formatTo(out, "%.0f", value);
+    if (std::signbit(value)) out += '-';
+    long long whole = std::llabs(std::llround(value));
+    char digits[20];
+    char* const end = digits + sizeof digits;
+    char* at = end;
+    do {
+        *--at = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    out.append(at, end);
+}
+
 void formatArgsTo(std::string& out, std::string_view format, std::span<const FormatArg> args) {
     std::size_t next = 0;
     std::size_t i = 0;

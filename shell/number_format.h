@@ -72,6 +72,10 @@ std::string format(std::string_view format, const Args&... args) {
     return out;
 }
 
+// Appends what format("%.0f", value) gives, by a short path for the values
+// a picture prints by the thousand (its cells, as the table prints them).
+void appendWholeNumber(std::string& out, double value);
+
 // Rounds half up to the given number of decimals: multiply by 10^decimals,
 // add 0.5, drop the fraction toward zero, divide. A value that is not finite
 // comes back unchanged.

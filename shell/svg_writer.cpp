@@ -1,6 +1,7 @@
 #include "shell/svg_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "shell/number_format.h"
@@ -42,14 +43,23 @@ SvgWriter::SvgWriter(double width, double height, std::string_view title, std::s
 
 void SvgWriter::indent() { out_.append(2 * (open_.size() + 1), ' '); }
 
+namespace {
+
 // Bytes that XML text and attribute values cannot hold as they are.
-static bool needsEscape(unsigned char c) { return c < 0x20 || c >= 0x7F || c == '&' || c == '<' || c == '>' || c == '"'; }
+constexpr std::array<bool, 256> escapedBytes = [] {
+    std::array<bool, 256> escaped{};
+    for (std::size_t c = 0; c < escaped.size(); ++c)
+        escaped[c] = c < 0x20 || c >= 0x7F || c == '&' || c == '<' || c == '>' || c == '"';
+    return escaped;
+}();
+
+}  // namespace
 
 void SvgWriter::appendEscaped(std::string_view windows1252) {
     std::size_t run = 0;  // start of the bytes that go out as they are
     for (std::size_t i = 0; i < windows1252.size(); ++i) {
         const auto c = static_cast<unsigned char>(windows1252[i]);
-        if (!needsEscape(c)) continue;
+        if (!escapedBytes[c]) continue;
         out_.append(windows1252.data() + run, i - run);
         run = i + 1;
         switch (c) {
@@ -79,7 +89,10 @@ void SvgWriter::open(std::string_view name, Attributes attributes, Attributes ex
             out_ += ' ';
             out_ += key;
             out_ += "=\"";
-            appendEscaped(value);
+            if (value.isCoordinate_)
+                appendNumber(out_, value.coordinate_);
+            else
+                appendEscaped(value.text_);
             out_ += '"';
         }
     out_ += empty ? "/>\n" : ">";
@@ -102,45 +115,35 @@ void SvgWriter::end() {
 void SvgWriter::element(std::string_view name, Attributes attributes) { open(name, attributes, {}, true); }
 
 void SvgWriter::line(double x1, double y1, double x2, double y2, std::string_view cssClass) {
-    element("line", {{"x1", number(x1)},
-                     {"y1", number(y1)},
-                     {"x2", number(x2)},
-                     {"y2", number(y2)},
-                     {"class", std::string(cssClass)}});
+    element("line", {{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}, {"class", cssClass}});
 }
 
 void SvgWriter::rect(double x, double y, double width, double height, std::string_view cssClass, Attributes extra) {
     open("rect",
-         {{"x", number(x)},
-          {"y", number(y)},
-          {"width", number(std::fmax(width, 0.0))},
-          {"height", number(std::fmax(height, 0.0))},
-          {"class", std::string(cssClass)}},
+         {{"x", x}, {"y", y}, {"width", std::fmax(width, 0.0)}, {"height", std::fmax(height, 0.0)}, {"class", cssClass}},
          extra, true);
 }
 
 void SvgWriter::path(std::string_view data, std::string_view cssClass, Attributes extra) {
-    open("path", {{"d", std::string(data)}, {"class", std::string(cssClass)}}, extra, true);
+    open("path", {{"d", data}, {"class", cssClass}}, extra, true);
 }
 
 void SvgWriter::text(double x, double y, std::string_view content, std::string_view cssClass,
                      std::string_view anchor, Attributes extra) {
-    open("text",
-         {{"x", number(x)}, {"y", number(y)}, {"class", std::string(cssClass)}, {"text-anchor", std::string(anchor)}},
-         extra, false);
+    open("text", {{"x", x}, {"y", y}, {"class", cssClass}, {"text-anchor", anchor}}, extra, false);
     appendEscaped(content);
     out_ += "</text>\n";
 }
 
 void SvgWriter::upwardText(double x, double y, std::string_view content, std::string_view cssClass,
                            std::string_view anchor, Attributes extra) {
-    open("text",
-         {{"x", number(x)},
-          {"y", number(y)},
-          {"class", std::string(cssClass)},
-          {"text-anchor", std::string(anchor)},
-          {"transform", "rotate(-90 " + number(x) + " " + number(y) + ")"}},
-         extra, false);
+    std::string turn = "rotate(-90 ";
+    appendNumber(turn, x);
+    turn += ' ';
+    appendNumber(turn, y);
+    turn += ')';
+    open("text", {{"x", x}, {"y", y}, {"class", cssClass}, {"text-anchor", anchor}, {"transform", turn}}, extra,
+         false);
     appendEscaped(content);
     out_ += "</text>\n";
 }
@@ -152,12 +155,12 @@ std::string SvgWriter::finish() {
     return std::move(out_);
 }
 
-static void appendCoordinate(std::string& out, double value) {
+void SvgWriter::appendNumber(std::string& out, double value) {
     if (!std::isfinite(value)) value = 0.0;
     // Far outside any picture, and within what a long long holds in tenths.
     value = std::clamp(value, -largestCoordinate, largestCoordinate);
     long long tenths = std::llround(value * 10);  // halves away from zero
-    if (tenths < 0) {
+    if (tenths < 0) {  // a value that rounds to 0 prints no sign
         out += '-';
         tenths = -tenths;
     }
@@ -178,16 +181,16 @@ static void appendCoordinate(std::string& out, double value) {
 
 std::string SvgWriter::number(double value) {
     std::string text;
-    appendCoordinate(text, value);
-    return text == "-0" ? "0" : text;
+    appendNumber(text, value);
+    return text;
 }
 
 SvgPath& SvgPath::point(char command, double x, double y) {
     if (!data_.empty()) data_ += ' ';
     data_ += command;
-    data_ += SvgWriter::number(x);
+    SvgWriter::appendNumber(data_, x);
     data_ += ' ';
-    data_ += SvgWriter::number(y);
+    SvgWriter::appendNumber(data_, y);
     return *this;
 }
 
@@ -196,9 +199,15 @@ SvgPath& SvgPath::lineTo(double x, double y) { return point('L', x, y); }
 
 SvgPath& SvgPath::arcTo(double radius, bool largeArc, bool sweep, double x, double y) {
     if (!data_.empty()) data_ += ' ';
-    const std::string r = SvgWriter::number(radius);
-    data_ += "A" + r + " " + r + " 0 " + (largeArc ? "1 " : "0 ") + (sweep ? "1 " : "0 ") + SvgWriter::number(x) +
-             " " + SvgWriter::number(y);
+    data_ += 'A';
+    SvgWriter::appendNumber(data_, radius);
+    data_ += ' ';
+    SvgWriter::appendNumber(data_, radius);
+    data_ += largeArc ? " 0 1 " : " 0 0 ";
+    data_ += sweep ? "1 " : "0 ";
+    SvgWriter::appendNumber(data_, x);
+    data_ += ' ';
+    SvgWriter::appendNumber(data_, y);
     return *this;
 }
 

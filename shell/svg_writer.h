@@ -20,8 +20,24 @@ namespace csp {
 // each.
 class SvgWriter {
 public:
-    // A name and its value, as the element will carry it.
-    using Attribute = std::pair<std::string_view, std::string>;
+    // An attribute's value: a text, or a coordinate printed as `number`
+    // prints it, straight into the picture.
+    class Value {
+    public:
+        Value(std::string_view text) : text_(text) {}
+        Value(const std::string& text) : text_(text) {}
+        Value(const char* text) : text_(text) {}
+        Value(double coordinate) : coordinate_(coordinate), isCoordinate_(true) {}
+
+    private:
+        friend class SvgWriter;
+        std::string_view text_;
+        double coordinate_ = 0.0;
+        bool isCoordinate_ = false;
+    };
+    // A name and its value, as the element will carry it. A text value is
+    // only looked at: a temporary one lives until the call returns.
+    using Attribute = std::pair<std::string_view, Value>;
     using Attributes = std::initializer_list<Attribute>;
 
     // The picture's size in user units, its title and description, and the
@@ -55,6 +71,8 @@ public:
     // reads: they take this short integer path rather than the report
     // formatter, which prints every label.
     static std::string number(double value);
+    // The same, appended to `out`.
+    static void appendNumber(std::string& out, double value);
 
 private:
     void open(std::string_view name, Attributes attributes, Attributes extra, bool empty);

@@ -194,6 +194,24 @@ TEST(FormatDifferential, IntegersAgreeWithTheCLibrary) {
     }
 }
 
+TEST(FormatDifferential, TheWholeNumberPathPrintsWhatPointZeroFPrints) {
+    std::mt19937_64 random(11);
+    std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994, 4503599627370495.5,
+                                  4503599627370496.0, -4503599627370497.0, 1e300, -1e-300,
+                                  std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    for (int i = 0; i < 200'000; ++i) {
+        const double whole = static_cast<double>(random() % 100'000) / (i % 2 ? 2.0 : 1.0);
+        values.push_back(i % 3 ? whole : std::nextafter(whole, i % 4 ? 1e9 : -1e9));
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 60) *
+                         (random() % 2 ? 1 : -1));
+    }
+    for (const double value : values) {
+        std::string out = "x";
+        appendWholeNumber(out, value);
+        ASSERT_EQ(out, std::string("x").append(format("%.0f", value))) << value;
+    }
+}
+
 // ---- rounding half up before printing -----------------------------------
 
 TEST(RoundHalfUp, MultipliesAddsAHalfAndTruncates) {
