@@ -41,7 +41,10 @@ SvgWriter::SvgWriter(double width, double height, std::string_view title, std::s
     rect(0, 0, width, height, "background");
 }
 
-void SvgWriter::indent() { out_.append(2 * (open_.size() + 1), ' '); }
+void SvgWriter::indent() {
+    static constexpr std::string_view blanks = "                                ";
+    out_.append(blanks.substr(0, std::min(blanks.size(), 2 * (open_.size() + 1))));
+}
 
 namespace {
 
@@ -158,25 +161,31 @@ std::string SvgWriter::finish() {
 void SvgWriter::appendNumber(std::string& out, double value) {
     if (!std::isfinite(value)) value = 0.0;
     // Far outside any picture, and within what a long long holds in tenths.
-    value = std::clamp(value, -largestCoordinate, largestCoordinate);
-    long long tenths = std::llround(value * 10);  // halves away from zero
+    const double scaled = std::clamp(value, -largestCoordinate, largestCoordinate) * 10;
+    // Halves away from zero, as llround rounds: below 2^52 the cut-off
+    // fraction is exact.
+    long long tenths = static_cast<long long>(scaled);
+    const double fraction = scaled - static_cast<double>(tenths);
+    if (fraction >= 0.5) ++tenths;
+    else if (fraction <= -0.5) --tenths;
     if (tenths < 0) {  // a value that rounds to 0 prints no sign
         out += '-';
         tenths = -tenths;
     }
     char digits[24];
-    char* end = digits + sizeof digits;
+    char* const end = digits + sizeof digits;
     char* at = end;
+    const long long tenth = tenths % 10;
+    if (tenth != 0) {
+        *--at = static_cast<char>('0' + tenth);
+        *--at = '.';
+    }
     long long whole = tenths / 10;
     do {
         *--at = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole > 0);
     out.append(at, end);
-    if (tenths % 10 != 0) {
-        out += '.';
-        out += static_cast<char>('0' + tenths % 10);
-    }
 }
 
 std::string SvgWriter::number(double value) {
