@@ -41,13 +41,34 @@ bool writeLines(const ByteWriter& writeBytes, const LineWriter& writeEveryLine) 
 
 }  // namespace listing_file
 
-Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
-    return saveLines(path, [listing](SavedLines& lines) {
+namespace {
+
+listing_file::LineWriter linesOf(const ReportListing* listing) {
+    return [listing](SavedLines& lines) {
         if (listing != nullptr)
             for (const std::string& line : listing->lines())
                 if (!lines.write(line)) return false;
         return true;
-    });
+    };
 }
+
+}  // namespace
+
+Outcome writeListingFile(const ReportListing* listing, const std::string& path) {
+    return saveLines(path, linesOf(listing));
+}
+
+std::string savedBytes(const std::function<bool(SavedLines&)>& writeEveryLine) {
+    std::string bytes;
+    listing_file::writeLines(
+        [&bytes](const char* data, std::size_t size) {
+            bytes.append(data, size);
+            return true;
+        },
+        writeEveryLine);
+    return bytes;
+}
+
+std::string savedBytes(const ReportListing& listing) { return savedBytes(linesOf(&listing)); }
 
 }  // namespace csp

@@ -31,6 +31,12 @@ protected:
     ~SavedLines() = default;
 };
 
+// The bytes saveLines writes for these lines, for a front end that hands
+// them over itself (a browser's download).
+std::string savedBytes(const std::function<bool(SavedLines&)>& writeEveryLine);
+// The bytes writeListingFile writes for a listing.
+std::string savedBytes(const ReportListing& listing);
+
 // Saves lines as writeListingFile does, as `writeEveryLine` produces them,
 // so that a long file never needs to be held whole. When `writeEveryLine`
 // returns false the save is abandoned as one that failed part-way.

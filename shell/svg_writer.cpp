@@ -276,6 +276,10 @@ bool writePictureLines(std::string_view picture, SavedLines& lines) {
     return true;
 }
 
+std::string savedPicture(std::string_view picture) {
+    return savedBytes([picture](SavedLines& lines) { return writePictureLines(picture, lines); });
+}
+
 Outcome writePictureFile(std::string_view picture, const std::string& path) {
     return saveLines(path, [picture](SavedLines& lines) { return writePictureLines(picture, lines); });
 }

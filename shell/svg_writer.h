@@ -123,6 +123,8 @@ namespace csp {
 
 // A picture's lines as a saved report's lines: each with CR LF.
 bool writePictureLines(std::string_view picture, SavedLines& lines);
+// The bytes writePictureFile writes.
+std::string savedPicture(std::string_view picture);
 // Saves a picture as writeListingFile saves a report, with its messages.
 Outcome writePictureFile(std::string_view picture, const std::string& path);
 

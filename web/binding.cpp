@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/entries.h"
+#include "shell/listing_file.h"
 #include "shell/outcome.h"
 #include "shell/report_listing.h"
 #include "shell/windows1252.h"
@@ -84,6 +85,12 @@ val entries(const std::string& programName) {
     return result;
 }
 
+// Bytes as a Uint8Array of their own.
+val bytesOf(const std::string& bytes) {
+    return val(emscripten::typed_memory_view(bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
+        .call<val>("slice");
+}
+
 // The door's answer: kind, message and entry; the warnings csp-report gives
 // on a value read in part; and on success the report as shown (UTF-8, a
 // line a "\n") and as saved (Windows-1252, CR LF after every line).
@@ -111,17 +118,14 @@ val produce(const std::string& programName, const val& pairs) {
     result.set("warnings", warnings);
     if (!produced.ok()) return result;
 
-    std::string display, saved;
+    std::string display;
     for (const std::string& line : listing.lines()) {
         display += windows1252ToUtf8(line);
         display += '\n';
-        saved += line;
-        saved += "\r\n";
     }
+    const std::string saved = savedBytes(listing);
     result.set("display", display);
-    result.set("saved", val(emscripten::typed_memory_view(saved.size(),
-                                                          reinterpret_cast<const unsigned char*>(saved.data())))
-                            .call<val>("slice"));
+    result.set("saved", bytesOf(saved));
     return result;
 }
 
@@ -214,10 +218,9 @@ public:
         const Results& made = session_.results();
         val results = val::object();
         results.set("display", made.display);
-        results.set("saved", val(emscripten::typed_memory_view(
-                                     made.saved.size(), reinterpret_cast<const unsigned char*>(made.saved.data())))
-                                 .call<val>("slice"));
+        results.set("saved", bytesOf(made.saved));
         results.set("picture", made.picture);
+        results.set("savedPicture", bytesOf(made.savedPicture));
         results.set("fileName", made.fileName);
         results.set("commandLine", made.commandLine);
         results.set("pageBreakLine", made.pageBreakLine);

@@ -318,6 +318,20 @@
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
+  let resultsShown = 0;
+
+  function showPicture(box, picture) {
+    const svg = new DOMParser().parseFromString(picture, 'image/svg+xml').documentElement;
+    if (!svg || svg.nodeName !== 'svg') return;
+    svg.setAttribute('role', 'img');
+    const title = svg.querySelector('title');
+    const desc = svg.querySelector('desc');
+    if (title) { title.id = 'picture-title'; svg.setAttribute('aria-labelledby', 'picture-title'); }
+    if (desc) { desc.id = 'picture-desc'; svg.setAttribute('aria-describedby', 'picture-desc'); }
+    box.append(document.importNode(svg, true));
+    box.dataset.drawn = String(resultsShown);
+  }
+
   function showResults() {
     const results = pages.results();
     shownPage = '';
@@ -338,17 +352,14 @@
     document.documentElement.style.setProperty('--print-font-size',
       printFontSize(lines, Math.max(...parts.map((part) => part.length))));
 
+    // The report shows first; the picture beside it is drawn once the
+    // report is on the screen, so that the report never waits for it.
     const box = document.getElementById('picture-box');
     box.replaceChildren();
-    const svg = new DOMParser().parseFromString(results.picture, 'image/svg+xml').documentElement;
-    if (svg && svg.nodeName === 'svg') {
-      svg.setAttribute('role', 'img');
-      const title = svg.querySelector('title');
-      const desc = svg.querySelector('desc');
-      if (title) { title.id = 'picture-title'; svg.setAttribute('aria-labelledby', 'picture-title'); }
-      if (desc) { desc.id = 'picture-desc'; svg.setAttribute('aria-describedby', 'picture-desc'); }
-      box.append(document.importNode(svg, true));
-    }
+    const shownResults = ++resultsShown;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (shownResults === resultsShown && !resultsView.hidden) showPicture(box, results.picture);
+    }));
 
     const buttons = document.getElementById('results-buttons');
     const saveAs = () => download(results.saved, 'text/plain', results.fileName);
@@ -357,7 +368,7 @@
       ['save', results.saveAsText, saveAs],
       ['print', results.printText, () => window.print()],
       ['save-picture', 'Save Picture...',
-        () => download(results.picture, 'image/svg+xml', results.fileName.replace(/\.txt$/, '.svg'))],
+        () => download(results.savedPicture, 'image/svg+xml', results.fileName.replace(/\.txt$/, '.svg'))],
     ];
     buttons.replaceChildren(...actions.map(([id, text, act]) => {
       const button = document.createElement('button');
@@ -410,6 +421,23 @@
       openBox({ title: pages.title(), rows: leftOut.map((line) => ['', line]) }, () => focusControl(page.focus));
     }
     document.body.dataset.ready = String(Math.round(performance.now()));
+    setTimeout(loadReportFont);
+  }
+
+  // The first report would wait for its fixed-pitch face to be found and
+  // loaded; a hidden line in that face, laid out once the page is ready,
+  // has it at hand.
+  function loadReportFont() {
+    const sample = document.createElement('div');
+    sample.className = 'report';
+    sample.setAttribute('aria-hidden', 'true');
+    sample.style.cssText = 'position:absolute;left:-10000px;top:0;visibility:hidden';
+    const line = document.createElement('pre');
+    line.textContent = 'Input Data: 0.109 in. 2-2/3 x 1/2';
+    sample.append(line);
+    document.body.append(sample);
+    void sample.offsetHeight;
+    sample.remove();
   }
 
   window.addEventListener('hashchange', () => {

@@ -61,6 +61,7 @@ struct Results {
     std::string display;            // the report, a line a "\n"
     std::string saved;              // Windows-1252, CR LF after every line
     std::string picture;            // SVG text
+    std::string savedPicture;       // the picture as csp-report --svg saves it
     std::string fileName;           // for Save As; the picture takes ".svg"
     std::string commandLine;        // the csp-report command that writes the same file
     int pageBreakLine = -1;         // the first line of the second printed page, or -1

@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "shell/entries.h"
+#include "shell/listing_file.h"
 #include "shell/outcome.h"
 #include "shell/program_texts.h"
 #include "shell/report_listing.h"
 #include "shell/results_window_design.h"
+#include "shell/svg_writer.h"
 #include "shell/windows1252.h"
 #include "web/page_model.h"
 
@@ -144,9 +146,9 @@ protected:
         for (const std::string& line : listing.lines()) {
             results.display += windows1252ToUtf8(line);
             results.display += '\n';
-            results.saved += line;
-            results.saved += "\r\n";
         }
+        results.saved = savedBytes(listing);
+        results.savedPicture = savedPicture(picture);
         results.picture = std::move(picture);
     }
 

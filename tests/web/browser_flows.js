@@ -122,12 +122,28 @@ async function flows(browser, name) {
     const shown = await state(page);
     const want = native(flow.program, flow.args);
     check(shown.report === want.stdout.toString(), `${where}: the report shown is csp-report's`);
+    await page.waitForSelector('#picture-box svg', { timeout: 5000 });
     await axe(page, `${where} Results`);
 
     await page.focus('#b-save');
     await page.keyboard.press('Enter');
     const saved = native(flow.program, [...flow.args, '-o', '-']).stdout;
     check((await lastOffered(page)).equals(saved), `${where}: Save As offers the csp-report -o bytes`);
+
+    // The picture follows the report, with its title and description as
+    // what a screen reader reads, and Save Picture offers csp-report's.
+    const picture = native(flow.program, [...flow.args, '-o', os.devNull, '--svg', '-']).stdout.toString();
+    const spoken = await page.evaluate(() => {
+      const svg = document.querySelector('#picture-box svg');
+      const text = (id) => (document.getElementById(svg.getAttribute(id)) || {}).textContent;
+      return { role: svg.getAttribute('role'), name: text('aria-labelledby'), description: text('aria-describedby') };
+    });
+    const element = (name) => new RegExp(`<${name}[^>]*>([^<]*)</${name}>`).exec(picture)[1]
+      .replace(/&amp;/g, '&').replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"');
+    check(spoken.role === 'img' && spoken.name === element('title') && spoken.description === element('desc'),
+      `${where}: the picture is read as its title and description (${JSON.stringify(spoken)})`);
+    await page.click('#b-save-picture');
+    check((await lastOffered(page)).toString() === picture, `${where}: Save Picture offers the csp-report --svg bytes`);
 
     for (const format of ['A4', 'Letter']) {
       const file = path.join(scratch, `${flow.program}-${format}.pdf`);
