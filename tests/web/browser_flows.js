@@ -239,6 +239,35 @@ async function flows(browser, name) {
       `${name}: the link's shape word is taken in any case`);
     await loose.close();
   }
+  // At 200% zoom on a 1280-pixel screen, and on a tablet held upright, the
+  // page is 640 or 600 CSS pixels wide: every control and button fits
+  // without scrolling sideways, and the picture goes below the report.
+  for (const [width, scale] of [[640, 2], [600, 1]]) {
+    const where = `${name} ${width} px wide at ${scale * 100}%`;
+    const page = await open(browser, blocked, 'verrick');
+    await page.setViewport({ width, height: 800, deviceScaleFactor: scale });
+    const fits = () => page.evaluate(() => {
+      const wide = [...document.querySelectorAll('#page label, #page select, #page input, button')]
+        .filter((element) => element.offsetParent !== null)
+        .filter((element) => element.getBoundingClientRect().right > document.documentElement.clientWidth + 0.5);
+      return { sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+        wide: wide.map((element) => element.id || element.textContent) };
+    });
+    const main = await fits();
+    check(!main.sideways && main.wide.length === 0, `${where}: the main page fits (${JSON.stringify(main)})`);
+    await keys(page, ['Enter']);
+    const properties = await fits();
+    check(!properties.sideways && properties.wide.length === 0, `${where}: the properties page fits (${JSON.stringify(properties)})`);
+    await keys(page, ['Enter']);
+    await page.waitForSelector('#picture-box svg', { timeout: 5000 });
+    const results = await fits();
+    const below = await page.evaluate(() => document.getElementById('picture-box').getBoundingClientRect().top >=
+      document.getElementById('report').getBoundingClientRect().bottom - 0.5);
+    check(!results.sideways && results.wide.length === 0 && below,
+      `${where}: Results fit with the picture below the report (${JSON.stringify(results)}, below ${below})`);
+    if (process.env.CSP_WEB_SCREENSHOTS) await page.screenshot({ path: path.join(process.env.CSP_WEB_SCREENSHOTS, `${name}-${width}.png`), fullPage: true });
+    await page.close();
+  }
   check(blocked.length === 0, `${name}: no network request (${blocked.join(', ')})`);
 }
 
