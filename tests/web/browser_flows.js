@@ -239,6 +239,34 @@ async function flows(browser, name) {
       `${name}: the link's shape word is taken in any case`);
     await loose.close();
   }
+  // axe on every page and box the programs show, each reached by Enter
+  // from a link that brings it, and on the About box (F1).
+  {
+    const walks = [['tabrell', '#conditions=trench-aisi&shape=0'], ['tabrell', '#conditions=trench-astm&shape=5'],
+      ['verrick', '#shape=pipe-arch&method=aisi&cover=6'], ['verrick', '#method=aisi&cover=6&span=48']];
+    const seen = new Set();
+    for (const [program, fragment] of walks) {
+      const page = await open(browser, blocked, program, fragment);
+      for (let step = 0; step < 8; ++step) {
+        const at = await state(page);
+        if (at.report !== null || at.dialog !== null) break;
+        if (!seen.has(at.title)) {
+          seen.add(at.title);
+          await axe(page, `${name} ${program} ${at.title}`);
+        }
+        await keys(page, ['Enter']);
+      }
+      await page.close();
+    }
+    check(['Select Design', 'Trench Details', 'Design Properties', 'Load Reduction Factor'].every((title) => seen.has(title)),
+      `${name}: the walks reach every follow-up page (${[...seen].join(', ')})`);
+    const page = await open(browser, blocked, 'ombrel');
+    await keys(page, ['F1']);
+    check((await state(page)).dialog !== null, `${name}: F1 opens the About box`);
+    await axe(page, `${name} About box`);
+    await page.close();
+  }
+
   // At 200% zoom on a 1280-pixel screen, and on a tablet held upright, the
   // page is 640 or 600 CSS pixels wide: every control and button fits
   // without scrolling sideways, and the picture goes below the report.
