@@ -31,7 +31,7 @@ constexpr std::size_t captionWidth = 130;
 constexpr std::string_view styleSheet =
     "text{font-family:'Liberation Sans',Arial,Helvetica,sans-serif;font-size:12px;fill:#000}"
     ".background{fill:#fff}.title{font-size:16px;font-weight:bold}.subtitle{font-size:13px}"
-    ".axis{stroke:#000;stroke-width:1.2}.grid{stroke:#ccc;stroke-width:0.6}"
+    ".axis{stroke:#000;stroke-width:1.2;fill:none}.grid{stroke:#ccc;stroke-width:0.6;fill:none}"
     ".label{font-size:11px}.axis-title{font-size:13px}.caption{font-size:11px}"
     ".minimum{fill:none;stroke:#555;stroke-width:2;stroke-dasharray:9 5}"
     ".legend-box{fill:#fff;stroke:#000;stroke-width:0.8}.note{font-size:13px;font-style:italic}"
@@ -142,26 +142,37 @@ double xOfRow(const Frame& frame, const TableValues& values, std::size_t row) {
 
 void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, const std::vector<std::string>& rowNames) {
     svg.beginGroup({{"class", "axes"}});
+    // The grid lines and the ticks each make one path; the labels follow.
+    SvgPath grid, ticks;
     for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
         const double y = frame.y(feet);
-        svg.line(plotLeft, y, plotRight, y, "grid");
-        svg.line(plotLeft - tickLength, y, plotLeft, y, "axis");
-        svg.text(plotLeft - tickLength - 3, y + 4, format("%g", feet), "label", "end");
+        grid.moveTo(plotLeft, y).lineTo(plotRight, y);
+        ticks.moveTo(plotLeft - tickLength, y).lineTo(plotLeft, y);
     }
     if (frame.bySize) {
-        // Every size gets its label, upright so that neighbours never touch.
         for (std::size_t row = 0; row < values.rows.size(); ++row) {
             const double x = frame.x(static_cast<double>(row));
-            svg.line(x, frame.bottom, x, frame.bottom + tickLength, "axis");
-            svg.upwardText(x + 4, frame.bottom + tickLength + 3, rowNames[row], "label", "end");
+            ticks.moveTo(x, frame.bottom).lineTo(x, frame.bottom + tickLength);
         }
     } else {
         for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
             const double x = frame.x(span);
-            svg.line(x, plotTop, x, frame.bottom, "grid");
-            svg.line(x, frame.bottom, x, frame.bottom + tickLength, "axis");
-            svg.text(x, frame.bottom + tickLength + 13, format("%g", span), "label", "middle");
+            grid.moveTo(x, plotTop).lineTo(x, frame.bottom);
+            ticks.moveTo(x, frame.bottom).lineTo(x, frame.bottom + tickLength);
         }
+    }
+    svg.path(grid.data(), "grid");
+    svg.path(ticks.data(), "axis");
+    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep)
+        svg.text(plotLeft - tickLength - 3, frame.y(feet) + 4, format("%g", feet), "label", "end");
+    if (frame.bySize) {
+        // Every size gets its label, upright so that neighbours never touch.
+        for (std::size_t row = 0; row < values.rows.size(); ++row)
+            svg.upwardText(frame.x(static_cast<double>(row)) + 4, frame.bottom + tickLength + 3, rowNames[row], "label",
+                           "end");
+    } else {
+        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep)
+            svg.text(frame.x(span), frame.bottom + tickLength + 13, format("%g", span), "label", "middle");
     }
     svg.line(plotLeft, frame.bottom, plotRight, frame.bottom, "axis");
     svg.line(plotLeft, plotTop, plotLeft, frame.bottom, "axis");

@@ -92,10 +92,11 @@ void SvgWriter::open(std::string_view name, Attributes attributes, Attributes ex
             out_ += ' ';
             out_ += key;
             out_ += "=\"";
-            if (value.isCoordinate_)
-                appendNumber(out_, value.coordinate_);
-            else
-                appendEscaped(value.text_);
+            switch (value.kind_) {
+            case Value::Kind::Coordinate: appendNumber(out_, value.coordinate_); break;
+            case Value::Kind::Verbatim: out_ += value.text_; break;
+            case Value::Kind::Text: appendEscaped(value.text_); break;
+            }
             out_ += '"';
         }
     out_ += empty ? "/>\n" : ">";
@@ -128,7 +129,7 @@ void SvgWriter::rect(double x, double y, double width, double height, std::strin
 }
 
 void SvgWriter::path(std::string_view data, std::string_view cssClass, Attributes extra) {
-    open("path", {{"d", data}, {"class", cssClass}}, extra, true);
+    open("path", {{"d", Value::pathData(data)}, {"class", cssClass}}, extra, true);
 }
 
 void SvgWriter::text(double x, double y, std::string_view content, std::string_view cssClass,

@@ -27,13 +27,21 @@ public:
         Value(std::string_view text) : text_(text) {}
         Value(const std::string& text) : text_(text) {}
         Value(const char* text) : text_(text) {}
-        Value(double coordinate) : coordinate_(coordinate), isCoordinate_(true) {}
+        Value(double coordinate) : coordinate_(coordinate), kind_(Kind::Coordinate) {}
+        // Path data as SvgPath makes it: letters, digits, points, signs and
+        // blanks, which go out as they are.
+        static Value pathData(std::string_view data) {
+            Value value(data);
+            value.kind_ = Kind::Verbatim;
+            return value;
+        }
 
     private:
         friend class SvgWriter;
+        enum class Kind { Text, Coordinate, Verbatim };
         std::string_view text_;
         double coordinate_ = 0.0;
-        bool isCoordinate_ = false;
+        Kind kind_ = Kind::Text;
     };
     // A name and its value, as the element will carry it. A text value is
     // only looked at: a temporary one lives until the call returns.
@@ -54,6 +62,7 @@ public:
     void element(std::string_view name, Attributes attributes);
     void line(double x1, double y1, double x2, double y2, std::string_view cssClass);
     void rect(double x, double y, double width, double height, std::string_view cssClass, Attributes extra = {});
+    // A path: its data, as SvgPath makes it, goes out unescaped.
     void path(std::string_view data, std::string_view cssClass, Attributes extra = {});
     // A text at (x, y), its anchor "start", "middle" or "end".
     void text(double x, double y, std::string_view content, std::string_view cssClass,
