@@ -9,54 +9,49 @@
 namespace csp::designcheck {
 namespace {
 
-constexpr ProfileEntry roundPipeProfiles[] = {
-    {"2-2/3 x 1/2", Profile::TwoThirdsByHalf},
-    {"3 x 1", Profile::ThreeByOne},
-    {"5 x 1", Profile::FiveByOne},
-    {"6 x 2", Profile::SixByTwo},
-    {"3/4 x 3/4 x 7-1/2 Ribbed", Profile::RibbedSevenHalf},
-    {"3/4 x 1 x 11-1/2 Ribbed", Profile::RibbedElevenHalf},
-    {"3/4 x 3/4 x 7-1/2 Composite Ribbed", Profile::CompositeSevenHalf},
-    {"3/4 x 1 x 11-1/2 Composite Ribbed", Profile::CompositeElevenHalf},
-};
-// The composite ribbed pipe-arch is offered under a working title.
-constexpr ProfileEntry pipeArchProfiles[] = {
-    {"2-2/3 x 1/2", Profile::TwoThirdsByHalf},
-    {"3 x 1", Profile::ThreeByOne},
-    {"5 x 1", Profile::FiveByOne},
-    {"6 x 2", Profile::SixByTwo},
-    {"3/4 x 3/4 x 7-1/2 Ribbed", Profile::RibbedSevenHalf},
-    {"3/4 x 1 x 11-1/2 Ribbed", Profile::RibbedElevenHalf},
-    {"TEST", Profile::CompositeSevenHalf},
-};
-constexpr ProfileEntry underpassProfiles[] = {{"6 x 2", Profile::SixByTwo}};
-
-// 6 x 2 pipe-arches come with an 18 or a 31 in. corner radius.
-constexpr std::string_view plateArchCornerRadii[] = {"18 inch", "31 inch"};
-constexpr int plateArchCornerRadiusInches[] = {18, 31};
 constexpr std::string_view noCornerRadius[] = {notApplicableText};
-constexpr int plateArchEntry = 3;
 constexpr std::string_view defaultCornerPressure = "4000";  // psf
 
 constexpr double minimumSoilDensity = 1.0, maximumSoilDensity = 10000.0;  // pcf
 constexpr double minimumCover = 1.0;                                      // ft
 
-bool hasPlateArchCorners(StructureShape shape, int profileEntry) {
-    return shape == StructureShape::PipeArch && profileEntry == plateArchEntry;
+// The profiles a shape's list offers, in the profile table's order, under
+// their list texts.
+std::vector<ProfileEntry> profileListOf(StructureShape shape) {
+    std::vector<ProfileEntry> list;
+    const std::span<const ProfileData* const> table = profileTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (std::string_view text = table[i]->listTexts[static_cast<std::size_t>(shape)]; !text.empty())
+            list.push_back({text, static_cast<Profile>(i)});
+    return list;
+}
+
+// The profile index of a plate arch's pipe-arch entry, whose sizes follow
+// the corner radius its page asks for; none for any other entry.
+std::optional<std::size_t> plateArchProfile(StructureShape shape, int profileEntry) {
+    const std::span<const ProfileEntry> list = profileEntries(shape);
+    if (shape != StructureShape::PipeArch || profileEntry < 0 || static_cast<std::size_t>(profileEntry) >= list.size())
+        return std::nullopt;
+    const auto profile = static_cast<std::size_t>(list[static_cast<std::size_t>(profileEntry)].profile);
+    if (!profileTable()[profile]->isPlateArch()) return std::nullopt;
+    return profile;
 }
 
 int cornerRadiusOf(const MainPageEntries& entries) {
-    if (!hasPlateArchCorners(static_cast<StructureShape>(entries.shape), entries.profileEntry)) return 0;
-    if (entries.cornerRadiusEntry == 0 || entries.cornerRadiusEntry == 1)
-        return plateArchCornerRadiusInches[entries.cornerRadiusEntry];
-    return 0;
+    const std::optional<std::size_t> profile =
+        plateArchProfile(static_cast<StructureShape>(entries.shape), entries.profileEntry);
+    if (!profile) return 0;
+    const std::span<const CornerRadiusSizes> corners = profileTable()[*profile]->cornerRadiusSizes;
+    if (entries.cornerRadiusEntry < 0 || static_cast<std::size_t>(entries.cornerRadiusEntry) >= corners.size())
+        return 0;
+    return corners[static_cast<std::size_t>(entries.cornerRadiusEntry)].cornerRadius;
 }
 
-// An underpass is always 6 x 2, whatever its list shows.
+// An underpass is always the first its list offers, whatever the list shows.
 int profileOf(const MainPageEntries& entries) {
-    if (static_cast<StructureShape>(entries.shape) == StructureShape::Underpass)
-        return static_cast<int>(Profile::SixByTwo);
-    const std::span<const ProfileEntry> list = profileEntries(static_cast<StructureShape>(entries.shape));
+    const auto shape = static_cast<StructureShape>(entries.shape);
+    const std::span<const ProfileEntry> list = profileEntries(shape);
+    if (shape == StructureShape::Underpass && !list.empty()) return static_cast<int>(list.front().profile);
     if (entries.profileEntry < 0 || static_cast<std::size_t>(entries.profileEntry) >= list.size()) return -1;
     return static_cast<int>(list[static_cast<std::size_t>(entries.profileEntry)].profile);
 }
@@ -72,10 +67,13 @@ std::vector<std::string_view> allowedEntries(const std::array<std::string_view, 
 }  // namespace
 
 std::span<const ProfileEntry> profileEntries(StructureShape shape) {
+    static const std::vector<ProfileEntry> roundPipe = profileListOf(StructureShape::RoundPipe),
+                                           pipeArch = profileListOf(StructureShape::PipeArch),
+                                           underpass = profileListOf(StructureShape::Underpass);
     switch (shape) {
-    case StructureShape::RoundPipe: return roundPipeProfiles;
-    case StructureShape::PipeArch: return pipeArchProfiles;
-    case StructureShape::Underpass: return underpassProfiles;
+    case StructureShape::RoundPipe: return roundPipe;
+    case StructureShape::PipeArch: return pipeArch;
+    case StructureShape::Underpass: return underpass;
     }
     return {};
 }
@@ -85,8 +83,18 @@ std::string_view defaultCornerPressureText(StructureShape shape) {
 }
 
 std::span<const std::string_view> cornerRadiusEntries(StructureShape shape, int profileEntry) {
-    if (hasPlateArchCorners(shape, profileEntry)) return plateArchCornerRadii;
-    return noCornerRadius;
+    // Each profile's corner radius texts, by profile index.
+    static const std::vector<std::vector<std::string_view>> plateArchLists = [] {
+        std::vector<std::vector<std::string_view>> lists;
+        for (const ProfileData* data : profileTable()) {
+            std::vector<std::string_view>& texts = lists.emplace_back();
+            for (const CornerRadiusSizes& corner : data->cornerRadiusSizes) texts.push_back(corner.listText);
+        }
+        return lists;
+    }();
+    const std::optional<std::size_t> profile = plateArchProfile(shape, profileEntry);
+    if (!profile) return noCornerRadius;
+    return plateArchLists[*profile];
 }
 
 void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check) {

@@ -39,8 +39,9 @@ bool usesAisiBuckling(CheckMethod method) {
     case CheckMethod::AashtoAsd:
     case CheckMethod::AashtoLfd:
     case CheckMethod::AashtoLrfd: return false;
-    default: return true;
+    case CheckMethod::Aisi: return true;
     }
+    return true;
 }
 
 double seamSafetyFactor(CheckMethod method) {
@@ -56,10 +57,6 @@ double seamFactor(CorrugationType type) {
 
 // F, the stress the wall area is sized for: the lesser of Fy and Fc.
 double designStress(double bucklingStress) { return bucklingStress >= yieldStress ? yieldStress : bucklingStress; }
-
-bool hasSeamData(Profile profile) {
-    return profile == Profile::TwoThirdsByHalf || profile == Profile::ThreeByOne || profile == Profile::SixByTwo;
-}
 
 }  // namespace
 
@@ -171,7 +168,7 @@ void DesignCheck::appendAreaCheck() {
 }
 
 void DesignCheck::appendSeamCheck() {
-    if (corrugationType_ == CorrugationType::Helical || !hasSeamData(profile_)) return;
+    if (corrugationType_ == CorrugationType::Helical || !catalog_ || !catalog_->data().hasSeams()) return;
     reportLines_.append(" ");
     reportLines_.append("Required Seam Strength:");
     double required = 0.0;
