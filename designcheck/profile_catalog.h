@@ -99,8 +99,8 @@ struct ProfileData {
     // Under railway loads (ASTM) the least cover is the span over this.
     double railwayCoverDivisor;
 
-    bool hasSeams() const { return !seams.strength.empty(); }
-    bool isPlateArch() const { return !cornerRadiusSizes.empty(); }
+    constexpr bool hasSeams() const { return !seams.strength.empty(); }
+    constexpr bool isPlateArch() const { return !cornerRadiusSizes.empty(); }
 };
 
 // The profiles' data sets, by profile index.
