@@ -14,8 +14,9 @@ const char* conditionsHeading(Conditions conditions, const ShapeSpec* spec) {
     case Conditions::EmbankmentAstmAashto: return "(ASTM/AASHTO embankment):";
     case Conditions::TrenchAstm: return isRibProfile(spec) ? "(ASTM/AASHTO trench):" : "(ASTM trench):";
     case Conditions::EmbankmentAisi: return "(AISI embankment):";
-    default: return "(AISI trench):";
+    case Conditions::TrenchAisi: break;
     }
+    return "(AISI trench):";
 }
 
 const char* pipeType(const ShapeSpec* spec, TableBase base) {
@@ -28,8 +29,8 @@ const char* designMethodName(DesignMethod method) {
     case DesignMethod::Asd: return "ASD";
     case DesignMethod::Lrfd: return "LRFD";
     case DesignMethod::AashtoLfd: return "AASHTO LFD";
-    default: return "Unknown";
     }
+    return "Unknown";
 }
 
 void appendFlexibilityLines(ReportListing& report, const ShapeSpec* spec, Conditions conditions,

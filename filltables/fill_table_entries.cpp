@@ -98,8 +98,11 @@ struct Choices {
         switch (page) {
         case FollowUpPage::TrenchDetails: return trench;
         case FollowUpPage::BaseForTables: return base;
-        default: return design;
+        case FollowUpPage::SelectDesign:
+        case FollowUpPage::SelectDesignTwoChoices:
+        case FollowUpPage::LoadReduction: break;
         }
+        return design;
     }
 };
 
@@ -217,8 +220,10 @@ const EntrySpec& entryOf(FollowUpPage page) {
     case FollowUpPage::TrenchDetails: return trenchEntry;
     case FollowUpPage::BaseForTables: return baseEntry;
     case FollowUpPage::LoadReduction: return loadReductionEntry;
-    default: return designEntry;
+    case FollowUpPage::SelectDesign:
+    case FollowUpPage::SelectDesignTwoChoices: break;
     }
+    return designEntry;
 }
 
 }  // namespace

@@ -34,8 +34,9 @@ int liveLoadIndex(LiveLoad liveLoad) {
     switch (liveLoad) {
     case LiveLoad::H20: return 0;
     case LiveLoad::H25: return 1;
-    default: return 2;
+    case LiveLoad::E80: break;
     }
+    return 2;
 }
 
 std::optional<FollowUpPage> pageAskedAt(FollowUpStep step, int shape, Conditions conditions) {

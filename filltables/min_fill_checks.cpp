@@ -100,8 +100,9 @@ Outcome roundCheck(std::span<const double> pressures, const CheckMessages& messa
         switch (designMethod) {
         case DesignMethod::Lrfd: return p * lrfdLoadFactorRatio;
         case DesignMethod::AashtoLfd: return p * aashtoLfdLoadFactorRatio;
-        default: return p;
+        case DesignMethod::Asd: break;
         }
+        return p;
     };
     return checkCombinedPressure(pressureAt, capOf(pressures), messages, minimumCover, maxCover,
                                  equivalentFillHeight, w);
@@ -174,9 +175,9 @@ Outcome minFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, d
         return minFillCheckH20(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
     case LiveLoad::H25:
         return minFillCheckH25(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
-    default:
-        return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
+    case LiveLoad::E80: break;
     }
+    return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
 }
 
 Outcome archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
@@ -186,9 +187,9 @@ Outcome archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCove
         return archMinFillCheckH20(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
     case LiveLoad::H25:
         return archMinFillCheckH25(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
-    default:
-        return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
+    case LiveLoad::E80: break;
     }
+    return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
 }
 
 }  // namespace csp
