@@ -6,11 +6,12 @@
 #include "designcheck/design_check.h"
 #include "designcheck/live_load.h"
 #include "shell/number_format.h"
+#include "shell/steel.h"
 
 namespace csp::designcheck {
 namespace {
 
-constexpr double elasticModulus = 29000000.0;  // E of steel, psi
+using steel::elasticModulus;  // E
 constexpr double inchesPerFoot = 12.0;
 
 // Axle load AL of the design truck, lb.

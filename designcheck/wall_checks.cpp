@@ -4,13 +4,14 @@
 
 #include "designcheck/design_check.h"
 #include "shell/number_format.h"
+#include "shell/steel.h"
 
 namespace csp::designcheck {
 namespace {
 
-constexpr double elasticModulus = 29000000.0;  // E of steel, psi
-constexpr double tensileStrength = 45000.0;    // Fu, psi
-constexpr double yieldStress = 33000.0;        // Fy, psi
+using steel::elasticModulus;   // E
+using steel::tensileStrength;  // Fu
+using steel::yieldStress;      // Fy
 constexpr double soilStiffness = 0.22;         // k
 // Span/radius-of-gyration ratio, squared, where buckling turns elastic.
 constexpr double bucklingLimitRatio = 24.0 * elasticModulus / tensileStrength;
