@@ -26,34 +26,36 @@ std::vector<ProfileEntry> profileListOf(StructureShape shape) {
     return list;
 }
 
-// The profile index of a plate arch's pipe-arch entry, whose sizes follow
-// the corner radius its page asks for; none for any other entry.
-std::optional<std::size_t> plateArchProfile(StructureShape shape, int profileEntry) {
+// The profile of a list entry, or none past the list.
+std::optional<Profile> profileOf(StructureShape shape, int profileEntry) {
     const std::span<const ProfileEntry> list = profileEntries(shape);
-    if (shape != StructureShape::PipeArch || profileEntry < 0 || static_cast<std::size_t>(profileEntry) >= list.size())
+    if (profileEntry < 0 || static_cast<std::size_t>(profileEntry) >= list.size()) return std::nullopt;
+    return list[static_cast<std::size_t>(profileEntry)].profile;
+}
+
+// A plate arch's pipe-arch sizes follow the corner radius its page asks for;
+// any other entry has none.
+std::optional<std::size_t> plateArchProfile(StructureShape shape, int profileEntry) {
+    const std::optional<Profile> profile = profileOf(shape, profileEntry);
+    if (shape != StructureShape::PipeArch || !profile || !profileData(static_cast<int>(*profile))->isPlateArch())
         return std::nullopt;
-    const auto profile = static_cast<std::size_t>(list[static_cast<std::size_t>(profileEntry)].profile);
-    if (!profileTable()[profile]->isPlateArch()) return std::nullopt;
-    return profile;
+    return static_cast<std::size_t>(*profile);
 }
 
 int cornerRadiusOf(const MainPageEntries& entries) {
-    const std::optional<std::size_t> profile =
-        plateArchProfile(static_cast<StructureShape>(entries.shape), entries.profileEntry);
-    if (!profile) return 0;
-    const std::span<const CornerRadiusSizes> corners = profileTable()[*profile]->cornerRadiusSizes;
-    if (entries.cornerRadiusEntry < 0 || static_cast<std::size_t>(entries.cornerRadiusEntry) >= corners.size())
+    const auto profile = plateArchProfile(static_cast<StructureShape>(entries.shape), entries.profileEntry);
+    const auto entry = static_cast<std::size_t>(entries.cornerRadiusEntry);
+    if (!profile || entries.cornerRadiusEntry < 0 || entry >= profileTable()[*profile]->cornerRadiusSizes.size())
         return 0;
-    return corners[static_cast<std::size_t>(entries.cornerRadiusEntry)].cornerRadius;
+    return profileTable()[*profile]->cornerRadiusSizes[entry].cornerRadius;
 }
 
 // An underpass is always the first its list offers, whatever the list shows.
 int profileOf(const MainPageEntries& entries) {
     const auto shape = static_cast<StructureShape>(entries.shape);
-    const std::span<const ProfileEntry> list = profileEntries(shape);
-    if (shape == StructureShape::Underpass && !list.empty()) return static_cast<int>(list.front().profile);
-    if (entries.profileEntry < 0 || static_cast<std::size_t>(entries.profileEntry) >= list.size()) return -1;
-    return static_cast<int>(list[static_cast<std::size_t>(entries.profileEntry)].profile);
+    const std::optional<Profile> profile =
+        profileOf(shape, shape == StructureShape::Underpass ? 0 : entries.profileEntry);
+    return profile ? static_cast<int>(*profile) : -1;
 }
 
 template <std::size_t N>
@@ -84,17 +86,15 @@ std::string_view defaultCornerPressureText(StructureShape shape) {
 
 std::span<const std::string_view> cornerRadiusEntries(StructureShape shape, int profileEntry) {
     // Each profile's corner radius texts, by profile index.
-    static const std::vector<std::vector<std::string_view>> plateArchLists = [] {
-        std::vector<std::vector<std::string_view>> lists;
-        for (const ProfileData* data : profileTable()) {
-            std::vector<std::string_view>& texts = lists.emplace_back();
-            for (const CornerRadiusSizes& corner : data->cornerRadiusSizes) texts.push_back(corner.listText);
-        }
+    static const std::vector<std::vector<std::string_view>> texts = [] {
+        std::vector<std::vector<std::string_view>> lists(profileTable().size());
+        for (std::size_t i = 0; i < lists.size(); ++i)
+            for (const CornerRadiusSizes& sizes : profileTable()[i]->cornerRadiusSizes) lists[i].push_back(sizes.listText);
         return lists;
     }();
     const std::optional<std::size_t> profile = plateArchProfile(shape, profileEntry);
     if (!profile) return noCornerRadius;
-    return plateArchLists[*profile];
+    return texts[*profile];
 }
 
 void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check) {

@@ -67,22 +67,18 @@ constexpr std::optional<double> aisiTrenchRoundLimit(double span) {
 constexpr ProfileData data = {
     .name = "2-2/3 x 1/2",
     .listTexts = {"2-2/3 x 1/2", "2-2/3 x 1/2", {}},
-    .corrugationDepth = 0.5,
-    .ribKind = RibKind::None,
+    .corrugationDepth = 0.5, .ribKind = RibKind::None,
     .corrugationTypes = helicalAnnular,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seamFrom42, .shortSpans = seamUnder42, .shortSpanLimit = seamSpanLimit},
     .sizes = sizeList(archSpan, archRise, archTop, archCorner),
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = {every(0.043), every(0.06), noLimit},
                     .aashto = {every(0.043), noLimit, noLimit},
                     // Round pipe in a standard trench: by span, below.
                     .aisi = {ShapeLimits{0.0433, 0.065, 0.0433}, ShapeLimits{none, 0.06, none}, noLimit}},
-    .aisiTrenchRoundLimit = aisiTrenchRoundLimit,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = aisiTrenchRoundLimit, .railwayCoverDivisor = 4.0,
 };
 
 }  // namespace twoThirdsByHalf
@@ -114,19 +110,15 @@ static_assert(std::size(seam) == std::size(thickness));
 constexpr ProfileData data = {
     .name = "3 x 1",
     .listTexts = {"3 x 1", "3 x 1", {}},
-    .corrugationDepth = 1.0,
-    .ribKind = RibKind::None,
+    .corrugationDepth = 1.0, .ribKind = RibKind::None,
     .corrugationTypes = helicalAnnular,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
     .sizes = threeByOneArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = threeByOneArches::flexibility,
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace threeByOne
 
@@ -138,19 +130,15 @@ constexpr double inertia[] = {8.85, 11.092, 15.55, 20.317, 25.032};
 constexpr ProfileData data = {
     .name = "5x1",
     .listTexts = {"5 x 1", "5 x 1", {}},
-    .corrugationDepth = 1.0,
-    .ribKind = RibKind::None,
+    .corrugationDepth = 1.0, .ribKind = RibKind::None,
     .corrugationTypes = helicalOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = noSeams,
     .sizes = threeByOneArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = threeByOneArches::flexibility,
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace fiveByOne
 
@@ -201,21 +189,17 @@ constexpr ShapeLimits embankmentLimits = {0.02, 0.03, 0.03};
 constexpr ProfileData data = {
     .name = "6x2",
     .listTexts = {"6 x 2", "6 x 2", "6 x 2"},
-    .corrugationDepth = 2.0,
-    .ribKind = RibKind::None,
+    .corrugationDepth = 2.0, .ribKind = RibKind::None,
     .corrugationTypes = boltedOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
     .sizes = underpassSizes,
-    .underpassSizes = true,
-    .cornerRadiusSizes = arches,
-    .radiiInFeet = true,
+    .underpassSizes = true, .cornerRadiusSizes = arches, .radiiInFeet = true,
     .flexibility = {.astm = {embankmentLimits, every(0.02), noLimit},
                     .aashto = {embankmentLimits, noLimit, noLimit},
                     .aisi = {embankmentLimits, embankmentLimits, noLimit}},
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 5.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 5.0,
 };
 }  // namespace sixByTwo
 
@@ -259,19 +243,15 @@ constexpr auto& limits = ribbedSevenHalfArches::coefficients;
 constexpr ProfileData data = {
     .name = "3/4 x 3/4 x 7-1/2 Ribbed",
     .listTexts = {"3/4 x 3/4 x 7-1/2 Ribbed", "3/4 x 3/4 x 7-1/2 Ribbed", {}},
-    .corrugationDepth = 0.75,
-    .ribKind = RibKind::Ribbed,
+    .corrugationDepth = 0.75, .ribKind = RibKind::Ribbed,
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = noSeams,
     .sizes = ribbedSevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace ribbedSevenHalf
 
@@ -284,19 +264,15 @@ constexpr auto& limits = ribbedElevenHalfArches::coefficients;
 constexpr ProfileData data = {
     .name = "3/4 x 1 x 11-1/2 Ribbed",
     .listTexts = {"3/4 x 1 x 11-1/2 Ribbed", "3/4 x 1 x 11-1/2 Ribbed", {}},
-    .corrugationDepth = 1.0,
-    .ribKind = RibKind::Ribbed,
+    .corrugationDepth = 1.0, .ribKind = RibKind::Ribbed,
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = noSeams,
     .sizes = ribbedElevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace ribbedElevenHalf
 
@@ -310,19 +286,15 @@ constexpr ProfileData data = {
     .name = "3/4 x 3/4 x 7-1/2 Composite Ribbed",
     // Its pipe-arch is offered under a working title.
     .listTexts = {"3/4 x 3/4 x 7-1/2 Composite Ribbed", "TEST", {}},
-    .corrugationDepth = 0.75,
-    .ribKind = RibKind::Composite,
+    .corrugationDepth = 0.75, .ribKind = RibKind::Composite,
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = noSeams,
     .sizes = ribbedSevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace compositeSevenHalf
 
@@ -335,19 +307,15 @@ constexpr auto& limits = ribbedElevenHalfArches::coefficients;
 constexpr ProfileData data = {
     .name = "3/4 x 1 x 11-1/2 Composite Ribbed",
     .listTexts = {"3/4 x 1 x 11-1/2 Composite Ribbed", {}, {}},
-    .corrugationDepth = 1.0,
-    .ribKind = RibKind::Composite,
+    .corrugationDepth = 1.0, .ribKind = RibKind::Composite,
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = noSeams,
     .sizes = ribbedElevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
-    .radiiInFeet = false,
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
-    .railwayCoverDivisor = 4.0,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace compositeElevenHalf
 

@@ -20,7 +20,7 @@ const char* conditionsHeading(Conditions conditions, const ShapeSpec* spec) {
 }
 
 const char* pipeType(const ShapeSpec* spec, TableBase base) {
-    if (spec && spec->boltedPlate) return "Bolted,4 bolts/ft";
+    if (spec && spec->bolted) return "Bolted,4 bolts/ft";
     return base == TableBase::Annular ? "Annular" : "Helical";
 }
 
@@ -36,13 +36,13 @@ const char* designMethodName(DesignMethod method) {
 void appendFlexibilityLines(ReportListing& report, const ShapeSpec* spec, Conditions conditions,
                             TrenchType trenchType, double flexibilityLimit) {
     if (isRibProfile(spec)) {
-        const RibCoefficients& c = *spec->ribCoefficients;
+        const RibCoefficients& c = *spec->rib;
         const std::string_view coefficient = !isTrenchConditions(conditions)       ? c.embankment
                                              : trenchType == TrenchType::Special ? c.trenchSpecial
                                                                                    : c.trenchStandard;
         report.append("  Flexibility Factor Limit = " + std::string(coefficient) + " I^1/3");
-    } else if (conditions == Conditions::TrenchAisi && spec && !spec->aisiTrenchFlexibilityLines.empty()) {
-        for (std::string_view line : spec->aisiTrenchFlexibilityLines) report.append(std::string(line));
+    } else if (conditions == Conditions::TrenchAisi && spec && !spec->aisiTrenchLines.empty()) {
+        for (std::string_view line : spec->aisiTrenchLines) report.append(std::string(line));
     } else {
         report.append(format("  Flexibility Factor Limit = %5.3f", flexibilityLimit));
     }

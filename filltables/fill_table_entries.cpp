@@ -28,27 +28,24 @@ const MainPageValues mainPagePresets;
 // The shapes whose row says `is`, as the help writes them: "0-3, 14 and 15",
 // a run of three or more as its ends.
 std::string shapeNumbers(bool (*is)(const ShapeSpec&)) {
+    const auto isShape = [is](int shape) { return shape < shapeCount && is(*shapeSpecOf(shape)); };
     std::vector<std::string> runs;
-    for (int first = 0; first < shapeCount;) {
-        if (!is(shapeSpecs[static_cast<std::size_t>(first)])) {
-            ++first;
-            continue;
-        }
+    for (int first = 0; first < shapeCount; ++first) {
+        if (!isShape(first)) continue;
         int last = first;
-        while (last + 1 < shapeCount && is(shapeSpecs[static_cast<std::size_t>(last + 1)])) ++last;
+        while (isShape(last + 1)) ++last;
         if (last - first >= 2)
             runs.push_back(format("%d-%d", first, last));
         else
             for (int shape = first; shape <= last; ++shape) runs.push_back(format("%d", shape));
-        first = last + 1;
+        first = last;
     }
     std::string text;
-    for (std::size_t i = 0; i < runs.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+    for (std::size_t i = 0; i < runs.size(); ++i) text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
     return text;
 }
 const std::string ribShapes = shapeNumbers([](const ShapeSpec& spec) { return spec.isRibProfile(); });
-const std::string tableBaseShapes = shapeNumbers([](const ShapeSpec& spec) { return spec.tableBaseChoice; });
+const std::string tableBaseShapes = shapeNumbers([](const ShapeSpec& spec) { return spec.baseChoice; });
 const std::string baseHelp = "Base for Tables page (shapes " + tableBaseShapes + ")";
 
 const std::array<EntrySpec, 9> specs = {{

@@ -50,7 +50,7 @@ std::optional<FollowUpPage> pageAskedAt(FollowUpStep step, int shape, Conditions
         if (conditions == Conditions::TrenchAstm) return FollowUpPage::SelectDesignTwoChoices;
         return std::nullopt;
     case FollowUpStep::Base:
-        if (spec && spec->tableBaseChoice) return FollowUpPage::BaseForTables;
+        if (spec && spec->baseChoice) return FollowUpPage::BaseForTables;
         return std::nullopt;
     case FollowUpStep::LoadReduction:
         if (isAisiConditions(conditions)) return FollowUpPage::LoadReduction;
@@ -135,7 +135,7 @@ void FillTableRequest::prepare() {
     const ShapeSpec* spec = shapeSpecOf(shape_);
     const int column = static_cast<int>(conditions_);
     const bool known = spec && column >= 0 && column < conditionsCount;
-    flexibilityFactor_ = known ? spec->flexibilityFactors[static_cast<std::size_t>(column)] : 0.0;
+    flexibilityFactor_ = known ? spec->flexibility[static_cast<std::size_t>(column)] : 0.0;
 }
 
 Outcome FillTableRequest::generate() {

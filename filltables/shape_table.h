@@ -21,25 +21,25 @@ struct RibCoefficients {
 // Everything one entry of the main page's shape-and-profile list stands
 // for; a shape is the entry's index.
 struct ShapeSpec {
-    std::string_view listText;
+    std::string_view text;  // its entry in the list
     // A spiral rib profile (nullptr where not): its flexibility limits go
     // with each wall thickness, and trench conditions ask the Trench Details
     // page.
-    const RibCoefficients* ribCoefficients;
-    bool tableBaseChoice;  // the Base for Tables page asks helical or annular pipe
-    bool boltedPlate;      // bolted structural plate
+    const RibCoefficients* rib;
+    bool baseChoice;  // the Base for Tables page asks helical or annular pipe
+    bool bolted;      // bolted structural plate
     // Flexibility factor limit (in./lb) by condition set: embankment
     // ASTM/AASHTO, trench ASTM, embankment AISI, trench AISI; 0.0 for a rib
     // profile, whose limits go with the thickness.
-    std::array<double, conditionsCount> flexibilityFactors;
+    std::array<double, conditionsCount> flexibility;
     // The criteria's flexibility lines under AISI trench conditions where
     // they are not the limit's own; empty where they are.
-    std::span<const std::string_view> aisiTrenchFlexibilityLines;
+    std::span<const std::string_view> aisiTrenchLines;
     // The table: a round pipe's, or a pipe-arch's or underpass's.
     const RoundProfile* round;
     const ArchProfile* arch;
 
-    constexpr bool isRibProfile() const { return ribCoefficients != nullptr; }
+    constexpr bool isRibProfile() const { return rib != nullptr; }
 };
 
 namespace shape_data {
@@ -62,59 +62,50 @@ inline constexpr std::string_view archBySpanLines[] = {"  Flexibility Factor Lim
 
 }  // namespace shape_data
 
-//   list text; rib coefficients; Base for Tables page; bolted plate;
-//   flexibility factors; AISI trench flexibility lines; table
+// The main page's shape-and-profile list, entry by entry.
 inline constexpr auto shapeSpecs = std::to_array<ShapeSpec>({
-    {.listText = "Round pipe with 3/4 x 3/4 x 7 1/2 profile", .ribCoefficients = &shape_data::ribs3by4,
-     .tableBaseChoice = false, .boltedPlate = false, .flexibilityFactors = shape_data::ribFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = &roundProfiles[0], .arch = nullptr},
-    {.listText = "Round pipe with 3/4 x 1 x 11 1/2 profile", .ribCoefficients = &shape_data::ribs1by11,
-     .tableBaseChoice = false, .boltedPlate = false, .flexibilityFactors = shape_data::ribFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = &roundProfiles[1], .arch = nullptr},
-    {.listText = "Round pipe with 3/4 x 3/4 x 7-1/2 profile - composite",
-     .ribCoefficients = &shape_data::compositeRibs3by4, .tableBaseChoice = false, .boltedPlate = false,
-     .flexibilityFactors = shape_data::ribFactors, .aisiTrenchFlexibilityLines = {}, .round = &roundProfiles[2],
+    {.text = "Round pipe with 3/4 x 3/4 x 7 1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false,
+     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[0],
      .arch = nullptr},
-    {.listText = "Round pipe with 3/4 x 1 x 11-1/2 profile - composite",
-     .ribCoefficients = &shape_data::compositeRibs1by11, .tableBaseChoice = false, .boltedPlate = false,
-     .flexibilityFactors = shape_data::ribFactors, .aisiTrenchFlexibilityLines = {}, .round = &roundProfiles[3],
+    {.text = "Round pipe with 3/4 x 1 x 11 1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false,
+     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[1],
      .arch = nullptr},
-    {.listText = "Round pipe with 2-2/3 x 1/2 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = true,
-     .boltedPlate = false, .flexibilityFactors = {0.043, 0.06, 0.0433, 0.06},
-     .aisiTrenchFlexibilityLines = shape_data::roundBySpanLines, .round = &roundProfiles[4], .arch = nullptr},
-    {.listText = "Round pipe with 3 x 1 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = true,
-     .boltedPlate = false, .flexibilityFactors = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchFlexibilityLines = {},
-     .round = &roundProfiles[5], .arch = nullptr},
-    {.listText = "Round pipe with 5 x 1 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = false,
-     .boltedPlate = false, .flexibilityFactors = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchFlexibilityLines = {},
-     .round = &roundProfiles[6], .arch = nullptr},
-    {.listText = "Round pipe with 6 x 2 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = false,
-     .boltedPlate = true, .flexibilityFactors = {0.02, 0.02, 0.02, 0.02}, .aisiTrenchFlexibilityLines = {},
-     .round = &roundProfiles[7], .arch = nullptr},
-    {.listText = "Pipe-arch with 2-2/3 x 1/2 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = true,
-     .boltedPlate = false, .flexibilityFactors = {0.043, 0.06, 0.065, 0.06},
-     .aisiTrenchFlexibilityLines = shape_data::archBySpanLines, .round = nullptr, .arch = &archProfiles[0]},
-    {.listText = "Pipe-arch with 3 x 1 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = true,
-     .boltedPlate = false, .flexibilityFactors = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchFlexibilityLines = {},
-     .round = nullptr, .arch = &archProfiles[1]},
-    {.listText = "Pipe-arch with  5 x 1 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = false,
-     .boltedPlate = false, .flexibilityFactors = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchFlexibilityLines = {},
-     .round = nullptr, .arch = &archProfiles[2]},
-    {.listText = "Pipe-arch with 6 x 2 corrugation 18 in. corner radius", .ribCoefficients = nullptr,
-     .tableBaseChoice = false, .boltedPlate = true, .flexibilityFactors = shape_data::plateArchFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = nullptr, .arch = &archProfiles[3]},
-    {.listText = "Pipe-arch with 6 x 2 corrugation 31 in. corner radius", .ribCoefficients = nullptr,
-     .tableBaseChoice = false, .boltedPlate = true, .flexibilityFactors = shape_data::plateArchFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = nullptr, .arch = &archProfiles[4]},
-    {.listText = "Underpass with 6 x 2 corrugation", .ribCoefficients = nullptr, .tableBaseChoice = false,
-     .boltedPlate = true, .flexibilityFactors = shape_data::plateArchFactors, .aisiTrenchFlexibilityLines = {},
-     .round = nullptr, .arch = &archProfiles[5]},
-    {.listText = "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile", .ribCoefficients = &shape_data::ribs3by4,
-     .tableBaseChoice = false, .boltedPlate = false, .flexibilityFactors = shape_data::ribFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = nullptr, .arch = &archProfiles[6]},
-    {.listText = "Pipe-arch with 3/4 x 1 x 11-1/2 profile", .ribCoefficients = &shape_data::ribs1by11,
-     .tableBaseChoice = false, .boltedPlate = false, .flexibilityFactors = shape_data::ribFactors,
-     .aisiTrenchFlexibilityLines = {}, .round = nullptr, .arch = &archProfiles[7]},
+    {.text = "Round pipe with 3/4 x 3/4 x 7-1/2 profile - composite", .rib = &shape_data::compositeRibs3by4,
+     .baseChoice = false, .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
+     .round = &roundProfiles[2], .arch = nullptr},
+    {.text = "Round pipe with 3/4 x 1 x 11-1/2 profile - composite", .rib = &shape_data::compositeRibs1by11,
+     .baseChoice = false, .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
+     .round = &roundProfiles[3], .arch = nullptr},
+    {.text = "Round pipe with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+     .flexibility = {0.043, 0.06, 0.0433, 0.06}, .aisiTrenchLines = shape_data::roundBySpanLines,
+     .round = &roundProfiles[4], .arch = nullptr},
+    {.text = "Round pipe with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+     .flexibility = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchLines = {}, .round = &roundProfiles[5], .arch = nullptr},
+    {.text = "Round pipe with 5 x 1 corrugation", .rib = nullptr, .baseChoice = false, .bolted = false,
+     .flexibility = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchLines = {}, .round = &roundProfiles[6], .arch = nullptr},
+    {.text = "Round pipe with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false, .bolted = true,
+     .flexibility = {0.02, 0.02, 0.02, 0.02}, .aisiTrenchLines = {}, .round = &roundProfiles[7], .arch = nullptr},
+    {.text = "Pipe-arch with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+     .flexibility = {0.043, 0.06, 0.065, 0.06}, .aisiTrenchLines = shape_data::archBySpanLines, .round = nullptr,
+     .arch = &archProfiles[0]},
+    {.text = "Pipe-arch with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+     .flexibility = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[1]},
+    {.text = "Pipe-arch with  5 x 1 corrugation", .rib = nullptr, .baseChoice = false, .bolted = false,
+     .flexibility = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[2]},
+    {.text = "Pipe-arch with 6 x 2 corrugation 18 in. corner radius", .rib = nullptr, .baseChoice = false,
+     .bolted = true, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
+     .arch = &archProfiles[3]},
+    {.text = "Pipe-arch with 6 x 2 corrugation 31 in. corner radius", .rib = nullptr, .baseChoice = false,
+     .bolted = true, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
+     .arch = &archProfiles[4]},
+    {.text = "Underpass with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false, .bolted = true,
+     .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[5]},
+    {.text = "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false,
+     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
+     .arch = &archProfiles[6]},
+    {.text = "Pipe-arch with 3/4 x 1 x 11-1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false,
+     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
+     .arch = &archProfiles[7]},
 });
 
 // Each row names one table, and says what its table's rules say: a rib
@@ -125,15 +116,15 @@ constexpr bool agreesWithItsTable(const ShapeSpec& spec) {
     const FlexibilityRule flexibility = spec.round ? spec.round->flexibilityRule : spec.arch->flexibilityRule;
     const SeamRule seams = spec.round ? spec.round->seamRule : spec.arch->seamRule;
     return spec.isRibProfile() == (flexibility == FlexibilityRule::PerThickness) &&
-           spec.aisiTrenchFlexibilityLines.empty() != (flexibility == FlexibilityRule::BySpanUnderAisiTrench) &&
-           spec.boltedPlate == (seams == SeamRule::Always);
+           spec.aisiTrenchLines.empty() != (flexibility == FlexibilityRule::BySpanUnderAisiTrench) &&
+           spec.bolted == (seams == SeamRule::Always);
 }
 static_assert(std::all_of(shapeSpecs.begin(), shapeSpecs.end(), agreesWithItsTable));
 
 // The shape-and-profile list of the main page.
 inline constexpr auto shapeProfileTexts = [] {
     std::array<std::string_view, shapeSpecs.size()> texts{};
-    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = shapeSpecs[i].listText;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = shapeSpecs[i].text;
     return texts;
 }();
 inline constexpr int shapeCount = static_cast<int>(shapeSpecs.size());

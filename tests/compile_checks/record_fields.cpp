@@ -26,14 +26,14 @@ constexpr csp::designcheck::ProfileData profile = {
 };
 
 constexpr csp::ShapeSpec shape = {
-    .listText = "Round pipe with a new corrugation",
-    .ribCoefficients = nullptr,
-    .tableBaseChoice = false,
-    .boltedPlate = false,
+    .text = "Round pipe with a new corrugation",
+    .rib = nullptr,
+    .baseChoice = false,
+    .bolted = false,
 #ifdef CSP_COMPLETE
-    .flexibilityFactors = {0.033, 0.06, 0.0433, 0.06},
+    .flexibility = {0.033, 0.06, 0.0433, 0.06},
 #endif
-    .aisiTrenchFlexibilityLines = {},
+    .aisiTrenchLines = {},
     .round = &csp::roundProfiles[5],
     .arch = nullptr,
 };
