@@ -79,11 +79,11 @@ double DesignCheck::effectiveSpan() const {
 
 double DesignCheck::rise() const { return catalog_ ? catalog_->rise(sizeIndex_).value_or(0.0) : 0.0; }
 
-// The 6 x 2 catalog keeps Rt in feet; it is used in whole inches.
+// A catalog that keeps Rt in feet: it is used in whole inches.
 ArchRadii DesignCheck::archRadii() const {
     if (!catalog_) return {};
     ArchRadii radii = catalog_->radii(sizeIndex_).value_or(ArchRadii{});
-    if (profile_ == Profile::SixByTwo) radii.top = roundHalfUp(radii.top * inchesPerFoot);
+    if (catalog_->data().radiiInFeet) radii.top = roundHalfUp(radii.top * inchesPerFoot);
     return radii;
 }
 
@@ -94,10 +94,13 @@ double DesignCheck::seamStrengthProvided() const {
 std::optional<double> DesignCheck::flexibilityLimit() const {
     if (!catalog_) return std::nullopt;
     const std::optional<double> limit = catalog_->flexibilityLimit(shape_, installationType_, method_, span_);
-    if (!limit || !isRibbed(profile_)) return limit;
-    const double stiffness = std::pow(wallInertia(), ribbedLimitExponent);
-    if (isCompositeRibbed(profile_)) return *limit * compositeRibbedFactor * stiffness;
-    return *limit * stiffness;
+    if (!limit) return limit;
+    switch (catalog_->data().ribKind) {
+    case RibKind::None: return limit;
+    case RibKind::Ribbed: return *limit * std::pow(wallInertia(), ribbedLimitExponent);
+    case RibKind::Composite: return *limit * compositeRibbedFactor * std::pow(wallInertia(), ribbedLimitExponent);
+    }
+    return limit;
 }
 
 void DesignCheck::recordVerdict(SummaryCheck check, bool ok) {

@@ -40,7 +40,8 @@ public:
 
     // --- Inputs -------------------------------------------------------------
     void setShape(int shape) { shape_ = static_cast<StructureShape>(shape); }
-    // Points the catalog at the profile's; an index outside 0-7 leaves none.
+    // Points the catalog at the profile's; an index past the profile
+    // table leaves none.
     void setProfile(int profile);
     void setLiveLoad(int liveLoad) { liveLoad_ = static_cast<LiveLoad>(liveLoad); }
     void setMethod(int method) { method_ = static_cast<CheckMethod>(method); }

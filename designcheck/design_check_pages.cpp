@@ -9,56 +9,53 @@
 namespace csp::designcheck {
 namespace {
 
-constexpr ProfileEntry roundPipeProfiles[] = {
-    {"2-2/3 x 1/2", Profile::TwoThirdsByHalf},
-    {"3 x 1", Profile::ThreeByOne},
-    {"5 x 1", Profile::FiveByOne},
-    {"6 x 2", Profile::SixByTwo},
-    {"3/4 x 3/4 x 7-1/2 Ribbed", Profile::RibbedSevenHalf},
-    {"3/4 x 1 x 11-1/2 Ribbed", Profile::RibbedElevenHalf},
-    {"3/4 x 3/4 x 7-1/2 Composite Ribbed", Profile::CompositeSevenHalf},
-    {"3/4 x 1 x 11-1/2 Composite Ribbed", Profile::CompositeElevenHalf},
-};
-// The composite ribbed pipe-arch is offered under a working title.
-constexpr ProfileEntry pipeArchProfiles[] = {
-    {"2-2/3 x 1/2", Profile::TwoThirdsByHalf},
-    {"3 x 1", Profile::ThreeByOne},
-    {"5 x 1", Profile::FiveByOne},
-    {"6 x 2", Profile::SixByTwo},
-    {"3/4 x 3/4 x 7-1/2 Ribbed", Profile::RibbedSevenHalf},
-    {"3/4 x 1 x 11-1/2 Ribbed", Profile::RibbedElevenHalf},
-    {"TEST", Profile::CompositeSevenHalf},
-};
-constexpr ProfileEntry underpassProfiles[] = {{"6 x 2", Profile::SixByTwo}};
-
-// 6 x 2 pipe-arches come with an 18 or a 31 in. corner radius.
-constexpr std::string_view plateArchCornerRadii[] = {"18 inch", "31 inch"};
-constexpr int plateArchCornerRadiusInches[] = {18, 31};
 constexpr std::string_view noCornerRadius[] = {notApplicableText};
-constexpr int plateArchEntry = 3;
 constexpr std::string_view defaultCornerPressure = "4000";  // psf
 
 constexpr double minimumSoilDensity = 1.0, maximumSoilDensity = 10000.0;  // pcf
 constexpr double minimumCover = 1.0;                                      // ft
 
-bool hasPlateArchCorners(StructureShape shape, int profileEntry) {
-    return shape == StructureShape::PipeArch && profileEntry == plateArchEntry;
+// The profiles a shape's list offers, in the profile table's order, under
+// their list texts.
+std::vector<ProfileEntry> profileListOf(StructureShape shape) {
+    std::vector<ProfileEntry> list;
+    const std::span<const ProfileData* const> table = profileTable();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (std::string_view text = table[i]->listTexts[static_cast<std::size_t>(shape)]; !text.empty())
+            list.push_back({text, static_cast<Profile>(i)});
+    return list;
+}
+
+// The profile of a list entry, or none past the list.
+std::optional<Profile> profileOf(StructureShape shape, int profileEntry) {
+    const std::span<const ProfileEntry> list = profileEntries(shape);
+    if (profileEntry < 0 || static_cast<std::size_t>(profileEntry) >= list.size()) return std::nullopt;
+    return list[static_cast<std::size_t>(profileEntry)].profile;
+}
+
+// A plate arch's pipe-arch sizes follow the corner radius its page asks for;
+// any other entry has none.
+std::optional<std::size_t> plateArchProfile(StructureShape shape, int profileEntry) {
+    const std::optional<Profile> profile = profileOf(shape, profileEntry);
+    if (shape != StructureShape::PipeArch || !profile || !profileData(static_cast<int>(*profile))->isPlateArch())
+        return std::nullopt;
+    return static_cast<std::size_t>(*profile);
 }
 
 int cornerRadiusOf(const MainPageEntries& entries) {
-    if (!hasPlateArchCorners(static_cast<StructureShape>(entries.shape), entries.profileEntry)) return 0;
-    if (entries.cornerRadiusEntry == 0 || entries.cornerRadiusEntry == 1)
-        return plateArchCornerRadiusInches[entries.cornerRadiusEntry];
-    return 0;
+    const auto profile = plateArchProfile(static_cast<StructureShape>(entries.shape), entries.profileEntry);
+    const auto entry = static_cast<std::size_t>(entries.cornerRadiusEntry);
+    if (!profile || entries.cornerRadiusEntry < 0 || entry >= profileTable()[*profile]->cornerRadiusSizes.size())
+        return 0;
+    return profileTable()[*profile]->cornerRadiusSizes[entry].cornerRadius;
 }
 
-// An underpass is always 6 x 2, whatever its list shows.
+// An underpass is always the first its list offers, whatever the list shows.
 int profileOf(const MainPageEntries& entries) {
-    if (static_cast<StructureShape>(entries.shape) == StructureShape::Underpass)
-        return static_cast<int>(Profile::SixByTwo);
-    const std::span<const ProfileEntry> list = profileEntries(static_cast<StructureShape>(entries.shape));
-    if (entries.profileEntry < 0 || static_cast<std::size_t>(entries.profileEntry) >= list.size()) return -1;
-    return static_cast<int>(list[static_cast<std::size_t>(entries.profileEntry)].profile);
+    const auto shape = static_cast<StructureShape>(entries.shape);
+    const std::optional<Profile> profile =
+        profileOf(shape, shape == StructureShape::Underpass ? 0 : entries.profileEntry);
+    return profile ? static_cast<int>(*profile) : -1;
 }
 
 template <std::size_t N>
@@ -72,10 +69,13 @@ std::vector<std::string_view> allowedEntries(const std::array<std::string_view, 
 }  // namespace
 
 std::span<const ProfileEntry> profileEntries(StructureShape shape) {
+    static const std::vector<ProfileEntry> roundPipe = profileListOf(StructureShape::RoundPipe),
+                                           pipeArch = profileListOf(StructureShape::PipeArch),
+                                           underpass = profileListOf(StructureShape::Underpass);
     switch (shape) {
-    case StructureShape::RoundPipe: return roundPipeProfiles;
-    case StructureShape::PipeArch: return pipeArchProfiles;
-    case StructureShape::Underpass: return underpassProfiles;
+    case StructureShape::RoundPipe: return roundPipe;
+    case StructureShape::PipeArch: return pipeArch;
+    case StructureShape::Underpass: return underpass;
     }
     return {};
 }
@@ -85,8 +85,16 @@ std::string_view defaultCornerPressureText(StructureShape shape) {
 }
 
 std::span<const std::string_view> cornerRadiusEntries(StructureShape shape, int profileEntry) {
-    if (hasPlateArchCorners(shape, profileEntry)) return plateArchCornerRadii;
-    return noCornerRadius;
+    // Each profile's corner radius texts, by profile index.
+    static const std::vector<std::vector<std::string_view>> texts = [] {
+        std::vector<std::vector<std::string_view>> lists(profileTable().size());
+        for (std::size_t i = 0; i < lists.size(); ++i)
+            for (const CornerRadiusSizes& sizes : profileTable()[i]->cornerRadiusSizes) lists[i].push_back(sizes.listText);
+        return lists;
+    }();
+    const std::optional<std::size_t> profile = plateArchProfile(shape, profileEntry);
+    if (!profile) return noCornerRadius;
+    return texts[*profile];
 }
 
 void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check) {

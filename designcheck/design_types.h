@@ -15,7 +15,9 @@ enum class CheckMethod : int { AstmAsd = 0, AstmLrfd = 1, AashtoAsd = 2, AashtoL
 enum class CorrugationType : int { Helical = 0, Annular = 1, Bolted = 2 };
 enum class InstallationType : int { Embankment = 0, TrenchStandard = 1, TrenchSpecial = 2 };
 
-// Corrugation profiles, by the index that selects their catalog.
+// Corrugation profiles, by the index that selects their data set in the
+// profile table (profile_catalog.cpp), which is the list of profiles: these
+// names are for the code and tests that speak of one.
 enum class Profile : int {
     TwoThirdsByHalf = 0,       // 2-2/3 x 1/2
     ThreeByOne = 1,            // 3 x 1
@@ -26,14 +28,6 @@ enum class Profile : int {
     CompositeSevenHalf = 6,    // 3/4 x 3/4 x 7-1/2 composite ribbed
     CompositeElevenHalf = 7,   // 3/4 x 1 x 11-1/2 composite ribbed
 };
-inline constexpr int profileCount = 8;
-
-constexpr bool isRibbed(Profile profile) {
-    return profile >= Profile::RibbedSevenHalf && profile <= Profile::CompositeElevenHalf;
-}
-constexpr bool isCompositeRibbed(Profile profile) {
-    return profile == Profile::CompositeSevenHalf || profile == Profile::CompositeElevenHalf;
-}
 
 inline constexpr std::array<std::string_view, 3> shapeTexts = {"Round Pipe", "Pipe-arch", "Underpass"};
 inline constexpr std::array<std::string_view, 3> liveLoadTexts = {"H20", "H25", "E80"};
@@ -77,8 +71,11 @@ constexpr DesignForm formOf(CheckMethod method) {
     case CheckMethod::AstmLrfd:
     case CheckMethod::AashtoLrfd: return DesignForm::LoadResistanceFactor;
     case CheckMethod::AashtoLfd: return DesignForm::LoadFactor;
-    default: return DesignForm::AllowableStress;
+    case CheckMethod::AstmAsd:
+    case CheckMethod::AashtoAsd:
+    case CheckMethod::Aisi: return DesignForm::AllowableStress;
     }
+    return DesignForm::AllowableStress;
 }
 
 }  // namespace csp::designcheck

@@ -6,23 +6,16 @@
 #include "designcheck/design_check.h"
 #include "designcheck/live_load.h"
 #include "shell/number_format.h"
+#include "shell/steel.h"
 
 namespace csp::designcheck {
 namespace {
 
-constexpr double elasticModulus = 29000000.0;  // E of steel, psi
+using steel::elasticModulus;  // E
 constexpr double inchesPerFoot = 12.0;
 
 // Axle load AL of the design truck, lb.
 double axleLoad(LiveLoad liveLoad) { return liveLoad == LiveLoad::H25 ? 40000.0 : 32000.0; }
-
-// Corrugation depth d, in., by profile.
-constexpr double corrugationDepths[profileCount] = {0.5, 1.0, 1.0, 2.0, 0.75, 1.0, 0.75, 1.0};
-
-double corrugationDepth(Profile profile) {
-    const int index = static_cast<int>(profile);
-    return index >= 0 && index < profileCount ? corrugationDepths[index] : 0.0;
-}
 
 // "H = ... ft" compared with the least cover Hm, then with Hmin (whose
 // working is `minimum`); OK only when the cover meets both.
@@ -46,10 +39,18 @@ bool coverVerdictLine(double H, int leastCover, double hmin, const std::string& 
 enum class CoverRules { Aashto, AstmHighway, AstmRailway };
 
 CoverRules coverRulesOf(CheckMethod method, LiveLoad liveLoad) {
-    if (method != CheckMethod::AstmAsd && method != CheckMethod::AstmLrfd) return CoverRules::Aashto;
-    if (liveLoad == LiveLoad::H20 || liveLoad == LiveLoad::H25) return CoverRules::AstmHighway;
+    if (familyOf(method) != MethodFamily::Astm) return CoverRules::Aashto;
+    switch (liveLoad) {
+    case LiveLoad::H20:
+    case LiveLoad::H25: return CoverRules::AstmHighway;
+    case LiveLoad::E80: break;
+    }
     return CoverRules::AstmRailway;
 }
+
+// ASTM railway cover of a profile whose data set is missing: that of all
+// profiles but the plate's.
+constexpr double commonRailwayCoverDivisor = 4.0;
 
 // Stiffness ratios that bound the ASTM highway rule.
 constexpr double flexibleRatio = 0.23, stiffRatio = 0.45;
@@ -87,7 +88,7 @@ bool DesignCheck::appendAashtoCoverRule() {
     reportLines_.append(" ");
     double hmin = 0.0;
     std::string minimum;
-    if (isRibbed(profile_)) {
+    if (catalog_ && catalog_->data().ribKind != RibKind::None) {
         hmin = roundHalfUp(s / 4.0 / 12.0, 2);
         minimum = format("Hmin = (%g/4.0)/12 = %g", s, hmin);
     } else {
@@ -114,7 +115,7 @@ bool DesignCheck::appendAstmHighwayCoverRule() {
     reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.45, then Hmin = (1/4)*(s/12) ft");
     reportLines_.append(" ");
     const double AL = axleLoad(liveLoad_);
-    const double d = corrugationDepth(profile_);
+    const double d = catalog_ ? catalog_->data().corrugationDepth : 0.0;
     const double I = wallInertia();
     const double x = std::sqrt(AL * d / (elasticModulus * I));
     reportLines_.append(format("    [(AL)d/(E*I)]^\xBD = [(%g)%g/(%g*%g)]^\xBD", AL, d, elasticModulus, I));
@@ -157,15 +158,9 @@ bool DesignCheck::appendAstmRailwayCoverRule() {
     reportLines_.append("    For all except 6x2, Hmin = Span/4.");
     reportLines_.append("    For 6x2, Hmin = Span/5.");
     reportLines_.append(" ");
-    double hmin = 0.0;
-    std::string minimum;
-    if (profile_ == Profile::SixByTwo) {
-        hmin = s / 5.0 / 12.0;
-        minimum = format("Hmin = (%g/5.0)/12.0 = %g", s, hmin);
-    } else {
-        hmin = s / 4.0 / 12.0;
-        minimum = format("Hmin = (%g/4.0)/12.0 = %g", s, hmin);
-    }
+    const double divisor = catalog_ ? catalog_->data().railwayCoverDivisor : commonRailwayCoverDivisor;
+    const double hmin = s / divisor / 12.0;
+    const std::string minimum = format("Hmin = (%g/%.1f)/12.0 = %g", s, divisor, hmin);
     const int leastCover = shape_ == StructureShape::RoundPipe ? 1 : 2;  // Hm, ft
     std::string verdict;
     const bool ok = coverVerdictLine(H, leastCover, hmin, minimum, verdict);

@@ -24,6 +24,9 @@ constexpr ShapeLimits every(double limit) { return {limit, limit, limit}; }
 constexpr ShapeLimits noLimit = {none, none, none};
 //                                    round   pipe-arch  underpass
 
+// A profile without seam strengths, whose seams are not checked.
+constexpr SeamStrengths noSeams = {.strength = {}, .shortSpans = {}, .shortSpanLimit = 0.0};
+
 constexpr ChoiceFlags helicalOnly = {true, false, false};
 constexpr ChoiceFlags helicalAnnular = {true, true, false};
 constexpr ChoiceFlags boltedOnly = {false, false, true};
@@ -63,18 +66,19 @@ constexpr std::optional<double> aisiTrenchRoundLimit(double span) {
 }
 constexpr ProfileData data = {
     .name = "2-2/3 x 1/2",
+    .listTexts = {"2-2/3 x 1/2", "2-2/3 x 1/2", {}},
+    .corrugationDepth = 0.5, .ribKind = RibKind::None,
     .corrugationTypes = helicalAnnular,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seamFrom42, .shortSpans = seamUnder42, .shortSpanLimit = seamSpanLimit},
     .sizes = sizeList(archSpan, archRise, archTop, archCorner),
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = {every(0.043), every(0.06), noLimit},
                     .aashto = {every(0.043), noLimit, noLimit},
                     // Round pipe in a standard trench: by span, below.
                     .aisi = {ShapeLimits{0.0433, 0.065, 0.0433}, ShapeLimits{none, 0.06, none}, noLimit}},
-    .aisiTrenchRoundLimit = aisiTrenchRoundLimit,
+    .aisiTrenchRoundLimit = aisiTrenchRoundLimit, .railwayCoverDivisor = 4.0,
 };
 
 }  // namespace twoThirdsByHalf
@@ -105,15 +109,16 @@ static_assert(std::size(seam) == std::size(thickness));
 
 constexpr ProfileData data = {
     .name = "3 x 1",
+    .listTexts = {"3 x 1", "3 x 1", {}},
+    .corrugationDepth = 1.0, .ribKind = RibKind::None,
     .corrugationTypes = helicalAnnular,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
     .sizes = threeByOneArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = threeByOneArches::flexibility,
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace threeByOne
 
@@ -124,15 +129,16 @@ constexpr double inertia[] = {8.85, 11.092, 15.55, 20.317, 25.032};
 
 constexpr ProfileData data = {
     .name = "5x1",
+    .listTexts = {"5 x 1", "5 x 1", {}},
+    .corrugationDepth = 1.0, .ribKind = RibKind::None,
     .corrugationTypes = helicalOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seams = {},
+    .seams = noSeams,
     .sizes = threeByOneArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = threeByOneArches::flexibility,
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace fiveByOne
 
@@ -175,24 +181,25 @@ constexpr double underpassCorner[] = {1.5,  1.5,  1.5,  1.5,  1.5,  3.17, 3.17, 
                                       3.17, 3.17, 3.17, 3.17, 3.17, 3.17, 3.92, 3.92, 3.92, 3.92, 3.92};
 constexpr SizeList underpassSizes = sizeList(underpassSpan, underpassRise, underpassTop, underpassCorner);
 constexpr CornerRadiusSizes arches[] = {
-    {18, "6x2 18(in) Corner Radius", {arch18Span, arch18Rise, arch18Top, {}}},
-    {31, "6x2 31(in) Corner Radius", {arch31Span, arch31Rise, arch31Top, {}}},
+    {18, "18 inch", "6x2 18(in) Corner Radius", {arch18Span, arch18Rise, arch18Top, {}}},
+    {31, "31 inch", "6x2 31(in) Corner Radius", {arch31Span, arch31Rise, arch31Top, {}}},
 };
 
 constexpr ShapeLimits embankmentLimits = {0.02, 0.03, 0.03};
 constexpr ProfileData data = {
     .name = "6x2",
+    .listTexts = {"6 x 2", "6 x 2", "6 x 2"},
+    .corrugationDepth = 2.0, .ribKind = RibKind::None,
     .corrugationTypes = boltedOnly,
     .installations = corrugatedInstallations,
     .walls = wallList(thickness, area, inertia),
     .seams = {.strength = seam, .shortSpans = {}, .shortSpanLimit = 0.0},
     .sizes = underpassSizes,
-    .underpassSizes = true,
-    .cornerRadiusSizes = arches,
+    .underpassSizes = true, .cornerRadiusSizes = arches, .radiiInFeet = true,
     .flexibility = {.astm = {embankmentLimits, every(0.02), noLimit},
                     .aashto = {embankmentLimits, noLimit, noLimit},
                     .aisi = {embankmentLimits, embankmentLimits, noLimit}},
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 5.0,
 };
 }  // namespace sixByTwo
 
@@ -235,15 +242,16 @@ constexpr auto& limits = ribbedSevenHalfArches::coefficients;
 
 constexpr ProfileData data = {
     .name = "3/4 x 3/4 x 7-1/2 Ribbed",
+    .listTexts = {"3/4 x 3/4 x 7-1/2 Ribbed", "3/4 x 3/4 x 7-1/2 Ribbed", {}},
+    .corrugationDepth = 0.75, .ribKind = RibKind::Ribbed,
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seams = {},
+    .seams = noSeams,
     .sizes = ribbedSevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace ribbedSevenHalf
 
@@ -255,15 +263,16 @@ constexpr auto& limits = ribbedElevenHalfArches::coefficients;
 
 constexpr ProfileData data = {
     .name = "3/4 x 1 x 11-1/2 Ribbed",
+    .listTexts = {"3/4 x 1 x 11-1/2 Ribbed", "3/4 x 1 x 11-1/2 Ribbed", {}},
+    .corrugationDepth = 1.0, .ribKind = RibKind::Ribbed,
     .corrugationTypes = helicalOnly,
     .installations = ribbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seams = {},
+    .seams = noSeams,
     .sizes = ribbedElevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = withoutSpecialTrench(limits), .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace ribbedElevenHalf
 
@@ -275,15 +284,17 @@ constexpr auto& limits = ribbedSevenHalfArches::coefficients;
 
 constexpr ProfileData data = {
     .name = "3/4 x 3/4 x 7-1/2 Composite Ribbed",
+    // Its pipe-arch is offered under a working title.
+    .listTexts = {"3/4 x 3/4 x 7-1/2 Composite Ribbed", "TEST", {}},
+    .corrugationDepth = 0.75, .ribKind = RibKind::Composite,
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seams = {},
+    .seams = noSeams,
     .sizes = ribbedSevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace compositeSevenHalf
 
@@ -295,23 +306,25 @@ constexpr auto& limits = ribbedElevenHalfArches::coefficients;
 
 constexpr ProfileData data = {
     .name = "3/4 x 1 x 11-1/2 Composite Ribbed",
+    .listTexts = {"3/4 x 1 x 11-1/2 Composite Ribbed", {}, {}},
+    .corrugationDepth = 1.0, .ribKind = RibKind::Composite,
     .corrugationTypes = helicalOnly,
     .installations = compositeRibbedInstallations,
     .walls = wallList(thickness, area, inertia),
-    .seams = {},
+    .seams = noSeams,
     .sizes = ribbedElevenHalfArches::sizes,
-    .underpassSizes = false,
-    .cornerRadiusSizes = {},
+    .underpassSizes = false, .cornerRadiusSizes = {}, .radiiInFeet = false,
     .flexibility = {.astm = limits, .aashto = noAashtoDesign, .aisi = limits},
-    .aisiTrenchRoundLimit = nullptr,
+    .aisiTrenchRoundLimit = nullptr, .railwayCoverDivisor = 4.0,
 };
 }  // namespace compositeElevenHalf
 
-// The profiles' data sets, by profile index.
-constexpr std::array<const ProfileData*, profileCount> profileTable = {
+// The profiles' data sets, by profile index (Profile).
+constexpr auto profiles = std::to_array<const ProfileData*>({
     &twoThirdsByHalf::data, &threeByOne::data,       &fiveByOne::data,          &sixByTwo::data,
     &ribbedSevenHalf::data, &ribbedElevenHalf::data, &compositeSevenHalf::data, &compositeElevenHalf::data,
-};
+});
+constexpr int profileCount = static_cast<int>(profiles.size());
 
 constexpr double inchesPerFoot = 12.0;
 constexpr ChoiceFlags noChoice = {false, false, false};
@@ -324,9 +337,11 @@ std::optional<double> at(std::span<const double> column, int index) {
 
 }  // namespace
 
+std::span<const ProfileData* const> profileTable() { return profiles; }
+
 const ProfileData* profileData(int profile) {
     if (profile < 0 || profile >= profileCount) return nullptr;
-    return profileTable[static_cast<std::size_t>(profile)];
+    return profiles[static_cast<std::size_t>(profile)];
 }
 
 const CornerRadiusSizes* ProfileCatalog::cornerRadiusSizes() const {

@@ -14,8 +14,8 @@ namespace csp::designcheck {
 // Top and corner radius of a pipe-arch or underpass size (Rt, Rc), in the
 // units its catalog keeps them: see each catalog.
 struct ArchRadii {
-    double top = 0.0;
-    double corner = 0.0;
+    double top;
+    double corner;
 };
 
 // Allowed entries of a three-entry list, in list order: Embankment, Trench
@@ -54,36 +54,58 @@ struct InstallationRules {
 struct SeamStrengths {
     std::span<const double> strength;    // lb/ft; empty when the profile has no seam value
     std::span<const double> shortSpans;  // lb/ft, spans under shortSpanLimit; empty when none
-    double shortSpanLimit = 0.0;         // in.
+    double shortSpanLimit;               // in.
 };
 
 // Pipe-arch sizes that go with one corner radius, for a profile whose size
 // list follows it (the 6 x 2 plate); Rc is the radius itself.
 struct CornerRadiusSizes {
-    int cornerRadius;       // in.
-    std::string_view name;  // the profile's name with this radius
+    int cornerRadius;           // in.
+    std::string_view listText;  // its entry in the corner radius list
+    std::string_view name;      // the profile's name with this radius
     SizeList sizes;
 };
 
-// Everything known about one corrugation profile: its walls, seams,
-// standard sizes, flexibility limits and allowed choices.
+// A ribbed wall's flexibility limit is a coefficient times I^(1/3); a
+// composite ribbed wall's is 5% more lenient.
+enum class RibKind { None, Ribbed, Composite };
+
+// Everything known about one corrugation profile: its texts, walls, seams,
+// standard sizes, flexibility limits, cover rules and allowed choices.
 struct ProfileData {
     std::string_view name;
+    // Its entry in the main page's profile list of a round pipe, a
+    // pipe-arch and an underpass; empty where the shape does not offer it.
+    std::array<std::string_view, 3> listTexts;
+    double corrugationDepth;  // d, in.
+    RibKind ribKind;
     ChoiceFlags corrugationTypes;
     InstallationRules installations;
     WallList walls;
-    SeamStrengths seams;
+    SeamStrengths seams;  // a profile without seam strengths has no seam check
     // Pipe-arch sizes; for the 6 x 2 plate the underpass sizes, kept in feet.
     SizeList sizes;
-    bool underpassSizes = false;
-    std::span<const CornerRadiusSizes> cornerRadiusSizes;  // empty when the sizes do not follow it
+    bool underpassSizes;
+    // Pipe-arch sizes by corner radius; empty when the sizes do not follow
+    // it. A profile that has them is a plate arch, whose page asks for the
+    // corner radius.
+    std::span<const CornerRadiusSizes> cornerRadiusSizes;
+    bool radiiInFeet;  // Rt (and an underpass's Rc) listed in feet
     MethodFamilyRules flexibility;
     // A limit that rises with the span (AISI, round pipe, standard trench),
-    // where the profile has one; it takes the place of the tabulated value.
-    std::optional<double> (*aisiTrenchRoundLimit)(double span) = nullptr;
+    // where the profile has one (nullptr where not); it takes the place of
+    // the tabulated value.
+    std::optional<double> (*aisiTrenchRoundLimit)(double span);
+    // Under railway loads (ASTM) the least cover is the span over this.
+    double railwayCoverDivisor;
+
+    constexpr bool hasSeams() const { return !seams.strength.empty(); }
+    constexpr bool isPlateArch() const { return !cornerRadiusSizes.empty(); }
 };
 
-// The data set of a profile index, or none outside 0-7.
+// The profiles' data sets, by profile index.
+std::span<const ProfileData* const> profileTable();
+// The data set of a profile index, or none past the table.
 const ProfileData* profileData(int profile);
 
 // The catalog of one profile: its data set read for a structure, whose
@@ -94,6 +116,7 @@ class ProfileCatalog {
 public:
     explicit ProfileCatalog(const ProfileData& data, int cornerRadius = 0) : data_(&data), cornerRadius_(cornerRadius) {}
     void setCornerRadius(int inches) { cornerRadius_ = inches; }
+    const ProfileData& data() const { return *data_; }
 
     std::string_view name() const;
     ChoiceFlags corrugationTypes() const { return data_->corrugationTypes; }

@@ -4,13 +4,14 @@
 
 #include "designcheck/design_check.h"
 #include "shell/number_format.h"
+#include "shell/steel.h"
 
 namespace csp::designcheck {
 namespace {
 
-constexpr double elasticModulus = 29000000.0;  // E of steel, psi
-constexpr double tensileStrength = 45000.0;    // Fu, psi
-constexpr double yieldStress = 33000.0;        // Fy, psi
+using steel::elasticModulus;   // E
+using steel::tensileStrength;  // Fu
+using steel::yieldStress;      // Fy
 constexpr double soilStiffness = 0.22;         // k
 // Span/radius-of-gyration ratio, squared, where buckling turns elastic.
 constexpr double bucklingLimitRatio = 24.0 * elasticModulus / tensileStrength;
@@ -39,8 +40,9 @@ bool usesAisiBuckling(CheckMethod method) {
     case CheckMethod::AashtoAsd:
     case CheckMethod::AashtoLfd:
     case CheckMethod::AashtoLrfd: return false;
-    default: return true;
+    case CheckMethod::Aisi: return true;
     }
+    return true;
 }
 
 double seamSafetyFactor(CheckMethod method) {
@@ -56,10 +58,6 @@ double seamFactor(CorrugationType type) {
 
 // F, the stress the wall area is sized for: the lesser of Fy and Fc.
 double designStress(double bucklingStress) { return bucklingStress >= yieldStress ? yieldStress : bucklingStress; }
-
-bool hasSeamData(Profile profile) {
-    return profile == Profile::TwoThirdsByHalf || profile == Profile::ThreeByOne || profile == Profile::SixByTwo;
-}
 
 }  // namespace
 
@@ -171,7 +169,7 @@ void DesignCheck::appendAreaCheck() {
 }
 
 void DesignCheck::appendSeamCheck() {
-    if (corrugationType_ == CorrugationType::Helical || !hasSeamData(profile_)) return;
+    if (corrugationType_ == CorrugationType::Helical || !catalog_ || !catalog_->data().hasSeams()) return;
     reportLines_.append(" ");
     reportLines_.append("Required Seam Strength:");
     double required = 0.0;

@@ -59,8 +59,9 @@ const HeaderSet& headerOf(ArchLayout layout) {
     case ArchLayout::Rib: return ribHeader;
     case ArchLayout::FootInch: return footInchHeader;
     case ArchLayout::Paired: return pairedHeader;
-    default: return inchHeader;
+    case ArchLayout::Inch: break;
     }
+    return inchHeader;
 }
 
 // Everything a table takes from the request, read once.
@@ -95,8 +96,9 @@ double flexibilityLimitOf(const ArchProfile& profile, const FillTableRequest& re
     case FlexibilityRule::BySpanUnderAisiTrench:
         return request.conditions() == Conditions::TrenchAisi ? aisiTrenchLimitBySpan(span, in.baseLimit)
                                                               : in.baseLimit;
-    default: return in.baseLimit;
+    case FlexibilityRule::RequestFactor: break;
     }
+    return in.baseLimit;
 }
 
 // The lightest wall the size may have: from the starting thickness, one

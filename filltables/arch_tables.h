@@ -153,7 +153,8 @@ constexpr std::span<const T> firstOf(const std::array<T, N>& values, std::size_t
 
 }  // namespace arch_data
 
-// The eight pipe-arch and underpass tables, by shape 8-15.
+// The pipe-arch and underpass tables; the shape rows (shape_table.h) say
+// which entry of the main page each is.
 inline constexpr std::array<ArchProfile, 8> archProfiles = {{
     {.title = arch_data::corrugatedTitle,
      .liveLoadLine = {"H 20 Live Load           2-2/3 x 1/2 Corrugation",

@@ -7,6 +7,7 @@
 #include "filltables/choice_pages.h"
 #include "filltables/fill_table_chart.h"
 #include "filltables/fill_table_request.h"
+#include "filltables/shape_table.h"
 #include "filltables/wizard_choices.h"
 #include "shell/number_format.h"
 
@@ -24,6 +25,29 @@ constexpr std::array<std::string_view, baseForTablesChoices.size()> baseWords = 
 
 const MainPageValues mainPagePresets;
 
+// The shapes whose row says `is`, as the help writes them: "0-3, 14 and 15",
+// a run of three or more as its ends.
+std::string shapeNumbers(bool (*is)(const ShapeSpec&)) {
+    const auto isShape = [is](int shape) { return shape < shapeCount && is(*shapeSpecOf(shape)); };
+    std::vector<std::string> runs;
+    for (int first = 0; first < shapeCount; ++first) {
+        if (!isShape(first)) continue;
+        int last = first;
+        while (isShape(last + 1)) ++last;
+        if (last - first >= 2)
+            runs.push_back(format("%d-%d", first, last));
+        else
+            for (int shape = first; shape <= last; ++shape) runs.push_back(format("%d", shape));
+        first = last;
+    }
+    std::string text;
+    for (std::size_t i = 0; i < runs.size(); ++i) text += (i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ") + runs[i];
+    return text;
+}
+const std::string ribShapes = shapeNumbers([](const ShapeSpec& spec) { return spec.isRibProfile(); });
+const std::string tableBaseShapes = shapeNumbers([](const ShapeSpec& spec) { return spec.baseChoice; });
+const std::string baseHelp = "Base for Tables page (shapes " + tableBaseShapes + ")";
+
 const std::array<EntrySpec, 9> specs = {{
     positionEntry("shape", "4", "Shape and profile: shape and corrugation (pipe-arch-3x1) or a spelling the list shows, or its position"),
     choiceEntry("live-load", liveLoadWords, liveLoadWords[static_cast<std::size_t>(mainPagePresets.liveLoad)],
@@ -37,8 +61,7 @@ const std::array<EntrySpec, 9> specs = {{
                 "Trench Details page (trench conditions, rib profiles)"),
     choiceEntry("design", designWords, designWords[preselectedChoice(FollowUpPage::SelectDesign)],
                 "Select Design page (ASTM/AASHTO conditions; aashto-lfd on embankment)"),
-    choiceEntry("base", baseWords, baseWords[preselectedChoice(FollowUpPage::BaseForTables)],
-                "Base for Tables page (shapes 4, 5, 8 and 9)"),
+    choiceEntry("base", baseWords, baseWords[preselectedChoice(FollowUpPage::BaseForTables)], baseHelp),
     typedEntry("load-reduction", loadReductionPreselection, {},
                "Load Reduction page (AISI conditions): soil dead load reduction factor, as typed"),
 }};
@@ -72,8 +95,11 @@ struct Choices {
         switch (page) {
         case FollowUpPage::TrenchDetails: return trench;
         case FollowUpPage::BaseForTables: return base;
-        default: return design;
+        case FollowUpPage::SelectDesign:
+        case FollowUpPage::SelectDesignTwoChoices:
+        case FollowUpPage::LoadReduction: break;
         }
+        return design;
     }
 };
 
@@ -155,12 +181,13 @@ std::string notAskedReason(FollowUpStep step, int shape, Conditions conditions) 
                 return "the Trench Details page is not asked under " + underConditions +
                        " (only under trench-astm and trench-aisi)";
             return "the Trench Details page is not asked for " + forShape +
-                   " (only for the rib profiles 0-3, 14 and 15)";
+                   " (only for the rib profiles " + ribShapes + ")";
         case FollowUpStep::Design:
             return "the Select Design page is not asked under " + underConditions +
                    " (the AISI condition sets are designed by ASD)";
         case FollowUpStep::Base:
-            return "the Base for Tables page is not asked for " + forShape + " (only for shapes 4, 5, 8 and 9)";
+            return "the Base for Tables page is not asked for " + forShape + " (only for shapes " + tableBaseShapes +
+                   ")";
         case FollowUpStep::LoadReduction: break;
     }
     return "the Load Reduction page is not asked under " + underConditions +
@@ -190,8 +217,10 @@ const EntrySpec& entryOf(FollowUpPage page) {
     case FollowUpPage::TrenchDetails: return trenchEntry;
     case FollowUpPage::BaseForTables: return baseEntry;
     case FollowUpPage::LoadReduction: return loadReductionEntry;
-    default: return designEntry;
+    case FollowUpPage::SelectDesign:
+    case FollowUpPage::SelectDesignTwoChoices: break;
     }
+    return designEntry;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "filltables/fill_table_request.h"
 
-#include "filltables/arch_tables.h"
-#include "filltables/round_tables.h"
+#include "filltables/shape_table.h"
 #include "shell/typed_number.h"
 
 #include <utility>
@@ -17,37 +16,11 @@ constexpr const char* fullDeadLoadText = "1.0";
 constexpr int astmSeamSafetyFactor = 3;
 constexpr int aisiSeamSafetyFactor = 2;
 
-// Flexibility factor limit (in./lb) by shape and condition set:
-// embankment ASTM/AASHTO, trench ASTM, embankment AISI, trench AISI. The rib
-// profiles take limits by wall thickness instead and read 0.0 here.
-constexpr std::array<std::array<double, conditionsCount>, shapeCount> flexibilityFactorTable = {{
-    {0.0, 0.0, 0.0, 0.0},          // 0 round 3/4 x 3/4 x 7-1/2 rib
-    {0.0, 0.0, 0.0, 0.0},          // 1 round 3/4 x 1 x 11-1/2 rib
-    {0.0, 0.0, 0.0, 0.0},          // 2 round 3/4 x 3/4 x 7-1/2 rib, composite
-    {0.0, 0.0, 0.0, 0.0},          // 3 round 3/4 x 1 x 11-1/2 rib, composite
-    {0.043, 0.06, 0.0433, 0.06},   // 4 round 2-2/3 x 1/2
-    {0.033, 0.06, 0.0433, 0.06},   // 5 round 3 x 1
-    {0.033, 0.06, 0.0433, 0.06},   // 6 round 5 x 1
-    {0.02, 0.02, 0.02, 0.02},      // 7 round 6 x 2
-    {0.043, 0.06, 0.065, 0.06},    // 8 pipe-arch 2-2/3 x 1/2
-    {0.033, 0.06, 0.065, 0.06},    // 9 pipe-arch 3 x 1
-    {0.033, 0.06, 0.065, 0.06},    // 10 pipe-arch 5 x 1
-    {0.03, 0.02, 0.03, 0.03},      // 11 pipe-arch 6 x 2, 18 in.
-    {0.03, 0.02, 0.03, 0.03},      // 12 pipe-arch 6 x 2, 31 in.
-    {0.03, 0.02, 0.03, 0.03},      // 13 underpass 6 x 2
-    {0.0, 0.0, 0.0, 0.0},          // 14 pipe-arch 3/4 x 3/4 x 7-1/2 ribs
-    {0.0, 0.0, 0.0, 0.0},          // 15 pipe-arch 3/4 x 1 x 11-1/2 ribs
-}};
-
-bool hasTableBaseChoice(int shape) { return shape == 4 || shape == 5 || shape == 8 || shape == 9; }
-
 bool isAstmConditions(Conditions conditions) {
     return conditions == Conditions::EmbankmentAstmAashto || conditions == Conditions::TrenchAstm;
 }
 
 }  // namespace
-
-bool isRibProfile(int shape) { return (shape >= 0 && shape <= 3) || shape == 14 || shape == 15; }
 
 bool isAisiConditions(Conditions conditions) {
     return conditions == Conditions::EmbankmentAisi || conditions == Conditions::TrenchAisi;
@@ -61,21 +34,23 @@ int liveLoadIndex(LiveLoad liveLoad) {
     switch (liveLoad) {
     case LiveLoad::H20: return 0;
     case LiveLoad::H25: return 1;
-    default: return 2;
+    case LiveLoad::E80: break;
     }
+    return 2;
 }
 
 std::optional<FollowUpPage> pageAskedAt(FollowUpStep step, int shape, Conditions conditions) {
+    const ShapeSpec* spec = shapeSpecOf(shape);
     switch (step) {
     case FollowUpStep::Trench:
-        if (isTrenchConditions(conditions) && isRibProfile(shape)) return FollowUpPage::TrenchDetails;
+        if (isTrenchConditions(conditions) && spec && spec->isRibProfile()) return FollowUpPage::TrenchDetails;
         return std::nullopt;
     case FollowUpStep::Design:
         if (conditions == Conditions::EmbankmentAstmAashto) return FollowUpPage::SelectDesign;
         if (conditions == Conditions::TrenchAstm) return FollowUpPage::SelectDesignTwoChoices;
         return std::nullopt;
     case FollowUpStep::Base:
-        if (hasTableBaseChoice(shape)) return FollowUpPage::BaseForTables;
+        if (spec && spec->baseChoice) return FollowUpPage::BaseForTables;
         return std::nullopt;
     case FollowUpStep::LoadReduction:
         if (isAisiConditions(conditions)) return FollowUpPage::LoadReduction;
@@ -157,20 +132,19 @@ void FillTableRequest::prepare() {
         bucklingEquation_ = BucklingEquation::Aisi;
         seamSafetyFactor_ = aisiSeamSafetyFactor;
     }
+    const ShapeSpec* spec = shapeSpecOf(shape_);
     const int column = static_cast<int>(conditions_);
-    const bool known = shape_ >= 0 && shape_ < shapeCount && column >= 0 && column < conditionsCount;
-    flexibilityFactor_ = known ? flexibilityFactorTable[static_cast<std::size_t>(shape_)][static_cast<std::size_t>(column)]
-                               : 0.0;
+    const bool known = spec && column >= 0 && column < conditionsCount;
+    flexibilityFactor_ = known ? spec->flexibility[static_cast<std::size_t>(column)] : 0.0;
 }
 
 Outcome FillTableRequest::generate() {
     prepare();
     tableValues_.columns.clear();
     tableValues_.rows.clear();
-    if (shape_ >= 0 && shape_ < firstPipeArchShape)
-        return generateRoundTable(*this, roundProfiles[static_cast<std::size_t>(shape_)]);
-    if (shape_ >= firstPipeArchShape && shape_ < shapeCount)
-        return generateArchTable(*this, archProfiles[static_cast<std::size_t>(shape_ - firstPipeArchShape)]);
+    const ShapeSpec* spec = shapeSpecOf(shape_);
+    if (spec && spec->round) return generateRoundTable(*this, *spec->round);
+    if (spec && spec->arch) return generateArchTable(*this, *spec->arch);
     return Outcome::failure("This case is unavailable.");
 }
 

@@ -22,31 +22,8 @@ enum class TrenchType : int { Special = 0, Standard = 1 };
 inline constexpr int liveLoadCount = 3;
 inline constexpr int conditionsCount = 4;
 
-// The shape-and-profile list of the main page; a shape is its index.
-inline constexpr std::array<std::string_view, 16> shapeProfileTexts = {
-    "Round pipe with 3/4 x 3/4 x 7 1/2 profile",
-    "Round pipe with 3/4 x 1 x 11 1/2 profile",
-    "Round pipe with 3/4 x 3/4 x 7-1/2 profile - composite",
-    "Round pipe with 3/4 x 1 x 11-1/2 profile - composite",
-    "Round pipe with 2-2/3 x 1/2 corrugation",
-    "Round pipe with 3 x 1 corrugation",
-    "Round pipe with 5 x 1 corrugation",
-    "Round pipe with 6 x 2 corrugation",
-    "Pipe-arch with 2-2/3 x 1/2 corrugation",
-    "Pipe-arch with 3 x 1 corrugation",
-    "Pipe-arch with  5 x 1 corrugation",
-    "Pipe-arch with 6 x 2 corrugation 18 in. corner radius",
-    "Pipe-arch with 6 x 2 corrugation 31 in. corner radius",
-    "Underpass with 6 x 2 corrugation",
-    "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile",
-    "Pipe-arch with 3/4 x 1 x 11-1/2 profile",
-};
-inline constexpr int shapeCount = static_cast<int>(shapeProfileTexts.size());
-inline constexpr int firstPipeArchShape = 8;
-
-// The spiral rib profiles, round and pipe-arch, whose flexibility limits go
-// with each wall thickness.
-bool isRibProfile(int shape);
+// A shape is the index of its entry in the main page's shape-and-profile
+// list, whose rows are in filltables/shape_table.h.
 bool isAisiConditions(Conditions conditions);
 bool isTrenchConditions(Conditions conditions);
 // H 20, H 25, and E 80 for any other value: the row of a per-live-load table.

@@ -3,26 +3,28 @@
 #include <cmath>
 
 #include "filltables/min_fill_checks.h"
+#include "shell/steel.h"
 
 namespace csp {
 namespace {
 
-constexpr double yieldStress = 33000.0;      // fy, psi
-constexpr double tensileStrength = 45000.0;  // fu, psi
+using steel::yieldStress;      // fy
+using steel::tensileStrength;  // fu
 constexpr double soilStiffnessFactor = 0.22; // k of the AASHTO/ASTM buckling formula
 constexpr double referenceFillDensity = 120.0;  // pcf, of the wall-area and seam coefficients
 
 // Wall area in ring compression: H = C A / D at 120 pcf, C including the
-// safety factor 2 on the yield stress (ASD) or the load and resistance
-// factors (LRFD, AASHTO LFD).
+// steel's yield stress with the safety factor 2 (ASD) or the load and
+// resistance factors (LRFD, AASHTO LFD).
 constexpr double asdWallAreaCoefficient = 39600.0;
 constexpr double factoredWallAreaCoefficient = 40615.0;
 
 // Seam thrust per foot of cover and foot of span, and the factored seam
-// resistance of LRFD and AASHTO LFD.
+// resistance of LRFD and AASHTO LFD: the seam's resistance factor 0.67 over
+// the earth load factor 1.95.
 constexpr double seamThrustCoefficient = 60.0;
 constexpr double seamSpanThreshold = 36.0;  // in.
-constexpr double factoredSeamFactor = 0.3435897435897436;
+constexpr double factoredSeamFactor = 0.67 / 1.95;
 
 // AISI buckling: no reduction up to D = 294 r, inelastic up to 500 r,
 // elastic beyond.
@@ -41,7 +43,7 @@ bool tooFlexible(const WallCell& cell) {
 
 double wallAreaLimit(const WallCell& cell) {
     const double c = isFactoredDesign(cell.designMethod) ? factoredWallAreaCoefficient : asdWallAreaCoefficient;
-    return c * cell.area / cell.span * (yieldStress / 33000.0) * (referenceFillDensity / cell.fillDensity);
+    return c * cell.area / cell.span * (referenceFillDensity / cell.fillDensity);
 }
 
 // The wall-area limit H reduced by the critical buckling stress over fy.
@@ -54,7 +56,7 @@ double bucklingReduced(const WallCell& cell, double h) {
         const double d1 = r * std::sqrt(48 * e * (fu - fy)) / (k * fu);
         if (d1 > d) return h;
         const double d2 = (r / k) * std::sqrt(24 * e / fu);
-        const double fcr = d <= d2 ? 45000 - d * d * (fu / 2) * ((1 / d2) * (1 / d2))
+        const double fcr = d <= d2 ? fu - d * d * (fu / 2) * ((1 / d2) * (1 / d2))
                                    : 12 * e * (cell.inertia / cell.area) / ((k * d) * (k * d));
         return fcr / fy * h;
     }
@@ -76,7 +78,7 @@ double seamLimit(const WallCell& cell) {
 }  // namespace
 
 double modulusOfElasticity(BucklingEquation equation) {
-    return equation == BucklingEquation::AashtoAstm ? 29000000.0 : 30000000.0;
+    return equation == BucklingEquation::AashtoAstm ? steel::elasticModulus : steel::aisiTableElasticModulus;
 }
 
 Outcome computeMaxCover(const WallCell& cell, double& maxCover) {

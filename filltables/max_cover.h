@@ -14,19 +14,19 @@ double modulusOfElasticity(BucklingEquation equation);
 
 // What one cell of a fill-height table rests on: one span, one wall.
 struct WallCell {
-    LiveLoad liveLoad = LiveLoad::H20;
-    BucklingEquation bucklingEquation = BucklingEquation::AashtoAstm;
-    double span = 0.0;                  // D, in. (the diameter of round pipe)
-    double inertia = 0.0;               // I, in.^4 per in. of wall
-    double area = 0.0;                  // A, in.^2 per in. of wall
-    double seamStrengthUpTo36 = 0.0;    // lb/ft, spans up to 36 in.
-    double seamStrengthOver36 = 0.0;    // lb/ft, spans over 36 in.
-    double flexibilityLimit = 0.0;      // in./lb
-    double seamSafetyFactor = noSeamCheck;
-    double loadReductionFactor = 1.0;   // at most 1.0
-    double minimumCover = 0.0;          // in.
-    DesignMethod designMethod = DesignMethod::Asd;
-    double fillDensity = 120.0;         // w, pcf
+    LiveLoad liveLoad;
+    BucklingEquation bucklingEquation;
+    double span;                // D, in. (the diameter of round pipe)
+    double inertia;             // I, in.^4 per in. of wall
+    double area;                // A, in.^2 per in. of wall
+    double seamStrengthUpTo36;  // lb/ft, spans up to 36 in.
+    double seamStrengthOver36;  // lb/ft, spans over 36 in.
+    double flexibilityLimit;    // in./lb
+    double seamSafetyFactor;    // noSeamCheck when the seam is not checked
+    double loadReductionFactor; // at most 1.0
+    double minimumCover;        // in.
+    DesignMethod designMethod;
+    double fillDensity;         // w, pcf
 };
 
 // The maximum height of cover (ft) the wall can carry: the lesser of the

@@ -24,6 +24,9 @@ constexpr std::array<double, 9> archH20Pressures = [] {
     p[1] = 1600;
     return p;
 }();
+// At 1 ft of cover the pipe-arch tables take 2580 psf under H 25, where
+// the design check's corner bearing takes 2000 psf (live_load.cpp): each
+// keeps the value of its own source table, and they are not to be merged.
 constexpr std::array<double, 10> archH25Pressures = [] {
     auto p = h25Pressures;
     p[1] = 2580;
@@ -35,9 +38,11 @@ constexpr std::array<double, 31> archE80Pressures = [] {
     return p;
 }();
 
-// Ratio of the load factors of LRFD and AASHTO LFD to those of ASD.
-constexpr double lrfdLoadFactorRatio = 0.8974358974358975;
-constexpr double aashtoLfdLoadFactorRatio = 1.1133333333333333;
+// The live load weighed against the earth load by the ratio of their load
+// factors: LRFD factors the live load by 1.75 and the earth load by 1.95,
+// AASHTO LFD by 1.67 and 1.5 (both within its 1.3).
+constexpr double lrfdLoadFactorRatio = 1.75 / 1.95;
+constexpr double aashtoLfdLoadFactorRatio = 1.67 / 1.5;
 
 // The check keeps a cover whose 95% of the equivalent fill height fits.
 constexpr double coverAllowance = 0.95;
@@ -100,8 +105,9 @@ Outcome roundCheck(std::span<const double> pressures, const CheckMessages& messa
         switch (designMethod) {
         case DesignMethod::Lrfd: return p * lrfdLoadFactorRatio;
         case DesignMethod::AashtoLfd: return p * aashtoLfdLoadFactorRatio;
-        default: return p;
+        case DesignMethod::Asd: break;
         }
+        return p;
     };
     return checkCombinedPressure(pressureAt, capOf(pressures), messages, minimumCover, maxCover,
                                  equivalentFillHeight, w);
@@ -174,9 +180,9 @@ Outcome minFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, d
         return minFillCheckH20(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
     case LiveLoad::H25:
         return minFillCheckH25(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
-    default:
-        return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
+    case LiveLoad::E80: break;
     }
+    return minFillCheckE80(minimumCover, maxCover, equivalentFillHeight, fillDensity, designMethod);
 }
 
 Outcome archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCover, double& equivalentFillHeight,
@@ -186,9 +192,9 @@ Outcome archMinFillCheck(LiveLoad liveLoad, double minimumCover, double& maxCove
         return archMinFillCheckH20(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
     case LiveLoad::H25:
         return archMinFillCheckH25(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
-    default:
-        return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
+    case LiveLoad::E80: break;
     }
+    return archMinFillCheckE80(minimumCover, maxCover, equivalentFillHeight, span, fillDensity);
 }
 
 }  // namespace csp

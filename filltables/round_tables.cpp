@@ -53,8 +53,9 @@ double flexibilityLimitOf(const RoundProfile& profile, const FillTableRequest& r
                profile.ribLimitScale;
     case FlexibilityRule::BySpanUnderAisiTrench:
         return request.conditions() == Conditions::TrenchAisi ? aisiTrenchLimitBySpan(diameter, base) : base;
-    default: return base;
+    case FlexibilityRule::RequestFactor: break;
     }
+    return base;
 }
 
 // Formats in the table's scratch line, so that each row costs one

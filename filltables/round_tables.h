@@ -56,7 +56,8 @@ inline constexpr double compositeScale = 1.05;
 
 }  // namespace round_data
 
-// The eight round pipe tables, by shape 0-7.
+// The round pipe tables; the shape rows (shape_table.h) say which entry of
+// the main page each is.
 inline constexpr std::array<RoundProfile, 8> roundProfiles = {{
     {.title = round_data::steelPipeTitle,
      .liveLoadLine = {" H 20 Live Load           3/4 x 3/4 Rib @ 7-1/2",

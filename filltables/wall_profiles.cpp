@@ -29,8 +29,9 @@ double seamSafetyFactorOf(SeamRule rule, const FillTableRequest& request) {
     switch (rule) {
     case SeamRule::Always: return requested;
     case SeamRule::WhenAnnular: return request.tableBase() == TableBase::Annular ? requested : noSeamCheck;
-    default: return noSeamCheck;
+    case SeamRule::Never: break;
     }
+    return noSeamCheck;
 }
 
 WallCell wallCellOf(const FillTableRequest& request, const Wall& wall, double span, const CellLimits& limits) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "filltables/fill_table_request.h"
+#include "filltables/shape_table.h"
 #include "filltables/wizard_choices.h"
 
 namespace csp {
@@ -19,7 +20,7 @@ inline constexpr std::string_view backupButtonText = "< Backup";
 inline constexpr std::string_view doneButtonText = "Done";
 
 // Main page; its title is the program's name. The shape-and-profile list is
-// shapeProfileTexts.
+// shapeProfileTexts (shape_table.h).
 inline constexpr std::string_view shapeProfileLabel = "Shape and Profile";
 inline constexpr std::string_view liveLoadLabel = "Live Load";
 inline constexpr std::string_view soilDensityLabel = "Soil Density (pcf)";

@@ -17,6 +17,7 @@
 #include "designcheck/design_check_picture.h"
 #include "filltables/fill_table_entries.h"
 #include "filltables/fill_table_request.h"
+#include "filltables/shape_table.h"
 #include "fuzz/fuzz_support.h"
 #include "servicelife/service_life_entries.h"
 #include "shell/typed_number.h"

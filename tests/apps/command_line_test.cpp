@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "filltables/fill_table_request.h"
+#include "filltables/shape_table.h"
 #include "tests/apps/command_runner.h"
 
 namespace csp::cli {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "designcheck/design_check.h"
+#include "designcheck/live_load.h"
 #include "tests/designcheck/check_inputs.h"
 
 namespace csp::designcheck {
@@ -178,14 +179,15 @@ TEST(ProfileCatalog, InstallationTypesByMethod) {
     EXPECT_EQ(of(7).installations(static_cast<CheckMethod>(9)), none);
 }
 
-// The fill-height tables list 28700 lb/ft and 8.625 in. for these two; the
-// design check keeps its own source's values.
+// The fill-height tables list 28700 lb/ft, 8.625 in. and 2580 psf for these
+// three; the design check keeps its own source's values.
 TEST(ProfileCatalog, ValuesThatDifferFromTheFillHeightTablesStayAsTheCatalogListsThem) {
     EXPECT_EQ(catalogOf(Profile::ThreeByOne).seamStrength(0, 48), 26700);
     const ProfileCatalog ribbed = catalogOf(Profile::RibbedSevenHalf);
     EXPECT_EQ(ribbed.span(4), 40);
     EXPECT_EQ(ribbed.rise(4), 31);
     EXPECT_EQ(ribbed.radii(4)->corner, 8.375);
+    EXPECT_EQ(cornerLiveLoad(LiveLoad::H25, 1.0), 2000);
 }
 
 TEST(ProfileCatalog, RecordWithoutCatalogReadsZero) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "filltables/shape_table.h"
 #include "filltables/wizard_choices.h"
 
 namespace csp {
@@ -21,8 +22,8 @@ TEST(EveryWizardTable, IsProducedOrRefusedForRailroadRibPipe) {
                 EXPECT_GE(request.report().count(), 9u);
                 return;
             }
-            EXPECT_TRUE(isRibProfile(request.shape()) && request.shape() < firstPipeArchShape &&
-                        request.liveLoad() == LiveLoad::E80)
+            const ShapeSpec& spec = *shapeSpecOf(request.shape());
+            EXPECT_TRUE(spec.isRibProfile() && spec.round && request.liveLoad() == LiveLoad::E80)
                 << request.shape() << " " << generated.message;
             EXPECT_EQ(generated.message, "Railroad loadings not available for this product.");
         });

@@ -89,6 +89,8 @@ TEST(ArchLiveLoadCheck, H20Over43InchSpanTakesTheWiderSpread) {
     EXPECT_EQ(maxCover, 0.0);
 }
 
+// The design check's corner bearing takes 2000 psf here; the tables keep
+// their own source's value.
 TEST(ArchLiveLoadCheck, H25AtTheFirstFootUses2580Psf) {
     double maxCover = 1.5, equivalent = 0.0;
     ASSERT_TRUE(archMinFillCheckH25(12, maxCover, equivalent, 18, 120));

@@ -40,8 +40,9 @@ TEST(WallData, HeavierWallsAreStifferAndStronger) {
         }
 }
 
-// The design check lists 26700 lb/ft and 8.375 in. for these two; the
-// tables keep their own source's values.
+// The design check lists 26700 lb/ft and 8.375 in. for these two (and 2000
+// psf for the pipe-arch H 25 load at 1 ft: ArchLiveLoadCheck); the tables
+// keep their own source's values.
 TEST(WallData, ValuesThatDifferFromTheDesignCheckStayAsTheTablesListThem) {
     EXPECT_EQ(corrugation3by1Walls[0].seamStrengthOver36, 28700);
     EXPECT_EQ(arch_data::spanRib[4], 40);
