@@ -20,7 +20,7 @@ const char* conditionsHeading(Conditions conditions, const ShapeSpec* spec) {
 }
 
 const char* pipeType(const ShapeSpec* spec, TableBase base) {
-    if (spec && spec->bolted) return "Bolted,4 bolts/ft";
+    if (spec && spec->isBolted()) return "Bolted,4 bolts/ft";
     return base == TableBase::Annular ? "Annular" : "Helical";
 }
 

@@ -27,7 +27,6 @@ struct ShapeSpec {
     // page.
     const RibCoefficients* rib;
     bool baseChoice;  // the Base for Tables page asks helical or annular pipe
-    bool bolted;      // bolted structural plate
     // Flexibility factor limit (in./lb) by condition set: embankment
     // ASTM/AASHTO, trench ASTM, embankment AISI, trench AISI; 0.0 for a rib
     // profile, whose limits go with the thickness.
@@ -40,6 +39,8 @@ struct ShapeSpec {
     const ArchProfile* arch;
 
     constexpr bool isRibProfile() const { return rib != nullptr; }
+    // Bolted structural plate: its table always takes the seam check.
+    constexpr bool isBolted() const { return (round ? round->seamRule : arch->seamRule) == SeamRule::Always; }
 };
 
 namespace shape_data {
@@ -64,60 +65,52 @@ inline constexpr std::string_view archBySpanLines[] = {"  Flexibility Factor Lim
 
 // The main page's shape-and-profile list, entry by entry.
 inline constexpr auto shapeSpecs = std::to_array<ShapeSpec>({
-    {.text = "Round pipe with 3/4 x 3/4 x 7 1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false,
-     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[0],
+    {.text = "Round pipe with 3/4 x 3/4 x 7 1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[0],
      .arch = nullptr},
-    {.text = "Round pipe with 3/4 x 1 x 11 1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false,
-     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[1],
+    {.text = "Round pipe with 3/4 x 1 x 11 1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = &roundProfiles[1],
      .arch = nullptr},
     {.text = "Round pipe with 3/4 x 3/4 x 7-1/2 profile - composite", .rib = &shape_data::compositeRibs3by4,
-     .baseChoice = false, .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
+     .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
      .round = &roundProfiles[2], .arch = nullptr},
     {.text = "Round pipe with 3/4 x 1 x 11-1/2 profile - composite", .rib = &shape_data::compositeRibs1by11,
-     .baseChoice = false, .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
+     .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {},
      .round = &roundProfiles[3], .arch = nullptr},
-    {.text = "Round pipe with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+    {.text = "Round pipe with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true,
      .flexibility = {0.043, 0.06, 0.0433, 0.06}, .aisiTrenchLines = shape_data::roundBySpanLines,
      .round = &roundProfiles[4], .arch = nullptr},
-    {.text = "Round pipe with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+    {.text = "Round pipe with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true,
      .flexibility = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchLines = {}, .round = &roundProfiles[5], .arch = nullptr},
-    {.text = "Round pipe with 5 x 1 corrugation", .rib = nullptr, .baseChoice = false, .bolted = false,
+    {.text = "Round pipe with 5 x 1 corrugation", .rib = nullptr, .baseChoice = false,
      .flexibility = {0.033, 0.06, 0.0433, 0.06}, .aisiTrenchLines = {}, .round = &roundProfiles[6], .arch = nullptr},
-    {.text = "Round pipe with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false, .bolted = true,
+    {.text = "Round pipe with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false,
      .flexibility = {0.02, 0.02, 0.02, 0.02}, .aisiTrenchLines = {}, .round = &roundProfiles[7], .arch = nullptr},
-    {.text = "Pipe-arch with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+    {.text = "Pipe-arch with 2-2/3 x 1/2 corrugation", .rib = nullptr, .baseChoice = true,
      .flexibility = {0.043, 0.06, 0.065, 0.06}, .aisiTrenchLines = shape_data::archBySpanLines, .round = nullptr,
      .arch = &archProfiles[0]},
-    {.text = "Pipe-arch with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true, .bolted = false,
+    {.text = "Pipe-arch with 3 x 1 corrugation", .rib = nullptr, .baseChoice = true,
      .flexibility = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[1]},
-    {.text = "Pipe-arch with  5 x 1 corrugation", .rib = nullptr, .baseChoice = false, .bolted = false,
+    {.text = "Pipe-arch with  5 x 1 corrugation", .rib = nullptr, .baseChoice = false,
      .flexibility = {0.033, 0.06, 0.065, 0.06}, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[2]},
-    {.text = "Pipe-arch with 6 x 2 corrugation 18 in. corner radius", .rib = nullptr, .baseChoice = false,
-     .bolted = true, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
+    {.text = "Pipe-arch with 6 x 2 corrugation 18 in. corner radius", .rib = nullptr, .baseChoice = false, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
      .arch = &archProfiles[3]},
-    {.text = "Pipe-arch with 6 x 2 corrugation 31 in. corner radius", .rib = nullptr, .baseChoice = false,
-     .bolted = true, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
+    {.text = "Pipe-arch with 6 x 2 corrugation 31 in. corner radius", .rib = nullptr, .baseChoice = false, .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr,
      .arch = &archProfiles[4]},
-    {.text = "Underpass with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false, .bolted = true,
+    {.text = "Underpass with 6 x 2 corrugation", .rib = nullptr, .baseChoice = false,
      .flexibility = shape_data::plateArchFactors, .aisiTrenchLines = {}, .round = nullptr, .arch = &archProfiles[5]},
-    {.text = "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false,
-     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
+    {.text = "Pipe-arch with 3/4 x 3/4 x  7-1/2 profile", .rib = &shape_data::ribs3by4, .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
      .arch = &archProfiles[6]},
-    {.text = "Pipe-arch with 3/4 x 1 x 11-1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false,
-     .bolted = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
+    {.text = "Pipe-arch with 3/4 x 1 x 11-1/2 profile", .rib = &shape_data::ribs1by11, .baseChoice = false, .flexibility = shape_data::ribFactors, .aisiTrenchLines = {}, .round = nullptr,
      .arch = &archProfiles[7]},
 });
 
 // Each row names one table, and says what its table's rules say: a rib
-// profile's limits go with the thickness, the span-dependent limit has its
-// own criteria lines, and bolted plate always takes the seam check.
+// profile's limits go with the thickness, and the span-dependent limit has
+// its own criteria lines.
 constexpr bool agreesWithItsTable(const ShapeSpec& spec) {
     if ((spec.round == nullptr) == (spec.arch == nullptr)) return false;
     const FlexibilityRule flexibility = spec.round ? spec.round->flexibilityRule : spec.arch->flexibilityRule;
-    const SeamRule seams = spec.round ? spec.round->seamRule : spec.arch->seamRule;
     return spec.isRibProfile() == (flexibility == FlexibilityRule::PerThickness) &&
-           spec.aisiTrenchLines.empty() != (flexibility == FlexibilityRule::BySpanUnderAisiTrench) &&
-           spec.bolted == (seams == SeamRule::Always);
+           spec.aisiTrenchLines.empty() != (flexibility == FlexibilityRule::BySpanUnderAisiTrench);
 }
 static_assert(std::all_of(shapeSpecs.begin(), shapeSpecs.end(), agreesWithItsTable));
 

@@ -29,7 +29,6 @@ constexpr csp::ShapeSpec shape = {
     .text = "Round pipe with a new corrugation",
     .rib = nullptr,
     .baseChoice = false,
-    .bolted = false,
 #ifdef CSP_COMPLETE
     .flexibility = {0.033, 0.06, 0.0433, 0.06},
 #endif
