@@ -4,6 +4,7 @@
 #include <span>
 
 #include "filltables/arch_tables.h"
+#include "filltables/shape_table.h"
 #include "filltables/wall_profiles.h"
 
 namespace csp {
@@ -20,6 +21,12 @@ void expectLimitsFollowTheCoefficients(const std::array<Wall, N>& walls, const R
         EXPECT_NEAR(limits.trenchStandard[i], standard * cubeRoot, 1e-4) << i;
         EXPECT_NEAR(limits.trenchSpecial[i], special * cubeRoot, 1e-4) << i;
     }
+}
+
+// Kept as a test rather than at compile time: a sanitizing build does not
+// fold the comparison of a table's address with null.
+TEST(ShapeTable, EveryRowAgreesWithItsTable) {
+    for (const ShapeSpec& spec : shapeSpecs) EXPECT_TRUE(agreesWithItsTable(spec)) << spec.text;
 }
 
 TEST(RibProfileData, FlexibilityLimitsFollowTheCoefficients) {
