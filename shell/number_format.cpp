@@ -306,12 +306,16 @@ void appendReal(std::string& out, double value, const ConversionSpec& spec) {
 }  // namespace
 
 void appendWholeNumber(std::string& out, double value) {
-    // Below 2^52 every double rounds to a whole number exactly, halves away
-    // from zero, as llround does; the rest takes the general path.
+    // Below 2^52 the fraction cut off a double is exact, so that rounding
+    // it halves away from zero is exact too; the rest takes the general path.
     constexpr double shortPathLimit = 4503599627370496.0;
     if (!(std::fabs(value) < shortPathLimit)) return formatTo(out, "%.0f", value);
+    long long whole = static_cast<long long>(value);
+    const double fraction = value - static_cast<double>(whole);
+    if (fraction >= 0.5) ++whole;
+    else if (fraction <= -0.5) --whole;
     if (std::signbit(value)) out += '-';
-    long long whole = std::llabs(std::llround(value));
+    if (whole < 0) whole = -whole;
     char digits[20];
     char* const end = digits + sizeof digits;
     char* at = end;

@@ -277,12 +277,12 @@ bool writePictureLines(std::string_view picture, SavedLines& lines) {
     return true;
 }
 
-std::string savedPicture(std::string_view picture) {
-    return savedBytes([picture](SavedLines& lines) { return writePictureLines(picture, lines); });
+static std::function<bool(SavedLines&)> linesOf(std::string_view picture) {
+    return [picture](SavedLines& lines) { return writePictureLines(picture, lines); };
 }
 
-Outcome writePictureFile(std::string_view picture, const std::string& path) {
-    return saveLines(path, [picture](SavedLines& lines) { return writePictureLines(picture, lines); });
-}
+std::string savedPicture(std::string_view picture) { return savedBytes(linesOf(picture)); }
+
+Outcome writePictureFile(std::string_view picture, const std::string& path) { return saveLines(path, linesOf(picture)); }
 
 }  // namespace csp

@@ -329,7 +329,6 @@
     if (title) { title.id = 'picture-title'; svg.setAttribute('aria-labelledby', 'picture-title'); }
     if (desc) { desc.id = 'picture-desc'; svg.setAttribute('aria-describedby', 'picture-desc'); }
     box.append(document.importNode(svg, true));
-    box.dataset.drawn = String(resultsShown);
   }
 
   function showResults() {
