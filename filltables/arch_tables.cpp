@@ -85,8 +85,6 @@ FeetInches feetInchesOf(double inches) {
     return {feet, static_cast<int>(inches - 12 * feet)};
 }
 
-constexpr const char* inchSize = "%.0f x %.0f";
-constexpr const char* footInchSize = "%d-%d x %d-%d";
 
 double flexibilityLimitOf(const ArchProfile& profile, const FillTableRequest& request, const TableInputs& in,
                           std::size_t thickness, double span) {
@@ -216,9 +214,22 @@ void appendHead(ReportListing& report, const ArchProfile& profile, const TableIn
 }  // namespace
 
 std::string archSizeText(SizeNotation notation, double span, double rise) {
-    if (notation == SizeNotation::Inches) return format(inchSize, span, rise);
+    // "%.0f x %.0f" or "%d-%d x %d-%d", by the formatter's whole-number path.
+    std::string text;
+    if (notation == SizeNotation::Inches) {
+        appendWholeNumber(text, span);
+        text += " x ";
+        appendWholeNumber(text, rise);
+        return text;
+    }
     const FeetInches s = feetInchesOf(span), r = feetInchesOf(rise);
-    return format(footInchSize, s.feet, s.inches, r.feet, r.inches);
+    for (const FeetInches& length : {s, r}) {
+        if (!text.empty()) text += " x ";
+        appendWholeNumber(text, length.feet);
+        text += '-';
+        appendWholeNumber(text, length.inches);
+    }
+    return text;
 }
 
 Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile) {

@@ -35,19 +35,30 @@ constexpr std::string_view styleSheet =
     ".label{font-size:11px}.axis-title{font-size:13px}.caption{font-size:11px}"
     ".minimum{fill:none;stroke:#555;stroke-width:2;stroke-dasharray:9 5}"
     ".legend-box{fill:#fff;stroke:#000;stroke-width:0.8}.note{font-size:13px;font-style:italic}"
-    ".s0{stroke:#000;fill:none;stroke-width:1.8}.m0{stroke:#000;fill:#000}"
-    ".s1{stroke:#1f4e9c;fill:none;stroke-width:1.8;stroke-dasharray:2 3}.m1{stroke:#1f4e9c;fill:#fff;stroke-width:1.4}"
-    ".s2{stroke:#a33;fill:none;stroke-width:1.8;stroke-dasharray:12 4}.m2{stroke:#a33;fill:#a33}"
-    ".s3{stroke:#2a7a2a;fill:none;stroke-width:1.8;stroke-dasharray:12 3 2 3}.m3{stroke:#2a7a2a;fill:#fff;stroke-width:1.4}"
-    ".s4{stroke:#7a3d8c;fill:none;stroke-width:1.8;stroke-dasharray:6 3}.m4{stroke:#7a3d8c;fill:#7a3d8c}"
-    ".s5{stroke:#8c5a00;fill:none;stroke-width:1.8;stroke-dasharray:1 2}.m5{stroke:#8c5a00;fill:#fff;stroke-width:1.4}"
-    ".s6{stroke:#333;fill:none;stroke-width:3}.m6{stroke:#333;fill:none;stroke-width:1.4}";
+    ".s0{stroke:#000;fill:none;stroke-width:1.8;marker:url(#marker0)}.m0{stroke:#000;fill:#000}"
+    ".s1{stroke:#1f4e9c;fill:none;stroke-width:1.8;stroke-dasharray:2 3;marker:url(#marker1)}"
+    ".m1{stroke:#1f4e9c;fill:#fff;stroke-width:1.4}"
+    ".s2{stroke:#a33;fill:none;stroke-width:1.8;stroke-dasharray:12 4;marker:url(#marker2)}.m2{stroke:#a33;fill:#a33}"
+    ".s3{stroke:#2a7a2a;fill:none;stroke-width:1.8;stroke-dasharray:12 3 2 3;marker:url(#marker3)}"
+    ".m3{stroke:#2a7a2a;fill:#fff;stroke-width:1.4}"
+    ".s4{stroke:#7a3d8c;fill:none;stroke-width:1.8;stroke-dasharray:6 3;marker:url(#marker4)}"
+    ".m4{stroke:#7a3d8c;fill:#7a3d8c}"
+    ".s5{stroke:#8c5a00;fill:none;stroke-width:1.8;stroke-dasharray:1 2;marker:url(#marker5)}"
+    ".m5{stroke:#8c5a00;fill:#fff;stroke-width:1.4}"
+    ".s6{stroke:#333;fill:none;stroke-width:3;marker:url(#marker6)}.m6{stroke:#333;fill:none;stroke-width:1.4}"
+    ".key{marker-start:none;marker-end:none}";
 
 // Marker shapes, one per column, so that lines stay apart without colour.
 enum class Marker { Circle, Square, Triangle, Diamond, Cross, DownTriangle, Plus };
 constexpr std::array<Marker, mostTableColumns> markers = {Marker::Circle,   Marker::Square,       Marker::Triangle,
                                                           Marker::Diamond,  Marker::DownTriangle, Marker::Cross,
                                                           Marker::Plus};
+// The style sheet's classes of each column's line and marker, and the
+// markers' ids.
+constexpr std::array<std::string_view, mostTableColumns> seriesClasses = {"s0", "s1", "s2", "s3", "s4", "s5", "s6"};
+constexpr std::array<std::string_view, mostTableColumns> markerClasses = {"m0", "m1", "m2", "m3", "m4", "m5", "m6"};
+constexpr std::array<std::string_view, mostTableColumns> markerIds = {"marker0", "marker1", "marker2", "marker3",
+                                                                      "marker4", "marker5", "marker6"};
 
 std::string markerPath(Marker marker, double x, double y) {
     const double r = markerSize;
@@ -77,9 +88,14 @@ std::string labelOf(std::string_view line) {
     return label;
 }
 
-std::string columnLabel(const TableValues& values, std::size_t column) {
-    if (values.kind == TableKind::RoundPipe) return format("%.3f in.", values.columns[column]);
-    return format("%g tons/sq ft", values.columns[column] / poundsPerTon);
+// Each column as the legend names it.
+std::vector<std::string> columnLabelsOf(const TableValues& values) {
+    std::vector<std::string> labels;
+    labels.reserve(values.columns.size());
+    for (const double column : values.columns)
+        labels.push_back(values.kind == TableKind::RoundPipe ? format("%.3f in.", column)
+                                                             : format("%g tons/sq ft", column / poundsPerTon));
+    return labels;
 }
 
 // A cell the table prints as 0 is a wall that is not allowed: as whole
@@ -163,16 +179,27 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, con
     }
     svg.path(grid.data(), "grid");
     svg.path(ticks.data(), "axis");
-    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep)
-        svg.text(plotLeft - tickLength - 3, frame.y(feet) + 4, format("%g", feet), "label", "end");
+    std::string label;
+    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
+        label.clear();
+        appendGeneralNumber(label, feet);
+        svg.text(plotLeft - tickLength - 3, frame.y(feet) + 4, label, "label", "end");
+    }
     if (frame.bySize) {
-        // Every size gets its label, upright so that neighbours never touch.
+        // Every size gets its label, reading upwards so that neighbours
+        // never touch: in a group turned a quarter left about the origin, a
+        // text at (-y, x) stands at (x, y).
+        svg.beginGroup({{"transform", "rotate(-90)"}});
         for (std::size_t row = 0; row < values.rows.size(); ++row)
-            svg.upwardText(frame.x(static_cast<double>(row)) + 4, frame.bottom + tickLength + 3, rowNames[row], "label",
-                           "end");
+            svg.text(-(frame.bottom + tickLength + 3), frame.x(static_cast<double>(row)) + 4, rowNames[row], "label",
+                     "end");
+        svg.endGroup();
     } else {
-        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep)
-            svg.text(frame.x(span), frame.bottom + tickLength + 13, format("%g", span), "label", "middle");
+        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
+            label.clear();
+            appendGeneralNumber(label, span);
+            svg.text(frame.x(span), frame.bottom + tickLength + 13, label, "label", "middle");
+        }
     }
     svg.line(plotLeft, frame.bottom, plotRight, frame.bottom, "axis");
     svg.line(plotLeft, plotTop, plotLeft, frame.bottom, "axis");
@@ -201,13 +228,13 @@ void drawMinimumCover(SvgWriter& svg, const Frame& frame, const TableValues& val
     svg.path(line.data(), "minimum", {{"data-series", "minimum cover"}});
 }
 
-// One column's line, broken where a cell is not drawn, with a marker at
-// each cell that carries the cell as the table prints it.
+// One column's line, broken where a cell is not drawn, with the column's
+// marker at each vertex; the group carries the cells drawn, as the table
+// prints them, in the row order.
 void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, const std::vector<std::string>& rowNames,
-                std::size_t column) {
-    const std::string index = std::to_string(column);
-    svg.beginGroup({{"class", "series"}, {"data-column", columnLabel(values, column)}});
+                const std::string& label, std::size_t column) {
     SvgPath line;
+    std::string rows, covers;
     bool open = false;
     for (std::size_t row = 0; row < values.rows.size(); ++row) {
         const double cover = values.rows[row].covers[column];
@@ -218,23 +245,22 @@ void drawColumn(SvgWriter& svg, const Frame& frame, const TableValues& values, c
         const double x = xOfRow(frame, values, row), y = frame.y(cover);
         if (open) line.lineTo(x, y); else line.moveTo(x, y);
         open = true;
+        if (!covers.empty()) {
+            rows += ';';
+            covers += ';';
+        }
+        rows += rowNames[row];
+        appendWholeNumber(covers, cover);
     }
-    if (!line.data().empty()) svg.path(line.data(), "s" + index);
-    const std::string marker = "#marker" + index, markerClass = "m" + index;
-    for (std::size_t row = 0; row < values.rows.size(); ++row) {
-        const TableRowValues& r = values.rows[row];
-        if (!drawn(r.covers[column])) continue;
-        svg.element("use", {{"href", marker},
-                            {"x", xOfRow(frame, values, row)},
-                            {"y", frame.y(r.covers[column])},
-                            {"class", markerClass},
-                            {values.kind == TableKind::RoundPipe ? "data-span" : "data-size", rowNames[row]},
-                            {"data-cover", wholeNumber(r.covers[column])}});
-    }
+    svg.beginGroup({{"class", "series"},
+                    {"data-column", label},
+                    {values.kind == TableKind::RoundPipe ? "data-spans" : "data-sizes", rows},
+                    {"data-covers", covers}});
+    if (!line.data().empty()) svg.path(line.data(), seriesClasses[column]);
     svg.endGroup();
 }
 
-void drawLegend(SvgWriter& svg, const TableValues& values) {
+void drawLegend(SvgWriter& svg, const TableValues& values, const std::vector<std::string>& columnLabels) {
     const double rowHeight = 22;
     const double boxHeight = 40 + rowHeight * static_cast<double>(values.columns.size() + 1);
     svg.beginGroup({{"class", "legend"}});
@@ -242,11 +268,11 @@ void drawLegend(SvgWriter& svg, const TableValues& values) {
     svg.text(legendLeft + 10, plotTop + 20,
              values.kind == TableKind::RoundPipe ? "Wall thickness" : "Corner bearing pressure", "subtitle");
     double y = plotTop + 44;
-    for (std::size_t j = 0; j < values.columns.size(); ++j, y += rowHeight) {
-        const std::string index = std::to_string(j);
-        svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "s" + index);
-        svg.element("use", {{"href", "#marker" + index}, {"x", legendLeft + 30}, {"y", y - 4}, {"class", "m" + index}});
-        svg.text(legendLeft + 58, y, columnLabel(values, j), "label");
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j, y += rowHeight) {
+        // The column's line with its marker in the middle.
+        svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 30, y - 4).lineTo(legendLeft + 50, y - 4).data(),
+                 std::string(seriesClasses[j]) + " key");
+        svg.text(legendLeft + 58, y, columnLabels[j], "label");
     }
     svg.path(SvgPath().moveTo(legendLeft + 10, y - 4).lineTo(legendLeft + 50, y - 4).data(), "minimum");
     svg.text(legendLeft + 58, y, "Minimum cover", "label");
@@ -271,12 +297,12 @@ std::string captionOf(const FillTableRequest& request) {
 }
 
 std::string descriptionOf(const FillTableRequest& request, const std::string& title,
-                          const std::vector<std::string>& rowNames) {
+                          const std::vector<std::string>& rowNames, const std::vector<std::string>& columnLabels) {
     const TableValues& values = request.tableValues();
     const bool round = values.kind == TableKind::RoundPipe;
-    std::string text = format("%s. Maximum fill height in feet against %s, one line per %s.", title,
-                              round ? "diameter or span in inches" : "size (span x rise)",
-                              round ? "wall thickness" : "corner bearing pressure");
+    std::string text = title;
+    text += round ? ". Maximum fill height in feet against diameter or span in inches, one line per wall thickness."
+                  : ". Maximum fill height in feet against size (span x rise), one line per corner bearing pressure.";
     if (values.rows.empty()) return text + " The table has no rows.";
     for (std::size_t j = 0; j < values.columns.size(); ++j) {
         std::size_t first = values.rows.size(), last = 0;
@@ -285,16 +311,22 @@ std::string descriptionOf(const FillTableRequest& request, const std::string& ti
                 first = std::min(first, row);
                 last = row;
             }
-        text += format(" %s: ", columnLabel(values, j));
+        ((text += ' ') += columnLabels[j]) += ": ";
         if (first == values.rows.size()) {
             text += "not allowed for any size.";
             continue;
         }
         const auto where = [&](std::size_t row) {
-            return values.kind == TableKind::RoundPipe ? rowNames[row] + " in." : rowNames[row];
+            text += rowNames[row];
+            if (round) text += " in.";
+            text += ' ';
+            appendWholeNumber(text, values.rows[row].covers[j]);
+            text += " ft";
         };
-        text += format("%s %s ft to %s %s ft.", where(first), wholeNumber(values.rows[first].covers[j]),
-                       where(last), wholeNumber(values.rows[last].covers[j]));
+        where(first);
+        text += " to ";
+        where(last);
+        text += '.';
     }
     return text;
 }
@@ -308,25 +340,34 @@ std::string drawFillTableChart(const FillTableRequest& request) {
     const std::string loadLine = lines.size() > 1 ? labelOf(lines[1]) : std::string();
     const std::string title = titleLine + ", " + loadLine;
 
-    const std::vector<std::string> rowNames = rowNamesOf(values);
-    SvgWriter svg(width, height, title, descriptionOf(request, title, rowNames), styleSheet);
+    const std::vector<std::string> rowNames = rowNamesOf(values), columnLabels = columnLabelsOf(values);
+    SvgWriter svg(width, height, title, descriptionOf(request, title, rowNames, columnLabels), styleSheet);
     svg.text(plotLeft, 30, titleLine, "title");
     svg.text(plotLeft, 52, loadLine, "subtitle");
-    // One marker shape per column, drawn once and placed at every cell.
+    // One marker shape per column, which its line's style sheet puts at
+    // every cell.
     svg.begin("defs", {});
-    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j)
-        svg.element("path", {{"id", "marker" + std::to_string(j)}, {"d", markerPath(markers[j], 0, 0)}});
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j) {
+        svg.begin("marker", {{"id", markerIds[j]},
+                             {"markerUnits", "userSpaceOnUse"},
+                             {"markerWidth", "14"},
+                             {"markerHeight", "14"},
+                             {"viewBox", "-7 -7 14 14"}});
+        svg.path(markerPath(markers[j], 0, 0), markerClasses[j]);
+        svg.end();
+    }
     svg.end();
     const Frame frame = frameOf(values);
     drawAxes(svg, frame, values, rowNames);
     svg.beginGroup({{"class", "plot"}});
     drawMinimumCover(svg, frame, values);
-    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j) drawColumn(svg, frame, values, rowNames, j);
+    for (std::size_t j = 0; j < values.columns.size() && j < mostTableColumns; ++j)
+        drawColumn(svg, frame, values, rowNames, columnLabels[j], j);
     svg.endGroup();
     if (values.rows.empty())
         svg.text((plotLeft + plotRight) / 2, (plotTop + frame.bottom) / 2, "No size is allowed: the table has no rows.",
                  "note", "middle");
-    drawLegend(svg, values);
+    drawLegend(svg, values, columnLabels);
     double y = height - 48;
     svg.beginGroup({{"class", "caption"}});
     for (const std::string& line : wrappedLines(captionOf(request), captionWidth)) {

@@ -19,7 +19,7 @@ constexpr std::string_view aluminumName = "Aluminum Coated Type 2 without non-me
 constexpr std::string_view styleSheet =
     "text{font-family:'Liberation Sans',Arial,Helvetica,sans-serif;font-size:12px;fill:#000}"
     ".background{fill:#fff}.title{font-size:16px;font-weight:bold}.subtitle{font-size:13px}"
-    ".label{font-size:11px}.axis{stroke:#000;stroke-width:1.2}.grid{stroke:#ccc;stroke-width:0.6}"
+    ".label{font-size:11px}.axis{stroke:#000;stroke-width:1.2;fill:none}.grid{stroke:#ccc;stroke-width:0.6;fill:none}"
     ".galvanized{fill:#555;stroke:#000;stroke-width:1}.add-on{fill:url(#hatch);stroke:#000;stroke-width:1}"
     ".aluminum{fill:url(#dots);stroke:#000;stroke-width:1}"
     ".range{fill:#fff;stroke:#000;stroke-width:1;stroke-dasharray:4 3}"
@@ -28,6 +28,20 @@ constexpr std::string_view styleSheet =
     ".axis-title{font-size:13px}.caption{font-size:11px}";
 
 double xOf(double years, double axisYears) { return barLeft + years / axisYears * (barRight - barLeft); }
+
+// A number of years as the report prints it.
+std::string yearsText(int years) {
+    std::string text;
+    appendWholeNumber(text, years);
+    return text;
+}
+
+// A coating's name on one line.
+std::string fullName(const CoatingRow& row) {
+    std::string name(row.name);
+    if (!row.nameContinued.empty()) (name += ' ') += row.nameContinued;
+    return name;
+}
 
 // Fills that set the add-on life and the aluminum coated life apart
 // without colour: diagonal lines and dots.
@@ -45,13 +59,12 @@ void drawPatterns(SvgWriter& svg) {
 }
 
 void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
-    const std::string name = row.nameContinued.empty() ? std::string(row.name)
-                                                       : format("%s %s", row.name, row.nameContinued);
+    const std::string total = yearsText(row.total);
     svg.beginGroup({{"class", "bar"},
-                    {"data-coating", name},
-                    {"data-galvanized", format("%d", row.galvanized)},
-                    {"data-add-on", format("%d", row.addOn)},
-                    {"data-total", format("%d", row.total)}});
+                    {"data-coating", fullName(row)},
+                    {"data-galvanized", yearsText(row.galvanized)},
+                    {"data-add-on", yearsText(row.addOn)},
+                    {"data-total", total}});
     if (row.nameContinued.empty()) {
         svg.text(labelLeft, y + 4, row.name, "label");
     } else {
@@ -63,7 +76,7 @@ void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) 
     const double addOnEnd = xOf(std::max(row.total, row.galvanized), axisYears);
     svg.rect(barLeft, y - barHeight / 2, galvanizedEnd - barLeft, barHeight, "galvanized");
     if (addOnEnd > galvanizedEnd) svg.rect(galvanizedEnd, y - barHeight / 2, addOnEnd - galvanizedEnd, barHeight, "add-on");
-    svg.text(addOnEnd + 6, y + 4, format("%d", row.total), "total");
+    svg.text(addOnEnd + 6, y + 4, total, "total");
     svg.endGroup();
 }
 
@@ -84,18 +97,20 @@ void drawAluminumBar(SvgWriter& svg, int life, double y, double axisYears) {
 
 void drawAxis(SvgWriter& svg, double bottom, double axisYears) {
     svg.beginGroup({{"class", "axes"}});
+    SvgPath grid, ticks;
     for (int years = 0; years <= axisYears; years += yearsPerTick) {
         const double x = xOf(years, axisYears);
-        svg.line(x, top - 24, x, bottom, "grid");
-        svg.line(x, bottom, x, bottom + 5, "axis");
-        svg.text(x, bottom + 18, format("%d", years), "label", "middle");
+        grid.moveTo(x, top - 24).lineTo(x, bottom);
+        ticks.moveTo(x, bottom).lineTo(x, bottom + 5);
     }
-    svg.line(barLeft, top - 24, barLeft, bottom, "axis");
-    svg.line(barLeft, bottom, barRight, bottom, "axis");
+    svg.path(grid.data(), "grid");
+    svg.path(ticks.moveTo(barLeft, top - 24).lineTo(barLeft, bottom).lineTo(barRight, bottom).data(), "axis");
+    for (int years = 0; years <= axisYears; years += yearsPerTick)
+        svg.text(xOf(years, axisYears), bottom + 18, yearsText(years), "label", "middle");
     svg.text((barLeft + barRight) / 2, bottom + 38, "Service life (years)", "axis-title", "middle");
     const double limit = xOf(maximumTotalLife, axisYears);
     svg.line(limit, top - 30, limit, bottom, "limit");
-    svg.text(limit, top - 36, format("%d-year limit", maximumTotalLife), "label", "middle");
+    svg.text(limit, top - 36, yearsText(maximumTotalLife) + "-year limit", "label", "middle");
     svg.endGroup();
 }
 
@@ -116,9 +131,11 @@ std::string descriptionOf(const ServiceLifeInput& input, const std::vector<Coati
     std::string text = format("Chart of the service life by coating. %s Thickness %s, resistivity %s ohm-cm, pH %s.",
                               coatingTableHeading(input), gageOf(input).listText, input.resistivityText,
                               input.phText);
-    for (const CoatingRow& row : rows)
-        text += format(" %s%s%s: galvanized %d + add-on %d years, total %d years.", row.name,
-                       row.nameContinued.empty() ? "" : " ", row.nameContinued, row.galvanized, row.addOn, row.total);
+    for (const CoatingRow& row : rows) {
+        (((text += ' ') += fullName(row)) += ": galvanized ") += yearsText(row.galvanized);
+        ((text += " + add-on ") += yearsText(row.addOn)) += " years, total ";
+        (text += yearsText(row.total)) += " years.";
+    }
     if (note)
         text += life < aluminumCoatedType2Ceiling ? format(" %s: %d to %d years.", aluminumName, life, aluminumCoatedType2Ceiling)
                                                   : format(" %s: %d years.", aluminumName, aluminumCoatedType2Ceiling);

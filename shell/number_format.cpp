@@ -326,6 +326,14 @@ void appendWholeNumber(std::string& out, double value) {
     out.append(at, end);
 }
 
+void appendGeneralNumber(std::string& out, double value) {
+    // Below a million "%g" prints a whole number with all its digits and
+    // no point, as "%.0f" does.
+    constexpr double shortPathLimit = 1e6;
+    if (std::fabs(value) < shortPathLimit && value == std::trunc(value)) return appendWholeNumber(out, value);
+    formatTo(out, "%g", value);
+}
+
 void formatArgsTo(std::string& out, std::string_view format, std::span<const FormatArg> args) {
     std::size_t next = 0;
     std::size_t i = 0;

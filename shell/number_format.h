@@ -75,6 +75,9 @@ std::string format(std::string_view format, const Args&... args) {
 // Appends what format("%.0f", value) gives, by a short path for the values
 // a picture prints by the thousand (its cells, as the table prints them).
 void appendWholeNumber(std::string& out, double value);
+// Appends what format("%g", value) gives, by the same short path where the
+// value is a whole number below a million (an axis's ticks, mostly).
+void appendGeneralNumber(std::string& out, double value);
 
 // Rounds half up to the given number of decimals: multiply by 10^decimals,
 // add 0.5, drop the fraction toward zero, divide. A value that is not finite

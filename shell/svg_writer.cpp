@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "shell/number_format.h"
 #include "shell/windows1252.h"
@@ -14,6 +16,15 @@ namespace {
 // capitals run wider, so the estimate allows for them.
 constexpr double averageLetterWidth = 0.58;
 constexpr double largestCoordinate = 1e15;
+// "00" to "99", for printing numbers two digits at a time.
+constexpr std::array<char, 200> digitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 // Most pictures fit, so that the text is seldom moved as it grows.
 constexpr std::size_t expectedSize = 24 * 1024;
 
@@ -21,29 +32,59 @@ constexpr std::size_t expectedSize = 24 * 1024;
 
 SvgWriter::SvgWriter(double width, double height, std::string_view title, std::string_view description,
                      std::string_view styleSheet) {
-    out_.reserve(expectedSize);
-    out_ += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    const std::string size = number(width) + " " + number(height);
-    out_ += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + number(width) + "\" height=\"" +
-            number(height) + "\" viewBox=\"0 0 " + size + "\" role=\"img\" aria-labelledby=\"title desc\">\n";
+    grow(expectedSize);
+    put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"");
+    appendCoordinate(width);
+    put("\" height=\"");
+    appendCoordinate(height);
+    put("\" viewBox=\"0 0 ");
+    appendCoordinate(width);
+    put(" ");
+    appendCoordinate(height);
+    put("\" role=\"img\" aria-labelledby=\"title desc\">\n");
     indent();
-    out_ += "<title id=\"title\">";
+    put("<title id=\"title\">");
     appendEscaped(title);
-    out_ += "</title>\n";
+    put("</title>\n");
     indent();
-    out_ += "<desc id=\"desc\">";
+    put("<desc id=\"desc\">");
     appendEscaped(description);
-    out_ += "</desc>\n";
+    put("</desc>\n");
     indent();
-    out_ += "<style>";
-    appendEscaped(styleSheet);
-    out_ += "</style>\n";
+    put("<style>");
+    put(styleSheet);
+    put("</style>\n");
     rect(0, 0, width, height, "background");
+}
+
+void SvgWriter::grow(std::size_t bytes) {
+    const std::size_t size = static_cast<std::size_t>(at_ - text_.get());
+    const std::size_t capacity = std::max(2 * static_cast<std::size_t>(limit_ - text_.get()), size + bytes);
+    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+    if (size) std::memcpy(larger.get(), text_.get(), size);
+    text_ = std::move(larger);
+    at_ = text_.get() + size;
+    limit_ = text_.get() + capacity;
+}
+
+inline void SvgWriter::room(std::size_t bytes) {
+    if (static_cast<std::size_t>(limit_ - at_) < bytes) grow(bytes);
+}
+
+inline void SvgWriter::put(std::string_view bytes) {
+    room(bytes.size());
+    std::memcpy(at_, bytes.data(), bytes.size());
+    at_ += bytes.size();
+}
+
+inline void SvgWriter::appendCoordinate(double value) {
+    room(longestNumber);
+    at_ = printNumber(at_, value);
 }
 
 void SvgWriter::indent() {
     static constexpr std::string_view blanks = "                                ";
-    out_.append(blanks.substr(0, std::min(blanks.size(), 2 * (open_.size() + 1))));
+    put(blanks.substr(0, std::min(blanks.size(), 2 * (open_.size() + 1))));
 }
 
 namespace {
@@ -56,55 +97,93 @@ constexpr std::array<bool, 256> escapedBytes = [] {
     return escaped;
 }();
 
+// The most bytes one byte becomes: "&quot;".
+constexpr std::size_t longestEscape = 6;
+
+}  // namespace
+
+namespace {
+
+constexpr std::uint64_t eachByte(unsigned char value) { return 0x0101010101010101ULL * value; }
+
+// Whether any of eight bytes is one that escapedBytes marks: a control
+// character, DEL, a byte above 0x7F, or & < > ". Each test is exact for
+// "any", which is all that is asked.
+bool anyEscaped(std::uint64_t bytes) {
+    constexpr std::uint64_t low = eachByte(0x01), high = eachByte(0x80);
+    const auto hasZero = [](std::uint64_t v) { return (v - low) & ~v & high; };
+    const std::uint64_t below = (bytes - eachByte(0x20)) & ~bytes & high;
+    return (below | (bytes & high) | hasZero(bytes ^ eachByte(0x7F)) | hasZero(bytes ^ eachByte('&')) |
+            hasZero(bytes ^ eachByte('<')) | hasZero(bytes ^ eachByte('>')) | hasZero(bytes ^ eachByte('"'))) != 0;
+}
+
 }  // namespace
 
 void SvgWriter::appendEscaped(std::string_view windows1252) {
-    std::size_t run = 0;  // start of the bytes that go out as they are
-    for (std::size_t i = 0; i < windows1252.size(); ++i) {
-        const auto c = static_cast<unsigned char>(windows1252[i]);
-        if (!escapedBytes[c]) continue;
-        out_.append(windows1252.data() + run, i - run);
-        run = i + 1;
+    room(longestEscape * windows1252.size());
+    char* at = at_;
+    const char* from = windows1252.data();
+    const char* const last = from + windows1252.size();
+    while (from < last) {
+        // Eight bytes at a time while none needs escaping, as most texts go.
+        std::uint64_t eight;
+        if (last - from >= 8 && (std::memcpy(&eight, from, 8), !anyEscaped(eight))) {
+            std::memcpy(at, from, 8);
+            at += 8;
+            from += 8;
+            continue;
+        }
+        const char byte = *from++;
+        const auto c = static_cast<unsigned char>(byte);
+        if (!escapedBytes[c]) {
+            *at++ = byte;
+            continue;
+        }
+        std::string_view escape = "?";  // XML holds no other control character, not even as a reference
+        std::string utf8;
         switch (c) {
-        case '&': out_ += "&amp;"; break;
-        case '<': out_ += "&lt;"; break;
-        case '>': out_ += "&gt;"; break;
-        case '"': out_ += "&quot;"; break;
+        case '&': escape = "&amp;"; break;
+        case '<': escape = "&lt;"; break;
+        case '>': escape = "&gt;"; break;
+        case '"': escape = "&quot;"; break;
         case '\t':
         case '\n':
-        case '\r': out_ += ' '; break;
+        case '\r': escape = " "; break;
         default:
-            if (c >= 0x80)
-                out_ += windows1252ToUtf8(windows1252.substr(i, 1));
-            else  // XML holds no other control character, not even as a reference.
-                out_ += '?';
+            if (c >= 0x80) escape = utf8 = windows1252ToUtf8(std::string_view(&byte, 1));
         }
+        std::memcpy(at, escape.data(), escape.size());
+        at += escape.size();
     }
-    out_.append(windows1252.data() + run, windows1252.size() - run);
+    at_ = at;
+}
+
+void SvgWriter::appendAttributes(Attributes list) {
+    for (const auto& [key, value] : list) {
+        put(" ");
+        put(key);
+        put("=\"");
+        switch (value.kind_) {
+        case Value::Kind::Coordinate: appendCoordinate(value.coordinate_); break;
+        case Value::Kind::Verbatim: put(value.text_); break;
+        case Value::Kind::Text: appendEscaped(value.text_); break;
+        }
+        put("\"");
+    }
 }
 
 void SvgWriter::open(std::string_view name, Attributes attributes, Attributes extra, bool empty) {
     indent();
-    out_ += '<';
-    out_ += name;
-    for (Attributes list : {attributes, extra})
-        for (const auto& [key, value] : list) {
-            out_ += ' ';
-            out_ += key;
-            out_ += "=\"";
-            switch (value.kind_) {
-            case Value::Kind::Coordinate: appendNumber(out_, value.coordinate_); break;
-            case Value::Kind::Verbatim: out_ += value.text_; break;
-            case Value::Kind::Text: appendEscaped(value.text_); break;
-            }
-            out_ += '"';
-        }
-    out_ += empty ? "/>\n" : ">";
+    put("<");
+    put(name);
+    appendAttributes(attributes);
+    appendAttributes(extra);
+    put(empty ? std::string_view("/>\n") : std::string_view(">"));
 }
 
 void SvgWriter::begin(std::string_view name, Attributes attributes) {
     open(name, attributes, {}, false);
-    out_ += '\n';
+    put("\n");
     open_.emplace_back(name);
 }
 
@@ -113,53 +192,128 @@ void SvgWriter::end() {
     const std::string name = std::move(open_.back());
     open_.pop_back();
     indent();
-    out_ += "</" + name + ">\n";
+    put("</");
+    put(name);
+    put(">\n");
 }
 
 void SvgWriter::element(std::string_view name, Attributes attributes) { open(name, attributes, {}, true); }
 
+// The elements a picture is mostly made of are written from fixed pieces,
+// as open would write them.
+
 void SvgWriter::line(double x1, double y1, double x2, double y2, std::string_view cssClass) {
-    element("line", {{"x1", x1}, {"y1", y1}, {"x2", x2}, {"y2", y2}, {"class", cssClass}});
+    indent();
+    put("<line x1=\"");
+    appendCoordinate(x1);
+    put("\" y1=\"");
+    appendCoordinate(y1);
+    put("\" x2=\"");
+    appendCoordinate(x2);
+    put("\" y2=\"");
+    appendCoordinate(y2);
+    put("\" class=\"");
+    appendEscaped(cssClass);
+    put("\"/>\n");
 }
 
 void SvgWriter::rect(double x, double y, double width, double height, std::string_view cssClass, Attributes extra) {
-    open("rect",
-         {{"x", x}, {"y", y}, {"width", std::fmax(width, 0.0)}, {"height", std::fmax(height, 0.0)}, {"class", cssClass}},
-         extra, true);
+    indent();
+    put("<rect x=\"");
+    appendCoordinate(x);
+    put("\" y=\"");
+    appendCoordinate(y);
+    put("\" width=\"");
+    appendCoordinate(std::fmax(width, 0.0));
+    put("\" height=\"");
+    appendCoordinate(std::fmax(height, 0.0));
+    put("\" class=\"");
+    appendEscaped(cssClass);
+    put("\"");
+    appendAttributes(extra);
+    put("/>\n");
 }
 
 void SvgWriter::path(std::string_view data, std::string_view cssClass, Attributes extra) {
-    open("path", {{"d", Value::pathData(data)}, {"class", cssClass}}, extra, true);
+    indent();
+    put("<path d=\"");
+    put(data);
+    put("\" class=\"");
+    appendEscaped(cssClass);
+    put("\"");
+    appendAttributes(extra);
+    put("/>\n");
 }
 
 void SvgWriter::text(double x, double y, std::string_view content, std::string_view cssClass,
                      std::string_view anchor, Attributes extra) {
-    open("text", {{"x", x}, {"y", y}, {"class", cssClass}, {"text-anchor", anchor}}, extra, false);
+    indent();
+    put("<text x=\"");
+    appendCoordinate(x);
+    put("\" y=\"");
+    appendCoordinate(y);
+    put("\" class=\"");
+    appendEscaped(cssClass);
+    if (anchor != "start") {  // as SVG anchors a text that names none
+        put("\" text-anchor=\"");
+        appendEscaped(anchor);
+    }
+    put("\"");
+    appendAttributes(extra);
+    put(">");
     appendEscaped(content);
-    out_ += "</text>\n";
+    put("</text>\n");
 }
 
 void SvgWriter::upwardText(double x, double y, std::string_view content, std::string_view cssClass,
                            std::string_view anchor, Attributes extra) {
-    std::string turn = "rotate(-90 ";
-    appendNumber(turn, x);
-    turn += ' ';
-    appendNumber(turn, y);
-    turn += ')';
-    open("text", {{"x", x}, {"y", y}, {"class", cssClass}, {"text-anchor", anchor}, {"transform", turn}}, extra,
-         false);
+    char turn[16 + 2 * longestNumber] = "rotate(-90 ";
+    char* at = printNumber(turn + 11, x);
+    *at++ = ' ';
+    at = printNumber(at, y);
+    *at++ = ')';
+    open("text",
+         {{"x", x},
+          {"y", y},
+          {"class", cssClass},
+          {"text-anchor", anchor},
+          {"transform", Value::pathData(std::string_view(turn, static_cast<std::size_t>(at - turn)))}},
+         extra, false);
     appendEscaped(content);
-    out_ += "</text>\n";
+    put("</text>\n");
 }
 
 std::string SvgWriter::finish() {
     while (!open_.empty()) end();
-    if (!finished_) out_ += "</svg>\n";
+    if (finished_) return {};
+    put("</svg>\n");
     finished_ = true;
-    return std::move(out_);
+    return std::string(text_.get(), at_);
 }
 
-void SvgWriter::appendNumber(std::string& out, double value) {
+char* SvgWriter::printNumber(char* at, double value) {
+    // Most coordinates lie on the page: a short path for them.
+    if (value >= 0 && value < 999.95) {
+        const double scaled = value * 10;
+        auto tenths = static_cast<unsigned>(scaled);
+        if (scaled - static_cast<double>(tenths) >= 0.5) ++tenths;
+        const unsigned whole = tenths / 10, tenth = tenths % 10;
+        if (whole >= 100) {
+            *at++ = static_cast<char>('0' + whole / 100);
+            std::memcpy(at, digitPairs.data() + 2 * (whole % 100), 2);
+            at += 2;
+        } else if (whole >= 10) {
+            std::memcpy(at, digitPairs.data() + 2 * whole, 2);
+            at += 2;
+        } else {
+            *at++ = static_cast<char>('0' + whole);
+        }
+        if (tenth != 0) {
+            *at++ = '.';
+            *at++ = static_cast<char>('0' + tenth);
+        }
+        return at;
+    }
     if (!std::isfinite(value)) value = 0.0;
     // Far outside any picture, and within what a long long holds in tenths.
     const double scaled = std::clamp(value, -largestCoordinate, largestCoordinate) * 10;
@@ -170,23 +324,39 @@ void SvgWriter::appendNumber(std::string& out, double value) {
     if (fraction >= 0.5) ++tenths;
     else if (fraction <= -0.5) --tenths;
     if (tenths < 0) {  // a value that rounds to 0 prints no sign
-        out += '-';
+        *at++ = '-';
         tenths = -tenths;
     }
-    char digits[24];
-    char* const end = digits + sizeof digits;
-    char* at = end;
-    const long long tenth = tenths % 10;
-    if (tenth != 0) {
-        *--at = static_cast<char>('0' + tenth);
-        *--at = '.';
+    auto left = static_cast<unsigned long long>(tenths);
+    const auto tenth = static_cast<char>(left % 10);
+    left /= 10;
+    int digits = 1;  // of the whole part
+    for (unsigned long long power = 10; digits < 16 && left >= power; power *= 10) ++digits;
+    // Written in place from the last digit back, two at a time, so that no
+    // copy follows.
+    char* end = at + digits;
+    while (left >= 100) {
+        end -= 2;
+        std::memcpy(end, digitPairs.data() + 2 * (left % 100), 2);
+        left /= 100;
     }
-    long long whole = tenths / 10;
-    do {
-        *--at = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole > 0);
-    out.append(at, end);
+    if (left >= 10) {
+        end -= 2;
+        std::memcpy(end, digitPairs.data() + 2 * left, 2);
+    } else {
+        *--end = static_cast<char>('0' + left);
+    }
+    at += digits;
+    if (tenth != 0) {
+        *at++ = '.';
+        *at++ = static_cast<char>('0' + tenth);
+    }
+    return at;
+}
+
+void SvgWriter::appendNumber(std::string& out, double value) {
+    char digits[longestNumber];
+    out.append(digits, printNumber(digits, value));
 }
 
 std::string SvgWriter::number(double value) {
@@ -196,11 +366,14 @@ std::string SvgWriter::number(double value) {
 }
 
 SvgPath& SvgPath::point(char command, double x, double y) {
-    if (!data_.empty()) data_ += ' ';
-    data_ += command;
-    SvgWriter::appendNumber(data_, x);
-    data_ += ' ';
-    SvgWriter::appendNumber(data_, y);
+    char text[3 + 2 * SvgWriter::longestNumber];
+    char* at = text;
+    if (!data_.empty()) *at++ = ' ';
+    *at++ = command;
+    at = SvgWriter::printNumber(at, x);
+    *at++ = ' ';
+    at = SvgWriter::printNumber(at, y);
+    data_.append(text, at);
     return *this;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,7 +51,8 @@ public:
     using Attributes = std::initializer_list<Attribute>;
 
     // The picture's size in user units, its title and description, and the
-    // style sheet its classes refer to.
+    // style sheet its classes refer to: the program's own text, which goes
+    // out as it is.
     SvgWriter(double width, double height, std::string_view title, std::string_view description,
               std::string_view styleSheet);
 
@@ -82,13 +85,26 @@ public:
     static std::string number(double value);
     // The same, appended to `out`.
     static void appendNumber(std::string& out, double value);
+    // The same, written at `at`, which has room for `longestNumber` bytes;
+    // returns the end of what it wrote.
+    static char* printNumber(char* at, double value);
+    static constexpr std::size_t longestNumber = 24;
 
 private:
     void open(std::string_view name, Attributes attributes, Attributes extra, bool empty);
+    void appendAttributes(Attributes list);
     void indent();
     void appendEscaped(std::string_view windows1252);
+    void appendCoordinate(double value);
+    void put(std::string_view bytes);
+    void room(std::size_t bytes);
+    void grow(std::size_t bytes);
 
-    std::string out_;
+    // The picture so far, written through a pointer into a buffer that
+    // doubles when it runs out, so that a short write costs no call.
+    std::unique_ptr<char[]> text_;
+    char* at_ = nullptr;
+    char* limit_ = nullptr;
     std::vector<std::string> open_;  // the elements begun and not yet ended
     bool finished_ = false;
 };

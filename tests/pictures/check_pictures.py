@@ -17,6 +17,7 @@ rsvg-convert.
 """
 import csv
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -106,8 +107,14 @@ def check_table(name, report_path, svg_path):
     for row in rows:
         check(len(expected_points(row, columns)) == columns, f"{name}: row {' '.join(row)} has not {columns} cells")
     for j, line in enumerate(series):
-        drawn = [(p.get("data-span") or p.get("data-size"), p.get("data-cover"))
-                 for p in line.iter() if p.get("data-cover") is not None]
+        def cells(key):
+            text = line.get(key) or ""
+            return text.split(";") if text else []
+        drawn = list(zip(cells("data-spans") or cells("data-sizes"), cells("data-covers")))
+        # Each cell is a vertex of the line, where its marker stands.
+        vertices = sum(len(re.findall(r"[ML]", p.get("d", ""))) for p in line.iter(SVG + "path"))
+        check(vertices == len(drawn), f"{name}: line {line.get('data-column')}: {vertices} vertices, "
+                                      f"{len(drawn)} cells")
         wanted = [points[j] for points in (expected_points(row, columns) for row in rows)
                   if len(points) > j and points[j][1] != "0"]
         check(drawn == wanted, f"{name}: line {line.get('data-column')}: drawn {drawn[:4]}... "

@@ -194,7 +194,7 @@ TEST(FormatDifferential, IntegersAgreeWithTheCLibrary) {
     }
 }
 
-TEST(FormatDifferential, TheWholeNumberPathPrintsWhatPointZeroFPrints) {
+TEST(FormatDifferential, TheShortPathsPrintWhatPointZeroFAndGPrint) {
     std::mt19937_64 random(11);
     std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994, 4503599627370495.5,
                                   4503599627370496.0, -4503599627370497.0, 1e300, -1e-300,
@@ -205,10 +205,15 @@ TEST(FormatDifferential, TheWholeNumberPathPrintsWhatPointZeroFPrints) {
         values.push_back(std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 60) *
                          (random() % 2 ? 1 : -1));
     }
+    for (const double edge : {999'999.0, 1e6, -999'999.0, -1e6, 100'000.5, 0.1, 5e-5})
+        values.push_back(edge);
     for (const double value : values) {
         std::string out = "x";
         appendWholeNumber(out, value);
         ASSERT_EQ(out, std::string("x").append(format("%.0f", value))) << value;
+        std::string general = "x";
+        appendGeneralNumber(general, value);
+        ASSERT_EQ(general, std::string("x").append(format("%g", value))) << value;
     }
 }
 
