@@ -8,6 +8,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "filltables/fill_table_chart.h"
 #include "filltables/fill_table_request.h"
@@ -82,6 +83,23 @@ void everyWizardTableWithChart(benchmark::State& state) {
     state.counters["bytes/chart"] = static_cast<double>(bytes) / static_cast<double>(charts);
 }
 BENCHMARK(everyWizardTableWithChart)->Unit(benchmark::kMillisecond);
+
+// The charts alone, of tables generated beforehand: what a picture costs
+// beside everyWizardTable's cost of a report.
+void everyWizardChart(benchmark::State& state) {
+    std::vector<csp::FillTableRequest> generated;
+    csp::forEachWizardRequest("120", loadReductionTexts, [&](csp::FillTableRequest& request) {
+        request.report().clear();
+        if (request.generate()) generated.push_back(request);
+    });
+    for (auto _ : state)
+        for (const csp::FillTableRequest& request : generated) {
+            const std::string chart = csp::drawFillTableChart(request);
+            benchmark::DoNotOptimize(chart.data());
+        }
+    state.counters["charts"] = static_cast<double>(generated.size());
+}
+BENCHMARK(everyWizardChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

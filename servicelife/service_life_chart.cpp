@@ -127,10 +127,18 @@ void drawLegend(SvgWriter& svg, double y, bool aluminum) {
     svg.endGroup();
 }
 
-std::string descriptionOf(const ServiceLifeInput& input, const std::vector<CoatingRow>& rows, bool note, int life) {
-    std::string text = format("Chart of the service life by coating. %s Thickness %s, resistivity %s ohm-cm, pH %s.",
-                              coatingTableHeading(input), gageOf(input).listText, input.resistivityText,
-                              input.phText);
+// The chart's subtitle: the entries the lives are estimated for.
+std::string conditionsOf(const ServiceLifeInput& input) {
+    std::string text = "Thickness ";
+    (((text += gageOf(input).listText) += ", resistivity ") += input.resistivityText) += " ohm-cm, pH ";
+    return text += input.phText;
+}
+
+std::string descriptionOf(const std::string& heading, const std::string& conditions,
+                          const std::vector<CoatingRow>& rows, bool note, int life) {
+    std::string text;
+    text.reserve(2048);
+    ((((text += "Chart of the service life by coating. ") += heading) += ' ') += conditions) += '.';
     for (const CoatingRow& row : rows) {
         (((text += ' ') += fullName(row)) += ": galvanized ") += yearsText(row.galvanized);
         ((text += " + add-on ") += yearsText(row.addOn)) += " years, total ";
@@ -157,13 +165,11 @@ std::string drawServiceLifeChart(const ServiceLifeInput& input) {
 
     const std::string heading = coatingTableHeading(input);
     const std::string title = "Service life: " + heading.substr(0, heading.size() - 1);
-    SvgWriter svg(width, height, title, descriptionOf(input, rows, note, aluminumLife), styleSheet);
+    const std::string conditions = conditionsOf(input);
+    SvgWriter svg(width, height, title, descriptionOf(heading, conditions, rows, note, aluminumLife), styleSheet);
     drawPatterns(svg);
     svg.text(labelLeft, 30, title, "title");
-    svg.text(labelLeft, 52,
-             format("Thickness %s, resistivity %s ohm-cm, pH %s", gageOf(input).listText, input.resistivityText,
-                    input.phText),
-             "subtitle");
+    svg.text(labelLeft, 52, conditions, "subtitle");
     drawAxis(svg, bottom, axisYears);
     double y = top;
     for (const CoatingRow& row : rows) {

@@ -25,6 +25,8 @@ constexpr std::array<char, 200> digitPairs = [] {
     }
     return pairs;
 }();
+// Most paths fit, so that their data is seldom moved as it grows.
+constexpr std::size_t expectedPathSize = 512;
 // Most pictures fit, so that the text is seldom moved as it grows.
 constexpr std::size_t expectedSize = 24 * 1024;
 
@@ -71,9 +73,28 @@ inline void SvgWriter::room(std::size_t bytes) {
     if (static_cast<std::size_t>(limit_ - at_) < bytes) grow(bytes);
 }
 
+namespace {
+
+// Copies a few bytes without a call: two fixed-size copies that overlap,
+// each within the bytes given, cover any length from 4 to 16.
+inline void copyShort(char* to, const char* from, std::size_t size) {
+    if (size >= 8) {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + size - 8, from + size - 8, 8);
+    } else if (size >= 4) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + size - 4, from + size - 4, 4);
+    } else {
+        for (std::size_t i = 0; i < size; ++i) to[i] = from[i];
+    }
+}
+
+}  // namespace
+
 inline void SvgWriter::put(std::string_view bytes) {
     room(bytes.size());
-    std::memcpy(at_, bytes.data(), bytes.size());
+    if (bytes.size() <= 16) copyShort(at_, bytes.data(), bytes.size());
+    else std::memcpy(at_, bytes.data(), bytes.size());
     at_ += bytes.size();
 }
 
@@ -83,8 +104,12 @@ inline void SvgWriter::appendCoordinate(double value) {
 }
 
 void SvgWriter::indent() {
-    static constexpr std::string_view blanks = "                                ";
-    put(blanks.substr(0, std::min(blanks.size(), 2 * (open_.size() + 1))));
+    // Two blanks a level, at most sixteen: one fixed copy, of which the
+    // next write keeps what it does not overwrite.
+    static constexpr std::string_view blanks = "                ";
+    room(blanks.size());
+    std::memcpy(at_, blanks.data(), blanks.size());
+    at_ += std::min(blanks.size(), 2 * (open_.size() + 1));
 }
 
 namespace {
@@ -213,7 +238,7 @@ void SvgWriter::line(double x1, double y1, double x2, double y2, std::string_vie
     put("\" y2=\"");
     appendCoordinate(y2);
     put("\" class=\"");
-    appendEscaped(cssClass);
+    put(cssClass);
     put("\"/>\n");
 }
 
@@ -228,7 +253,7 @@ void SvgWriter::rect(double x, double y, double width, double height, std::strin
     put("\" height=\"");
     appendCoordinate(std::fmax(height, 0.0));
     put("\" class=\"");
-    appendEscaped(cssClass);
+    put(cssClass);
     put("\"");
     appendAttributes(extra);
     put("/>\n");
@@ -239,7 +264,7 @@ void SvgWriter::path(std::string_view data, std::string_view cssClass, Attribute
     put("<path d=\"");
     put(data);
     put("\" class=\"");
-    appendEscaped(cssClass);
+    put(cssClass);
     put("\"");
     appendAttributes(extra);
     put("/>\n");
@@ -253,10 +278,10 @@ void SvgWriter::text(double x, double y, std::string_view content, std::string_v
     put("\" y=\"");
     appendCoordinate(y);
     put("\" class=\"");
-    appendEscaped(cssClass);
+    put(cssClass);
     if (anchor != "start") {  // as SVG anchors a text that names none
         put("\" text-anchor=\"");
-        appendEscaped(anchor);
+        put(anchor);
     }
     put("\"");
     appendAttributes(extra);
@@ -366,6 +391,7 @@ std::string SvgWriter::number(double value) {
 }
 
 SvgPath& SvgPath::point(char command, double x, double y) {
+    if (data_.empty()) data_.reserve(expectedPathSize);
     char text[3 + 2 * SvgWriter::longestNumber];
     char* at = text;
     if (!data_.empty()) *at++ = ' ';

@@ -56,6 +56,10 @@ public:
     SvgWriter(double width, double height, std::string_view title, std::string_view description,
               std::string_view styleSheet);
 
+    // Element and attribute names, class names and anchors are the
+    // program's own names and go out as they are; texts and attribute
+    // values are escaped.
+
     // An element that holds others (<g>, <defs>, <pattern>), closed by end.
     void begin(std::string_view name, Attributes attributes);
     void end();
