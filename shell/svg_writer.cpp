@@ -62,7 +62,7 @@ SvgWriter::SvgWriter(double width, double height, std::string_view title, std::s
 void SvgWriter::grow(std::size_t bytes) {
     const std::size_t size = static_cast<std::size_t>(at_ - text_.get());
     const std::size_t capacity = std::max(2 * static_cast<std::size_t>(limit_ - text_.get()), size + bytes);
-    auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+    std::unique_ptr<char[]> larger(new char[capacity]);  // left unset: every byte is written before it is read
     if (size) std::memcpy(larger.get(), text_.get(), size);
     text_ = std::move(larger);
     at_ = text_.get() + size;
