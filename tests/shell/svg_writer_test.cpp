@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "shell/svg_writer.h"
 
@@ -17,6 +20,16 @@ TEST(SvgWriter, CoordinatesPrintToATenthAndNeverANonNumber) {
         {std::numeric_limits<double>::quiet_NaN(), "0"}, {std::numeric_limits<double>::infinity(), "0"},
     };
     for (const auto& c : cases) EXPECT_EQ(SvgWriter::number(c.value), c.printed) << c.value;
+    // Values on the page take a short path; their negatives take the long
+    // one, which must print the same digits.
+    std::mt19937_64 random(5);
+    std::vector<double> onPage = {999.94, 999.95, 999.949999, 99.95, 9.95, 0.05, 0.04999, 1000};
+    for (int i = 0; i < 100'000; ++i)
+        onPage.push_back(i % 2 ? static_cast<double>(random() % 20'000) / 20 : std::ldexp(double(random() >> 11), -43));
+    for (const double value : onPage) {
+        const std::string positive = SvgWriter::number(value);
+        ASSERT_EQ(SvgWriter::number(-value), positive == "0" ? positive : "-" + positive) << value;
+    }
 }
 
 TEST(SvgWriter, TextsAreEscapedUtf8WithoutControlCharacters) {
