@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/svg_writer.h"
+#include "shell/windows1252.h"
 
 namespace csp {
 namespace {
@@ -44,6 +45,41 @@ TEST(SvgWriter, TextsAreEscapedUtf8WithoutControlCharacters) {
     // Open groups are closed, and the picture once.
     EXPECT_TRUE(out.ends_with("  </g>\n</svg>\n")) << out;
     EXPECT_EQ(out.find("</svg>"), out.rfind("</svg>"));
+}
+
+// Every byte, alone and in runs long enough to be scanned eight at a time
+// and to outgrow the writer's first buffer, escapes as it does on its own.
+TEST(SvgWriter, EveryByteEscapesAsItDoesAlone) {
+    const auto alone = [](unsigned char c) -> std::string {
+        switch (c) {
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        case '"': return "&quot;";
+        case '\t':
+        case '\n':
+        case '\r': return " ";
+        }
+        if (c >= 0x80) return windows1252ToUtf8(std::string(1, static_cast<char>(c)));
+        return c < 0x20 || c == 0x7F ? "?" : std::string(1, static_cast<char>(c));
+    };
+    std::mt19937_64 random(3);
+    for (int round = 0; round < 40; ++round) {
+        std::string text, wanted;
+        const std::size_t size = round < 20 ? 1 + random() % 40 : 20'000 + random() % 20'000;
+        for (std::size_t i = 0; i < size; ++i) {
+            // Mostly plain letters, as labels are, with any byte among them.
+            const auto c = static_cast<unsigned char>(random() % 4 ? 'a' + random() % 26 : random() % 256);
+            text += static_cast<char>(c);
+            wanted += alone(c);
+        }
+        SvgWriter svg(10, 10, "t", "d", "");
+        svg.text(0, 0, text, "label");
+        const std::string out = svg.finish();
+        const std::string_view opening = "class=\"label\">";
+        const std::size_t start = out.find(opening) + opening.size();
+        ASSERT_EQ(out.substr(start, out.find("</text>", start) - start), wanted) << "round " << round;
+    }
 }
 
 TEST(SvgWriter, PathsTicksAndWrappedLines) {
