@@ -118,6 +118,7 @@ struct Frame {
     double bottom;
     double xMin, xMax, xStep;  // round pipe: span (in.); pipe-arch: size number
     double yMax, yStep;        // ft
+    int ySteps;                // from 0 to yMax
     bool bySize;
 
     double x(double value) const { return plotLeft + (value - xMin) / (xMax - xMin) * (plotRight - plotLeft); }
@@ -136,6 +137,16 @@ Frame frameOf(const TableValues& values) {
     }
     frame.yStep = niceTickStep(top > 0 ? top : 10.0, 8);
     frame.yMax = std::max(1.0, std::ceil(top / frame.yStep)) * frame.yStep;
+    // Covers near the largest number (a load reduction factor near 0
+    // divides by it) would round the axis up past it: eight plain steps
+    // reach the top instead.
+    if (!std::isfinite(frame.yMax)) {
+        frame.yStep = top / 8;
+        frame.yMax = 8 * frame.yStep;
+    }
+    // Ticks are counted, not summed up to the top, which so near the
+    // largest number could never be passed.
+    frame.ySteps = static_cast<int>(std::lround(frame.yMax / frame.yStep));
     if (frame.bySize) {
         frame.xMin = -0.5;
         frame.xMax = std::max<double>(1.0, static_cast<double>(values.rows.size())) - 0.5;
@@ -160,7 +171,8 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, con
     svg.beginGroup({{"class", "axes"}});
     // The grid lines and the ticks each make one path; the labels follow.
     SvgPath grid, ticks;
-    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
+    for (int step = 0; step <= frame.ySteps; ++step) {
+        const double feet = step * frame.yStep;
         const double y = frame.y(feet);
         grid.moveTo(plotLeft, y).lineTo(plotRight, y);
         ticks.moveTo(plotLeft - tickLength, y).lineTo(plotLeft, y);
@@ -180,7 +192,8 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, con
     svg.path(grid.data(), "grid");
     svg.path(ticks.data(), "axis");
     std::string label;
-    for (double feet = 0; feet <= frame.yMax + frame.yStep / 2; feet += frame.yStep) {
+    for (int step = 0; step <= frame.ySteps; ++step) {
+        const double feet = step * frame.yStep;
         label.clear();
         appendGeneralNumber(label, feet);
         svg.text(plotLeft - tickLength - 3, frame.y(feet) + 4, label, "label", "end");

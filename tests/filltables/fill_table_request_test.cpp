@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "filltables/fill_table_entries.h"
 #include "filltables/fill_table_request.h"
 #include "tests/filltables/table_fixture.h"
 
@@ -185,6 +186,20 @@ TEST(Generate, RibPipeArchesTakeRailroadLoading) {
     const auto table = testing_tables::generateTable({.shape = 14, .liveLoad = LiveLoad::E80});
     EXPECT_TRUE(table.ok);
     EXPECT_EQ(table.lines[1], " E 80 Live Load           3/4 x 3/4 x 7-1/2 Ribs");
+}
+
+// A factor just above 0 makes covers near the largest number the report
+// can print; the chart's axis still ends, at its top cover.
+TEST(Generate, CoversNearTheLargestNumberGiveAChartWithAnEnd) {
+    for (const char* factor : {"1E-306", "1E-300", "2.2E-308"}) {
+        Entries entries;
+        entries.set("load-reduction", factor);
+        ReportListing listing;
+        std::string picture;
+        ASSERT_TRUE(produceFillTablePicture(entries, listing, picture)) << factor;
+        EXPECT_LT(picture.size(), 64u * 1024) << factor;
+        EXPECT_TRUE(picture.ends_with("</svg>\n")) << factor;
+    }
 }
 
 }  // namespace
