@@ -104,8 +104,8 @@ inline void SvgWriter::appendCoordinate(double value) {
 }
 
 void SvgWriter::indent() {
-    // Two blanks a level, at most sixteen: one fixed copy, of which the
-    // next write keeps what it does not overwrite.
+    // Two blanks a level, at most sixteen, by one fixed copy: the blanks
+    // past the indent are written over by what follows.
     static constexpr std::string_view blanks = "                ";
     room(blanks.size());
     std::memcpy(at_, blanks.data(), blanks.size());
@@ -124,10 +124,6 @@ constexpr std::array<bool, 256> escapedBytes = [] {
 
 // The most bytes one byte becomes: "&quot;".
 constexpr std::size_t longestEscape = 6;
-
-}  // namespace
-
-namespace {
 
 constexpr std::uint64_t eachByte(unsigned char value) { return 0x0101010101010101ULL * value; }
 
