@@ -85,7 +85,6 @@ FeetInches feetInchesOf(double inches) {
     return {feet, static_cast<int>(inches - 12 * feet)};
 }
 
-
 double flexibilityLimitOf(const ArchProfile& profile, const FillTableRequest& request, const TableInputs& in,
                           std::size_t thickness, double span) {
     switch (profile.flexibilityRule) {

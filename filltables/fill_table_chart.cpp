@@ -19,13 +19,6 @@ constexpr double tickLength = 5;
 constexpr double markerSize = 4;
 constexpr double inchesPerFoot = 12;
 constexpr double poundsPerTon = 2000;
-// A cell prints as whole feet ("%.0f"); the chart labels its points the
-// same way, through appendWholeNumber.
-std::string wholeNumber(double value) {
-    std::string text;
-    appendWholeNumber(text, value);
-    return text;
-}
 constexpr std::size_t captionWidth = 130;
 
 constexpr std::string_view styleSheet =
@@ -117,6 +110,7 @@ std::vector<std::string> rowNamesOf(const TableValues& values) {
 struct Frame {
     double bottom;
     double xMin, xMax, xStep;  // round pipe: span (in.); pipe-arch: size number
+    int xSteps;                // round pipe: from xMin to xMax
     double yMax, yStep;        // ft
     int ySteps;                // from 0 to yMax
     bool bySize;
@@ -144,7 +138,7 @@ Frame frameOf(const TableValues& values) {
         frame.yStep = top / 8;
         frame.yMax = 8 * frame.yStep;
     }
-    // Ticks are counted, not summed up to the top, which so near the
+    // Ticks are counted, not summed up to the end, which so near the
     // largest number could never be passed.
     frame.ySteps = static_cast<int>(std::lround(frame.yMax / frame.yStep));
     if (frame.bySize) {
@@ -159,6 +153,7 @@ Frame frameOf(const TableValues& values) {
         frame.xMin = std::floor(first / frame.xStep) * frame.xStep;
         frame.xMax = std::ceil(last / frame.xStep) * frame.xStep;
         if (frame.xMax <= frame.xMin) frame.xMax = frame.xMin + frame.xStep;
+        frame.xSteps = static_cast<int>(std::lround((frame.xMax - frame.xMin) / frame.xStep));
     }
     return frame;
 }
@@ -183,7 +178,8 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, con
             ticks.moveTo(x, frame.bottom).lineTo(x, frame.bottom + tickLength);
         }
     } else {
-        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
+        for (int step = 0; step <= frame.xSteps; ++step) {
+            const double span = frame.xMin + step * frame.xStep;
             const double x = frame.x(span);
             grid.moveTo(x, plotTop).lineTo(x, frame.bottom);
             ticks.moveTo(x, frame.bottom).lineTo(x, frame.bottom + tickLength);
@@ -208,7 +204,8 @@ void drawAxes(SvgWriter& svg, const Frame& frame, const TableValues& values, con
                      "end");
         svg.endGroup();
     } else {
-        for (double span = frame.xMin; span <= frame.xMax + frame.xStep / 2; span += frame.xStep) {
+        for (int step = 0; step <= frame.xSteps; ++step) {
+            const double span = frame.xMin + step * frame.xStep;
             label.clear();
             appendGeneralNumber(label, span);
             svg.text(frame.x(span), frame.bottom + tickLength + 13, label, "label", "middle");

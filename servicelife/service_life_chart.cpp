@@ -29,13 +29,6 @@ constexpr std::string_view styleSheet =
 
 double xOf(double years, double axisYears) { return barLeft + years / axisYears * (barRight - barLeft); }
 
-// A number of years as the report prints it.
-std::string yearsText(int years) {
-    std::string text;
-    appendWholeNumber(text, years);
-    return text;
-}
-
 // A coating's name on one line.
 std::string fullName(const CoatingRow& row) {
     std::string name(row.name);
@@ -59,11 +52,11 @@ void drawPatterns(SvgWriter& svg) {
 }
 
 void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
-    const std::string total = yearsText(row.total);
+    const std::string total = wholeNumber(row.total);
     svg.beginGroup({{"class", "bar"},
                     {"data-coating", fullName(row)},
-                    {"data-galvanized", yearsText(row.galvanized)},
-                    {"data-add-on", yearsText(row.addOn)},
+                    {"data-galvanized", wholeNumber(row.galvanized)},
+                    {"data-add-on", wholeNumber(row.addOn)},
                     {"data-total", total}});
     if (row.nameContinued.empty()) {
         svg.text(labelLeft, y + 4, row.name, "label");
@@ -106,11 +99,11 @@ void drawAxis(SvgWriter& svg, double bottom, double axisYears) {
     svg.path(grid.data(), "grid");
     svg.path(ticks.moveTo(barLeft, top - 24).lineTo(barLeft, bottom).lineTo(barRight, bottom).data(), "axis");
     for (int years = 0; years <= axisYears; years += yearsPerTick)
-        svg.text(xOf(years, axisYears), bottom + 18, yearsText(years), "label", "middle");
+        svg.text(xOf(years, axisYears), bottom + 18, wholeNumber(years), "label", "middle");
     svg.text((barLeft + barRight) / 2, bottom + 38, "Service life (years)", "axis-title", "middle");
     const double limit = xOf(maximumTotalLife, axisYears);
     svg.line(limit, top - 30, limit, bottom, "limit");
-    svg.text(limit, top - 36, yearsText(maximumTotalLife) + "-year limit", "label", "middle");
+    svg.text(limit, top - 36, wholeNumber(maximumTotalLife) + "-year limit", "label", "middle");
     svg.endGroup();
 }
 
@@ -140,9 +133,9 @@ std::string descriptionOf(const std::string& heading, const std::string& conditi
     text.reserve(2048);
     ((((text += "Chart of the service life by coating. ") += heading) += ' ') += conditions) += '.';
     for (const CoatingRow& row : rows) {
-        (((text += ' ') += fullName(row)) += ": galvanized ") += yearsText(row.galvanized);
-        ((text += " + add-on ") += yearsText(row.addOn)) += " years, total ";
-        (text += yearsText(row.total)) += " years.";
+        (((text += ' ') += fullName(row)) += ": galvanized ") += wholeNumber(row.galvanized);
+        ((text += " + add-on ") += wholeNumber(row.addOn)) += " years, total ";
+        (text += wholeNumber(row.total)) += " years.";
     }
     if (note)
         text += life < aluminumCoatedType2Ceiling ? format(" %s: %d to %d years.", aluminumName, life, aluminumCoatedType2Ceiling)

@@ -75,6 +75,12 @@ std::string format(std::string_view format, const Args&... args) {
 // Appends what format("%.0f", value) gives, by a short path for the values
 // a picture prints by the thousand (its cells, as the table prints them).
 void appendWholeNumber(std::string& out, double value);
+// The same, as a text of its own.
+inline std::string wholeNumber(double value) {
+    std::string text;
+    appendWholeNumber(text, value);
+    return text;
+}
 // Appends what format("%g", value) gives, by the same short path where the
 // value is a whole number below a million (an axis's ticks, mostly).
 void appendGeneralNumber(std::string& out, double value);

@@ -312,45 +312,12 @@ std::string SvgWriter::finish() {
     return std::string(text_.get(), at_);
 }
 
-char* SvgWriter::printNumber(char* at, double value) {
-    // Most coordinates lie on the page: a short path for them.
-    if (value >= 0 && value < 999.95) {
-        const double scaled = value * 10;
-        auto tenths = static_cast<unsigned>(scaled);
-        if (scaled - static_cast<double>(tenths) >= 0.5) ++tenths;
-        const unsigned whole = tenths / 10, tenth = tenths % 10;
-        if (whole >= 100) {
-            *at++ = static_cast<char>('0' + whole / 100);
-            std::memcpy(at, digitPairs.data() + 2 * (whole % 100), 2);
-            at += 2;
-        } else if (whole >= 10) {
-            std::memcpy(at, digitPairs.data() + 2 * whole, 2);
-            at += 2;
-        } else {
-            *at++ = static_cast<char>('0' + whole);
-        }
-        if (tenth != 0) {
-            *at++ = '.';
-            *at++ = static_cast<char>('0' + tenth);
-        }
-        return at;
-    }
-    if (!std::isfinite(value)) value = 0.0;
-    // Far outside any picture, and within what a long long holds in tenths.
-    const double scaled = std::clamp(value, -largestCoordinate, largestCoordinate) * 10;
-    // Halves away from zero, as llround rounds: below 2^52 the cut-off
-    // fraction is exact.
-    long long tenths = static_cast<long long>(scaled);
-    const double fraction = scaled - static_cast<double>(tenths);
-    if (fraction >= 0.5) ++tenths;
-    else if (fraction <= -0.5) --tenths;
-    if (tenths < 0) {  // a value that rounds to 0 prints no sign
-        *at++ = '-';
-        tenths = -tenths;
-    }
-    auto left = static_cast<unsigned long long>(tenths);
-    const auto tenth = static_cast<char>(left % 10);
-    left /= 10;
+namespace {
+
+// Tenths as a coordinate prints: the whole part, then ".d" unless d is 0.
+inline char* printTenths(char* at, unsigned long long tenths) {
+    const auto tenth = static_cast<char>(tenths % 10);
+    unsigned long long left = tenths / 10;
     int digits = 1;  // of the whole part
     for (unsigned long long power = 10; digits < 16 && left >= power; power *= 10) ++digits;
     // Written in place from the last digit back, two at a time, so that no
@@ -373,6 +340,32 @@ char* SvgWriter::printNumber(char* at, double value) {
         *at++ = static_cast<char>('0' + tenth);
     }
     return at;
+}
+
+}  // namespace
+
+char* SvgWriter::printNumber(char* at, double value) {
+    // Most coordinates lie on the page: a short path to their tenths.
+    if (value >= 0 && value < 999.95) {
+        const double scaled = value * 10;
+        auto tenths = static_cast<unsigned>(scaled);
+        if (scaled - static_cast<double>(tenths) >= 0.5) ++tenths;
+        return printTenths(at, tenths);
+    }
+    if (!std::isfinite(value)) value = 0.0;
+    // Far outside any picture, and within what a long long holds in tenths.
+    const double scaled = std::clamp(value, -largestCoordinate, largestCoordinate) * 10;
+    // Halves away from zero, as llround rounds: below 2^52 the cut-off
+    // fraction is exact.
+    long long tenths = static_cast<long long>(scaled);
+    const double fraction = scaled - static_cast<double>(tenths);
+    if (fraction >= 0.5) ++tenths;
+    else if (fraction <= -0.5) --tenths;
+    if (tenths < 0) {  // a value that rounds to 0 prints no sign
+        *at++ = '-';
+        tenths = -tenths;
+    }
+    return printTenths(at, static_cast<unsigned long long>(tenths));
 }
 
 void SvgWriter::appendNumber(std::string& out, double value) {
