@@ -28,12 +28,12 @@ const std::array<EntrySpec, 14> specs = {{
     positionEntry("profile", "0", "Profile: its corrugation as the shape's list shows it (6x2), or its position"),
     choiceEntry("live-load", liveLoadWords, "H20", "Live load"),
     choiceEntry("method", methodWords, "astm-asd", "Design method"),
-    typedEntry("soil-density", defaultSoilDensityText, "pcf", "Soil density, as typed"),
-    typedEntry("cover", defaultCoverText, "ft", "Cover over the crown, as typed"),
-    typedEntry("corner-pressure", defaultCornerPressure, "psf",
+    typedEntry("soil-density", defaultSoilDensityText, units::poundsPerCubicFoot.shown, "Soil density, as typed"),
+    typedEntry("cover", defaultCoverText, units::feet.shown, "Cover over the crown, as typed"),
+    typedEntry("corner-pressure", defaultCornerPressure, units::poundsPerSquareFoot.shown,
                "Allowable corner bearing pressure, as typed (pipe-arch and underpass)"),
     choiceEntry("corner-radius", cornerRadiusWords, "18", "Corner radius (6 x 2 pipe-arch)"),
-    typedEntry("span", defaultRoundSpanText, "in.", "Diameter of a round pipe, as typed"),
+    typedEntry("span", defaultRoundSpanText, units::inches.shown, "Diameter of a round pipe, as typed"),
     positionEntry("size", "0", "Size as span x rise (81x59), as the list labels it, or its position (pipe-arch and underpass)"),
     positionEntry("thickness", "0", "Thickness in inches (0.109), or its position in the profile's list"),
     choiceEntry("corrugation", corrugationWords, {}, "Corrugation type (default: the first the profile offers)"),
@@ -173,10 +173,11 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
                                                                " is not offered for this profile and design method");
 
     // Whether the Load Reduction Factor page comes up follows the values as
-    // typed, before the pages check them; a misread cover or span is
-    // refused by its page before then.
+    // typed, before the pages check them; a cover or span that is not a
+    // number in its unit is refused by its page before then.
     const std::string coverText = typedText(coverEntry, entries), spanText = typedText(spanEntry, entries);
-    const bool misread = isMisreadTypedNumber(coverText) || (roundPipe && isMisreadTypedNumber(spanText));
+    const bool misread = checkTypedNumber("cover", coverText, units::feet).refused() ||
+                         (roundPipe && checkTypedNumber("span", spanText, units::inches).refused());
     const double cover = readTypedNumber(coverText);
     const double span = roundPipe ? readTypedNumber(spanText) : check.effectiveSpan();
     if (entries.given(reductionEntry) && !misread && !reductionPageAsked(check.method(), cover, span))

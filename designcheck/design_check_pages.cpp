@@ -106,18 +106,18 @@ void storeMainPageSelections(const MainPageEntries& entries, DesignCheck& check)
 }
 
 Outcome acceptMainPage(const MainPageEntries& entries, DesignCheck& check) {
-    if (Outcome read = checkTypedNumber("soil density", entries.soilDensityText); !read)
+    if (Outcome read = checkTypedNumber("soil density", entries.soilDensityText, units::poundsPerCubicFoot); !read)
         return std::move(read).from("soil-density");
     const double soilDensity = readTypedNumber(entries.soilDensityText);
     if (!(soilDensity >= minimumSoilDensity && soilDensity <= maximumSoilDensity))
         return Outcome::failure("The soil density must be between 1 and 10000.").from("soil-density");
-    if (Outcome read = checkTypedNumber("cover", entries.coverText); !read) return std::move(read).from("cover");
+    if (Outcome read = checkTypedNumber("cover", entries.coverText, units::feet); !read) return std::move(read).from("cover");
     const double cover = readTypedNumber(entries.coverText);
     if (!(cover >= minimumCover)) return Outcome::failure("The cover must be >= 1.").from("cover");
     // A round pipe's corner pressure field shows "N/A" and is not read.
     const bool hasCorners = static_cast<StructureShape>(entries.shape) != StructureShape::RoundPipe;
     if (hasCorners)
-        if (Outcome read = checkTypedNumber("corner pressure", entries.cornerPressureText); !read)
+        if (Outcome read = checkTypedNumber("corner pressure", entries.cornerPressureText, units::poundsPerSquareFoot); !read)
             return std::move(read).from("corner-pressure");
     const double cornerPressure = hasCorners ? readTypedNumber(entries.cornerPressureText) : 0.0;
     if (hasCorners && !(cornerPressure > 0.0)) return Outcome::failure("The corner pressure must be > 0.").from("corner-pressure");
@@ -164,7 +164,7 @@ std::vector<std::string_view> installationTypeEntries(const DesignCheck& check) 
 Outcome acceptPropertiesPage(const PropertiesPageEntries& entries, DesignCheck& check) {
     const bool roundPipe = check.shape() == StructureShape::RoundPipe;
     if (roundPipe)
-        if (Outcome read = checkTypedNumber("span", entries.spanText); !read) return std::move(read).from("span");
+        if (Outcome read = checkTypedNumber("span", entries.spanText, units::inches); !read) return std::move(read).from("span");
     const double span = roundPipe ? readTypedNumber(entries.spanText) : 0.0;
     // A pipe of no span would pass every check.
     if (roundPipe && !(span > 0.0)) return Outcome::failure("The span must be > 0.").from("span");

@@ -5,17 +5,9 @@
 namespace csp::designcheck {
 namespace {
 
-// Entry k is the load at a cover of k + 1 ft. The table applies up to the
-// greatest cover; its last entry only sets the slope of the last foot.
-struct LiveLoadTable {
-    std::span<const double> load;  // psf
-    int greatestCover;             // Hmax, ft
-};
-
-template <std::size_t N>
-constexpr LiveLoadTable tableOf(const double (&load)[N], int greatestCover) {
-    return {load, greatestCover};
-}
+// Entry k is the load at a cover of k + 1 ft. A table applies through its
+// last entry, at the cover that entry is listed for, and gives 0 above it.
+using LiveLoadTable = std::span<const double>;  // psf
 
 //                                  H = 1     2     3     4     5     6     7     8     9 ft
 constexpr double h20WithImpact[] = {1800, 800,  600,  400,  250,  200,  175,  100};
@@ -29,24 +21,19 @@ constexpr double h20AtCorners[] = {1600, 800,  600,  400,  250,  200,  175,  100
 // keeps the value of its own source table, and they are not to be merged.
 constexpr double h25AtCorners[] = {2000, 1150, 720,  470,  320,  240,  180,  140,  110};
 
-constexpr LiveLoadTable withImpactTables[] = {
-    tableOf(h20WithImpact, 7), tableOf(h25WithImpact, 8), tableOf(e80WithImpact, 29)};
-constexpr LiveLoadTable cornerTables[] = {
-    tableOf(h20AtCorners, 7), tableOf(h25AtCorners, 8), tableOf(e80WithImpact, 29)};
+constexpr LiveLoadTable withImpactTables[] = {h20WithImpact, h25WithImpact, e80WithImpact};
+constexpr LiveLoadTable cornerTables[] = {h20AtCorners, h25AtCorners, e80WithImpact};
 
-constexpr bool coversItsRange(const LiveLoadTable& table) {
-    return table.load.size() == static_cast<std::size_t>(table.greatestCover) + 1;
-}
-static_assert(coversItsRange(withImpactTables[0]) && coversItsRange(withImpactTables[1]) &&
-              coversItsRange(withImpactTables[2]) && coversItsRange(cornerTables[0]) &&
-              coversItsRange(cornerTables[1]));
-
-double interpolate(const LiveLoadTable& table, double cover) {
-    if (!(cover >= 0.0 && cover <= table.greatestCover)) return 0.0;
+// Linear between whole feet, the first foot's slope carried below 1 ft; at
+// the last entry's own cover the last entry, as there is no next one.
+double interpolate(LiveLoadTable table, double cover) {
+    const auto greatestCover = static_cast<double>(table.size());
+    if (!(cover >= 0.0 && cover <= greatestCover)) return 0.0;
+    if (cover == greatestCover) return table.back();
     int i = static_cast<int>(cover) - 1;
     if (i < 0) i = 0;
-    const double here = table.load[static_cast<std::size_t>(i)];
-    const double next = table.load[static_cast<std::size_t>(i) + 1];
+    const double here = table[static_cast<std::size_t>(i)];
+    const double next = table[static_cast<std::size_t>(i) + 1];
     return here - (cover - i - 1) * (here - next);
 }
 

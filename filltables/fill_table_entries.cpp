@@ -10,6 +10,7 @@
 #include "filltables/shape_table.h"
 #include "filltables/wizard_choices.h"
 #include "shell/number_format.h"
+#include "shell/typed_number.h"
 
 namespace csp {
 namespace {
@@ -52,7 +53,7 @@ const std::array<EntrySpec, 9> specs = {{
     positionEntry("shape", "4", "Shape and profile: shape and corrugation (pipe-arch-3x1) or a spelling the list shows, or its position"),
     choiceEntry("live-load", liveLoadWords, liveLoadWords[static_cast<std::size_t>(mainPagePresets.liveLoad)],
                 "Live load"),
-    typedEntry("soil-density", mainPagePresets.soilDensityText, "pcf", "Soil density, as typed"),
+    typedEntry("soil-density", mainPagePresets.soilDensityText, units::poundsPerCubicFoot.shown, "Soil density, as typed"),
     choiceEntry("conditions", conditionsWords, conditionsWords[static_cast<std::size_t>(mainPagePresets.conditions)],
                 "Conditions/criteria"),
     choiceEntry("criteria", criteriaWords, criteriaWords[static_cast<std::size_t>(mainPagePresets.showCriteria)],

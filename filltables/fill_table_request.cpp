@@ -78,7 +78,7 @@ PageExit walkFollowUpPages(FillTableRequest& request, const std::function<PageEx
 }
 
 Outcome checkSoilDensity(std::string_view text) {
-    if (Outcome read = checkTypedNumber("soil density", text); !read) return std::move(read).from("soil-density");
+    if (Outcome read = checkTypedNumber("soil density", text, units::poundsPerCubicFoot); !read) return std::move(read).from("soil-density");
     const double x = readTypedNumber(text);
     if (!(x >= lightestSoil && x <= heaviestSoil)) return Outcome::failure("The soil density must be between 1 and 10000.").from("soil-density");
     return Outcome::success();

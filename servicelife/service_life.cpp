@@ -38,7 +38,7 @@ Outcome validateServiceLifeInput(const ServiceLifeInput& input) {
     if (Outcome read = checkTypedNumber("pH", input.phText); !read) return std::move(read).from("ph");
     const double p = ph(input);
     if (!(p >= minimumPh && p <= maximumPh)) return Outcome::failure("The pH must be between 0 and 14.").from("ph");
-    if (Outcome read = checkTypedNumber("resistivity", input.resistivityText); !read)
+    if (Outcome read = checkTypedNumber("resistivity", input.resistivityText, units::ohmCentimetres); !read)
         return std::move(read).from("resistivity");
     const double r = resistivity(input);
     if (!(r >= minimumResistivity && r <= maximumResistivity))

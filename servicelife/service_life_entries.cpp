@@ -5,6 +5,7 @@
 #include "servicelife/abrasion_level_texts.h"
 #include "servicelife/service_life_chart.h"
 #include "servicelife/service_life_run.h"
+#include "shell/typed_number.h"
 
 namespace csp {
 namespace {
@@ -27,7 +28,7 @@ const ServiceLifeInput presets;
 
 const std::array<EntrySpec, 4> specs = {{
     choiceEntry("gage", gageWords, "16", "Wall gage"),
-    typedEntry("resistivity", presets.resistivityText, "ohm-cm", "Resistivity of the soil or water, as typed"),
+    typedEntry("resistivity", presets.resistivityText, units::ohmCentimetres.shown, "Resistivity of the soil or water, as typed"),
     typedEntry("ph", presets.phText, {}, "pH, as typed"),
     choiceEntry("abrasion", abrasionWords, "1", "Abrasion level"),
 }};

@@ -23,7 +23,7 @@ void appendInputData(const ServiceLifeInput& input, ReportListing& listing) {
 void appendCoatingTable(const ServiceLifeInput& input, ReportListing& listing) {
     listing.append(coatingTableHeading(input));
     listing.append("                                            Coating      Galvanized  Total");
-    listing.append("COATING                                     Add-On Life  Ombrel    Life");
+    listing.append("COATING                                     Add-On Life  Life      Life");
     listing.append("------------------------------------------  -----------  ----------- ------");
     listing.append(" ");
 

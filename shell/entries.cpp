@@ -234,7 +234,8 @@ std::vector<PartReading> partReadings(std::span<const EntrySpec> specs, const En
     std::vector<PartReading> readings;
     for (const EntrySpec& spec : specs) {
         const std::string* text = given.find(spec);
-        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text) || isMisreadTypedNumber(*text))
+        if (spec.kind != EntryKind::Typed || !text || isWholeTypedNumber(*text) || isMisreadTypedNumber(*text) ||
+            !endsInItsUnit(*text, typedUnitShownAs(spec.unit)))
             continue;
         readings.push_back({spec.name, *text, format("%g", readTypedNumber(*text))});
     }

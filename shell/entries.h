@@ -145,9 +145,10 @@ Outcome listPosition(const EntrySpec& spec, const Entries& entries, const ValueL
 // Windows-1252.
 std::string typedText(const EntrySpec& spec, const Entries& entries);
 
-// A typed entry given as a number followed by letters or blanks ("120
-// pcf"): the page reads its leading number, `readAs` as "%g" prints it. A
-// misread text ("7,5", "abc") is refused by its page instead.
+// A typed entry given as a number followed by its unit ("120 pcf"): the
+// page reads its leading number, `readAs` as "%g" prints it. A misread text
+// ("7,5", "abc") or one in another unit ("2.4 m") is refused by its page
+// instead.
 struct PartReading {
     std::string_view entry;
     std::string text, readAs;

@@ -110,9 +110,53 @@ bool isMisreadTypedNumber(std::string_view text) {
     return false;
 }
 
-Outcome checkTypedNumber(std::string_view field, std::string_view text) {
-    if (!isMisreadTypedNumber(text)) return Outcome::success();
-    return Outcome::failure("The " + std::string(field) + " '" + std::string(text) + "' is not a number.");
+const TypedUnit* typedUnitShownAs(std::string_view shown) {
+    for (const TypedUnit* unit : {&units::feet, &units::inches, &units::poundsPerCubicFoot,
+                                  &units::poundsPerSquareFoot, &units::ohmCentimetres})
+        if (unit->shown == shown) return unit;
+    return nullptr;
+}
+
+namespace {
+
+char lowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameWord(std::string_view typed, std::string_view spelling) {
+    if (typed.size() != spelling.size()) return false;
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if (lowerCase(typed[i]) != spelling[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool endsInItsUnit(std::string_view text, const TypedUnit* unit) {
+    const LeadingNumber n = scanLeadingNumber(text);
+    std::string_view rest = n.found ? text.substr(n.end) : text;
+    while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+    while (!rest.empty() && isBlank(rest.back())) rest.remove_suffix(1);
+    if (rest.empty()) return true;
+    if (unit == nullptr) return false;
+    if (rest.back() == '.') rest.remove_suffix(1);
+    for (std::string_view spelling : unit->spellings)
+        if (sameWord(rest, spelling)) return true;
+    return false;
+}
+
+Outcome checkTypedNumber(std::string_view field, std::string_view text, const TypedUnit* unit) {
+    const std::string quoted = "The " + std::string(field) + " '" + std::string(text) + "' ";
+    if (isMisreadTypedNumber(text) || (unit == nullptr && !endsInItsUnit(text, unit)))
+        return Outcome::failure(quoted + "is not a number.");
+    if (!endsInItsUnit(text, unit)) return Outcome::failure(quoted + "is not in " + std::string(unit->named) + ".");
+    return Outcome::success();
+}
+
+std::string_view typedNumberPart(std::string_view text) {
+    const LeadingNumber n = scanLeadingNumber(text);
+    if (!n.found) return {};
+    const std::size_t signStart = n.start > 0 && (text[n.start - 1] == '-' || text[n.start - 1] == '+') ? n.start - 1
+                                                                                                       : n.start;
+    return text.substr(signStart, n.end - signStart);
 }
 
 }  // namespace csp

@@ -64,8 +64,8 @@ public:
     }
 
     std::string fileNameOf(const Entries& entries) const override {
-        return namePart(entries.textOf(spec("gage"))) + "ga-" + namePart(entries.textOf(spec("resistivity"))) +
-               "ohm-cm-ph" + namePart(entries.textOf(spec("ph")));
+        return namePart(entries.textOf(spec("gage"))) + "ga-" + numberPart(entries.textOf(spec("resistivity"))) +
+               "ohm-cm-ph" + numberPart(entries.textOf(spec("ph")));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/typed_number.h"
 #include "web/program_pages.h"
 
 namespace csp::web {
@@ -66,6 +67,8 @@ std::string namePart(std::string_view text) {
     while (!part.empty() && (part.back() == '-' || part.back() == '.')) part.pop_back();
     return part;
 }
+
+std::string numberPart(std::string_view typed) { return namePart(typedNumberPart(typed)); }
 
 MessageBox refusal(std::string_view caption, const Outcome& outcome) {
     return {std::string(caption), {{"", utf8(outcome.message)}}, outcome.entry};

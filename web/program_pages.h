@@ -28,6 +28,8 @@ inline std::string utf8(std::string_view windows1252) { return windows1252ToUtf8
 
 // A file name part: letters, digits and points kept, any other run one "-".
 std::string namePart(std::string_view text);
+// The number of a typed entry as a file name part: "8" of "8 ft".
+std::string numberPart(std::string_view typed);
 // A list position typed as decimal digits, or -1.
 int positionIn(std::string_view text);
 // A value as a POSIX shell reads it back unchanged.

@@ -104,13 +104,13 @@ public:
         const bool round = selectedIn("shape") == static_cast<int>(dc::StructureShape::RoundPipe);
         std::string size;
         if (round) {
-            size = namePart(entries.textOf(spec("span"))) + "in";
+            size = numberPart(entries.textOf(spec("span"))) + "in";
         } else {
             const std::vector<std::string> spans = dc::spanEntries(check_);
             const std::size_t position = static_cast<std::size_t>(selectedIn("size"));
             size = position < spans.size() ? namePart(windows1252ToUtf8(spans[position])) : "size";
         }
-        return size + "-" + namePart(entries.textOf(spec("cover"))) + "ft";
+        return size + "-" + numberPart(entries.textOf(spec("cover"))) + "ft";
     }
 
 private:

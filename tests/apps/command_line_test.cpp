@@ -100,14 +100,18 @@ TEST(CommandLine, MessagesStartWithTheCommandAndNameWhatWentWrong) {
          {"tabrell", "--shape", "1", "--live-load", "E80"},
          1,
          "csp-report tabrell: Railroad loadings not available for this product."},
-        {"a half-read number warns",
-         {"ombrel", "--ph", "7 pH"},
+        {"a number in its unit warns",
+         {"ombrel", "--resistivity", "3000 ohm-cm"},
          0,
-         "csp-report ombrel: warning: --ph '7 pH' is read as 7"},
+         "csp-report ombrel: warning: --resistivity '3000 ohm-cm' is read as 3000"},
         {"and is refused when strict",
-         {"ombrel", "--ph", "7 pH", "--strict"},
+         {"ombrel", "--resistivity", "3000 ohm-cm", "--strict"},
          1,
-         "csp-report ombrel: --ph: '7 pH' is not a number (the page would read it as 7)"},
+         "csp-report ombrel: --resistivity: '3000 ohm-cm' is not a number (the page would read it as 3000)"},
+        {"letters after a number without a unit are refused",
+         {"ombrel", "--ph", "7 pH"},
+         1,
+         "csp-report ombrel: --ph: The pH '7 pH' is not a number."},
         {"a misread number is refused", {"ombrel", "--ph", "7,5"}, 1, "csp-report ombrel: --ph: The pH '7,5' is not a number."},
         {"a whole number with blanks is no warning", {"ombrel", "--ph", " 7.5 "}, 0, ""},
     };
@@ -125,11 +129,14 @@ TEST(CommandLine, MessagesStartWithTheCommandAndNameWhatWentWrong) {
 }
 
 TEST(CommandLine, AHalfReadNumberGivesThePagesReportAndARepeatedOptionItsLastValue) {
-    // The report shows the pH as typed, and computes with the 7 the page reads.
-    std::string halfRead = invokeCspReport({"ombrel", "--ph", "7 pH"}).out;
-    const std::string seven = invokeCspReport({"ombrel", "--ph", "7"}).out;
-    halfRead.replace(halfRead.find("pH:             7 pH"), 20, "pH:             7");
-    EXPECT_EQ(halfRead, seven);
+    // The report shows the resistivity as typed, and computes with the 3000
+    // the page reads.
+    std::string halfRead = invokeCspReport({"ombrel", "--resistivity", "3000 Ohm-cm"}).out;
+    const std::string plain = invokeCspReport({"ombrel", "--resistivity", "3000"}).out;
+    const std::string typed = "Resistivity:    3000 Ohm-cm";
+    ASSERT_NE(halfRead.find(typed), std::string::npos);
+    halfRead.replace(halfRead.find(typed), typed.size(), "Resistivity:    3000");
+    EXPECT_EQ(halfRead, plain);
     EXPECT_EQ(invokeCspReport({"ombrel", "--gage", "8", "--gage", "12"}).out,
               invokeCspReport({"ombrel", "--gage", "12"}).out);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <vector>
+
 #include "designcheck/design_check.h"
 #include "designcheck/live_load.h"
 #include "tests/designcheck/check_inputs.h"
@@ -7,7 +10,7 @@
 namespace csp::designcheck {
 namespace {
 
-TEST(LiveLoad, InterpolatesBetweenWholeFeetAndStopsPastTheTable) {
+TEST(LiveLoad, InterpolatesBetweenWholeFeetThroughTheTablesLastEntry) {
     struct Case {
         const char* name;
         LiveLoad liveLoad;
@@ -15,24 +18,52 @@ TEST(LiveLoad, InterpolatesBetweenWholeFeetAndStopsPastTheTable) {
     };
     const Case cases[] = {
         {"H 20 at 1.5 ft: half way between 1800 and 800", LiveLoad::H20, 1.5, 1300, 1200},
-        {"H 20 at 1 ft", LiveLoad::H20, 1, 1800, 1600},
-        {"H 20 at 7 ft: the last foot the table covers", LiveLoad::H20, 7, 175, 175},
-        {"H 20 just past 7 ft", LiveLoad::H20, 7.01, 0, 0},
-        {"H 20 at 7.5 ft", LiveLoad::H20, 7.5, 0, 0},
-        {"H 25 at 8 ft", LiveLoad::H25, 8, 140, 140},
-        {"H 25 at 8.5 ft", LiveLoad::H25, 8.5, 0, 0},
+        {"H 20 at 7 ft", LiveLoad::H20, 7, 175, 175},
+        {"H 20 at 7.5 ft: within the last foot", LiveLoad::H20, 7.5, 137.5, 137.5},
+        {"H 20 at 8 ft: the last entry at its own cover", LiveLoad::H20, 8, 100, 100},
+        {"H 20 just past 8 ft", LiveLoad::H20, 8.01, 0, 0},
+        {"H 25 at 8.5 ft", LiveLoad::H25, 8.5, 125, 125},
+        {"H 25 at 9 ft", LiveLoad::H25, 9, 110, 110},
+        {"H 25 just past 9 ft", LiveLoad::H25, 9.001, 0, 0},
         {"H 25 at 1.25 ft", LiveLoad::H25, 1.25, 2280 - 0.25 * 1130, 2000 - 0.25 * 850},
-        {"E 80 at 29 ft", LiveLoad::E80, 29, 120, 120},
-        {"E 80 at 30 ft", LiveLoad::E80, 30, 0, 0},
+        {"E 80 at 29.5 ft", LiveLoad::E80, 29.5, 110, 110},
+        {"E 80 at 30 ft", LiveLoad::E80, 30, 100, 100},
+        {"E 80 past 30 ft", LiveLoad::E80, 30.5, 0, 0},
         {"E 80 at 2.5 ft", LiveLoad::E80, 2.5, 3565, 3565},
         {"H 20 below 1 ft extends the first foot", LiveLoad::H20, 0.5, 2300, 2000},
         {"a negative cover", LiveLoad::H20, -0.5, 0, 0},
         {"an endless cover", LiveLoad::E80, std::numeric_limits<double>::infinity(), 0, 0},
+        {"no cover at all", LiveLoad::E80, std::numeric_limits<double>::quiet_NaN(), 0, 0},
         {"a live load past the list", static_cast<LiveLoad>(3), 2, 0, 0},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(liveLoadWithImpact(c.liveLoad, c.cover), c.withImpact) << c.name;
         EXPECT_DOUBLE_EQ(cornerLiveLoad(c.liveLoad, c.cover), c.atCorners) << c.name;
+    }
+}
+
+TEST(LiveLoad, GivesEachListedValueAtItsOwnWholeFoot) {
+    struct Table {
+        LiveLoad liveLoad;
+        std::vector<double> withImpact, atCorners;
+    };
+    const std::vector<double> e80 = {4500, 3800, 3330, 2860, 2400, 2130, 1860, 1600, 1350, 1100,
+                                     950,  800,  730,  660,  600,  540,  480,  420,  360,  300,
+                                     280,  260,  240,  220,  200,  180,  160,  140,  120,  100};
+    const Table tables[] = {
+        {LiveLoad::H20, {1800, 800, 600, 400, 250, 200, 175, 100}, {1600, 800, 600, 400, 250, 200, 175, 100}},
+        {LiveLoad::H25, {2280, 1150, 720, 470, 320, 240, 180, 140, 110}, {2000, 1150, 720, 470, 320, 240, 180, 140, 110}},
+        {LiveLoad::E80, e80, e80},
+    };
+    for (const Table& t : tables) {
+        for (std::size_t k = 0; k < t.withImpact.size(); ++k) {
+            const double cover = static_cast<double>(k + 1);
+            EXPECT_EQ(liveLoadWithImpact(t.liveLoad, cover), t.withImpact[k]) << cover << " ft";
+            EXPECT_EQ(cornerLiveLoad(t.liveLoad, cover), t.atCorners[k]) << cover << " ft";
+        }
+        const double past = static_cast<double>(t.withImpact.size()) + 1;
+        EXPECT_EQ(liveLoadWithImpact(t.liveLoad, past), 0) << past << " ft";
+        EXPECT_EQ(cornerLiveLoad(t.liveLoad, past), 0) << past << " ft";
     }
 }
 

@@ -102,7 +102,7 @@ TEST(MainPage, ARejectedSoilDensityCopiesNothing) {
     EXPECT_EQ(request.shape(), 0);
     EXPECT_EQ(request.liveLoad(), LiveLoad::H20);
     EXPECT_EQ(request.soilDensityText(), "");
-    EXPECT_TRUE(request.takeMainPage({.soilDensityText = "120abc"}).ok());
+    EXPECT_TRUE(request.takeMainPage({.soilDensityText = "120 PCF"}).ok());
     EXPECT_EQ(request.shape(), 4);
     EXPECT_EQ(request.conditions(), Conditions::EmbankmentAisi);
     EXPECT_EQ(request.fillDensity(), 120.0);

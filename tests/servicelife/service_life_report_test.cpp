@@ -54,7 +54,7 @@ TEST(ServiceLifeReport, StartValuesGiveTheWholeReport) {
         " ",
         "Estimated Life for Abrasion Level 1/2:",
         "                                            Coating      Galvanized  Total",
-        "COATING                                     Add-On Life  Ombrel    Life",
+        "COATING                                     Add-On Life  Life      Life",
         "------------------------------------------  -----------  ----------- ------",
         " ",
         "None                                             0           70       70   ",

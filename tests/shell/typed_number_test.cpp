@@ -36,18 +36,18 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"0e99999", 0}));
 
 // A misread text is refused, naming its field; a number followed by
-// letters or blanks reads as before.
+// blanks or by its field's unit reads as before.
 TEST(TypedNumber, AMisreadTextIsRefusedByItsFieldsName) {
     const struct {
         const char* text;
         bool misread;
     } cases[] = {{"12,5", true},  {"4,000", true},  {".86", false},   {"1.00.86", true}, {"5 5", true},
                  {"", true},      {"   ", true},    {"abc", true},    {",5", true},      {"-", true},
-                 {"1e400", true}, {"-1e400", true}, {"1e-400", false}, {"120 pcf", false}, {" 7 ", false},
-                 {"1e", false},   {"1.5", false},   {"0", false},     {"60in", false},   {"1e5e3", true}};
+                 {"1e400", true}, {"-1e400", true}, {"1e-400", false}, {"120 FEET.", false}, {" 7 ", false},
+                 {"1e3 ft", false}, {"1.5", false},   {"0", false},     {"60ft", false},   {"1e5e3", true}};
     for (const auto& c : cases) {
         EXPECT_EQ(isMisreadTypedNumber(c.text), c.misread) << '"' << c.text << '"';
-        const Outcome checked = checkTypedNumber("cover", c.text);
+        const Outcome checked = checkTypedNumber("cover", c.text, units::feet);
         EXPECT_EQ(checked.refused(), c.misread) << '"' << c.text << '"';
         if (c.misread) {
             EXPECT_EQ(checked.message, "The cover '" + std::string(c.text) + "' is not a number.");

@@ -218,6 +218,16 @@ async function flows(browser, name) {
       `${name}: the command line (${command})`);
     await page.close();
 
+    // A value typed with its unit reads as the number, and names the file
+    // by the number.
+    const withUnit = await open(browser, blocked, 'verrick', '#cover=8%20ft&span=60');
+    await keys(withUnit, ['Enter', 'Enter']);
+    check((await state(withUnit)).report === native('verrick', ['--cover', '8 ft', '--span', '60']).stdout.toString(),
+      `${name}: a cover typed with its unit is checked as csp-report checks it`);
+    const unitCommand = await withUnit.evaluate(() => document.getElementById('command').textContent);
+    check(unitCommand.includes('-o verrick-60in-8ft.txt'), `${name}: the file is named by the number (${unitCommand})`);
+    await withUnit.close();
+
     const odd = await open(browser, blocked, 'ombrel', '#colour=red&ph=6');
     const told = await state(odd);
     check(told.dialog !== null && told.dialog.includes("'colour'"), `${name}: the link's unknown entry is named (${told.dialog})`);

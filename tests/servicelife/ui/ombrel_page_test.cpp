@@ -152,20 +152,24 @@ TEST_F(OmbrelPage, AResistivityOutOfRangeIsRefusedWithItsMessage) {
 
 TEST_F(OmbrelPage, TheEntriesReachTheReportExactlyAsTyped) {
     list("thickness")->setCurrentIndex(0);
-    field("resistivity")->setText("5000.0");
+    field("resistivity")->setText("5000.0 ohm cm");
     field("ph")->setText("7.0 \u00BD");
     list("abrasionLevel")->setCurrentIndex(2);
+    next();
+    ASSERT_EQ(user.warnings.size(), 1u);
+    EXPECT_EQ(user.warnings[0].text, "The pH '7.0 \u00BD' is not a number.");
+    field("ph")->setText("7.0 ");
     next();
     ASSERT_EQ(reports.size(), 1u);
     ServiceLifeInput expected;
     expected.thicknessIndex = 0;
-    expected.resistivityText = "5000.0";
-    expected.phText = "7.0 \xBD";
+    expected.resistivityText = "5000.0 ohm cm";
+    expected.phText = "7.0 ";
     expected.abrasionLevel = 2;
     EXPECT_EQ(reports[0], reportOf(expected));
     EXPECT_EQ(reports[0][1], "  Thickness:      0.052 (in)  18 Gage");
-    EXPECT_EQ(reports[0][2], "  Resistivity:    5000.0");
-    EXPECT_EQ(reports[0][3], "  pH:             7.0 \u00BD");
+    EXPECT_EQ(reports[0][2], "  Resistivity:    5000.0 ohm cm");
+    EXPECT_EQ(reports[0][3], "  pH:             7.0 ");
     EXPECT_EQ(reports[0][4], "  Abrasion Level: 3");
 }
 
