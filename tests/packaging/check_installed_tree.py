@@ -111,25 +111,29 @@ def check_manual_page(root, csp_report, version):
     with gzip.open(os.path.join(root, "share/man/man1/csp-report.1.gz"), "rt", encoding="utf-8") as file:
         page = file.read().replace("\\-", "-")
     check(f'"csp-report {version}"' in page, f"csp-report.1: title line does not carry version {version}")
-    lines = page.splitlines()
-    # An option is described where it heads a tagged paragraph.
-    described = set(re.findall(r"--[a-z][a-z-]*", " ".join(
-        line for previous, line in zip(lines, lines[1:]) if previous.startswith(".TP") and line.startswith(".B"))))
     sections = re.findall(r'^\.SH "?([^"\n]+)"?$', page, re.M)
-    for section in ("SYNOPSIS", "OPTIONS", "EXIT STATUS", "EXAMPLES"):
+    for section in ("SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS", "EXAMPLES", "SEE ALSO"):
         check(section in sections, f"csp-report.1: no {section} section")
 
+    # Every option that heads a line of the help of csp-report or of a
+    # subcommand heads a tagged paragraph of the page, and the page heads
+    # no other.
+    lines = page.splitlines()
+    described = set(re.findall(r"^(?:\\fB-\w\\fR, )?\\fB(--[a-z-]+)", "\n".join(
+        line for previous, line in zip(lines, lines[1:]) if previous.startswith(".TP")), re.M))
     top = run([csp_report, "--help"]).stdout
     subcommands = re.findall(r"^  ([a-z]+) {2,}", top.split("Subcommands:")[1].split("\n\n")[0], re.M)
-    exit_statuses = re.findall(r"^  (\d)  ", top.split("Exit status:")[1], re.M)
-    exit_section = page.split(".SH \"EXIT STATUS\"")[-1].split(".SH")[0]
-    check(set(exit_statuses) == set(re.findall(r"^\.B (\d)$", exit_section, re.M)),
-          f"csp-report.1: exit statuses differ from the help's {exit_statuses}")
+    helps = [top] + [run([csp_report, subcommand, "--help"]).stdout for subcommand in subcommands]
+    helped = set(re.findall(r"^ {2,6}(?:-\w, )?(--[a-z-]+)", "\n".join(helps), re.M))
     for subcommand in subcommands:
         check(f"{subcommand.upper()} ENTRIES" in sections, f"csp-report.1: no section for {subcommand}")
-        help_text = run([csp_report, subcommand, "--help"]).stdout
-        for option in sorted(set(re.findall(r"--[a-z][a-z-]*", help_text))):
-            check(option in described, f"csp-report.1: {option} of '{subcommand}' is not described")
+    check(described == helped and len(helped) > 20,
+          f"csp-report.1: options only in the page {sorted(described - helped)}, "
+          f"only in the help {sorted(helped - described)}")
+    exit_statuses = re.findall(r"^  (\d)  ", top.split("Exit status:")[1], re.M)
+    exit_section = page.split('.SH "EXIT STATUS"')[-1].split(".SH")[0]
+    check(exit_statuses == re.findall(r"^\.TP\n(\d)$", exit_section, re.M),
+          f"csp-report.1: exit statuses differ from the help's {exit_statuses}")
 
 
 def main():
