@@ -88,12 +88,12 @@ ArchRadii DesignCheck::archRadii() const {
 }
 
 double DesignCheck::seamStrengthProvided() const {
-    return catalog_ ? catalog_->seamStrength(thicknessIndex_, span_).value_or(0.0) : 0.0;
+    return catalog_ ? catalog_->seamStrength(thicknessIndex_, effectiveSpan()).value_or(0.0) : 0.0;
 }
 
 std::optional<double> DesignCheck::flexibilityLimit() const {
     if (!catalog_) return std::nullopt;
-    const std::optional<double> limit = catalog_->flexibilityLimit(shape_, installationType_, method_, span_);
+    const std::optional<double> limit = catalog_->flexibilityLimit(shape_, installationType_, method_, effectiveSpan());
     if (!limit) return limit;
     switch (catalog_->data().ribKind) {
     case RibKind::None: return limit;
@@ -101,12 +101,6 @@ std::optional<double> DesignCheck::flexibilityLimit() const {
     case RibKind::Composite: return *limit * compositeRibbedFactor * std::pow(wallInertia(), ribbedLimitExponent);
     }
     return limit;
-}
-
-void DesignCheck::recordVerdict(SummaryCheck check, bool ok) {
-    summaryLines_.append(format("    %-33s%s", summaryCheckTexts[static_cast<std::size_t>(check)], verdictText(ok)));
-    verdicts_.push_back({check, ok});
-    if (!ok) failed_ = true;
 }
 
 }  // namespace csp::designcheck

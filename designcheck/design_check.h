@@ -5,6 +5,7 @@
 #include <vector>
 #include <string_view>
 
+#include "designcheck/design_check_result.h"
 #include "designcheck/design_types.h"
 #include "designcheck/profile_catalog.h"
 #include "shell/outcome.h"
@@ -12,25 +13,15 @@
 
 namespace csp::designcheck {
 
-// The checks a Design Check Summary can list, in its order; a report lists
-// those that apply to its structure.
-enum class SummaryCheck { CrossSectionalArea, SeamStrength, HandlingAndInstallation, MinimumCover, CornerBearingPressure };
-inline constexpr std::array<std::string_view, 5> summaryCheckTexts = {
-    "Required Cross-Sectional Area", "Required Seam Strength", "Handling and Installation", "Minimum Cover",
-    "Corner Bearing Pressure"};
-
 // The summary's closing sentence.
 inline constexpr std::string_view allChecksSatisfiedText = "ALL DESIGN CHECKS ARE SATISFIED.";
 inline constexpr std::string_view checksNotSatisfiedText = "INDICATED DESIGN CHECKS WERE NOT SATISFIED.";
 
-struct Verdict {
-    SummaryCheck check;
-    bool ok;
-};
+using Verdict = CheckResult;
 
-// One buried corrugated steel structure under check: the inputs the pages
-// store, the loads and wall values derived from them, and the report that
-// `run` writes. The pages validate; the setters only store.
+// One buried corrugated steel structure under check: the entries the pages
+// store, and what the last `run` computed from them and wrote. The pages
+// validate; the setters only store.
 class DesignCheck {
 public:
     DesignCheck() = default;
@@ -102,65 +93,24 @@ public:
     // no limit for the shape, installation and method.
     std::optional<double> flexibilityLimit() const;
 
-    // --- Loads, pressure and thrust -----------------------------------------
-    // EL, LL + IL, P and T from the cover, density, span and live load.
-    void computeLoads();
-    void appendEarthLoadBlock();
-    void appendLiveLoadBlock();
-    // Under a factored method this replaces P by Pf.
-    void appendPressureBlock();
-    // Under a factored method this computes Tf from Pf.
-    void appendThrustBlock();
-
-    // --- Wall strength --------------------------------------------------------
-    void computeRadiusOfGyration();
-    void appendBucklingCheck();
-    void appendAreaCheck();
-    void appendSeamCheck();
-
-    // --- Handling, cover and corners ----------------------------------------------
-    void appendHandlingCheck();
-    void appendMinimumCoverCheck();
-    void appendCornerBearingCheck();
-
-    // --- The report ------------------------------------------------------------
-    void appendInputData();
-    // Computes everything and writes the report with its summary after the
-    // Input Data block. Never refused: a failing check is a NO GOOD line.
+    // --- The run --------------------------------------------------------------
+    // Computes everything (computeDesignCheck), then writes the report with
+    // its summary after the Input Data block. Never refused: a failing
+    // check is a NO GOOD line.
     void run();
 
+    // What the last run computed.
+    const DesignCheckResult& result() const { return result_; }
     const ReportListing& reportLines() const { return reportLines_; }
-    const ReportListing& summaryLines() const { return summaryLines_; }
     // Index of the first line of the second printed page.
     int pageBreakLine() const { return pageBreakLine_; }
-    bool failed() const { return failed_; }
+    bool failed() const { return result_.failed; }
     // The verdicts of the last run, in the summary's order.
-    const std::vector<Verdict>& verdicts() const { return verdicts_; }
+    const std::vector<Verdict>& verdicts() const { return result_.checks; }
     void clearReport() { reportLines_.clear(); }
 
-    double earthLoad() const { return earthLoad_; }
-    double liveLoadImpact() const { return liveLoadImpact_; }
-    double pressure() const { return pressure_; }
-    double thrust() const { return thrust_; }
-    double factoredThrust() const { return factoredThrust_; }
-    double radiusOfGyration() const { return radiusOfGyration_; }
-    double bucklingStress() const { return bucklingStress_; }
-
 private:
-    void appendAisiBuckling();
-    void appendAashtoAstmBuckling();
-    // Each minimum cover rule set writes its lines and the verdict line,
-    // and answers whether the cover is enough.
-    bool appendAashtoCoverRule();
-    bool appendAstmHighwayCoverRule();
-    bool appendAstmRailwayCoverRule();
-
-    // One verdict: its summary line, and the failed flag on NO GOOD.
-    void recordVerdict(SummaryCheck check, bool ok);
-    const char* verdictText(bool ok) const { return ok ? "OK" : "NO GOOD"; }
-
     ReportListing reportLines_;
-    ReportListing summaryLines_;
     StructureShape shape_ = StructureShape::RoundPipe;
     Profile profile_ = Profile::TwoThirdsByHalf;
     LiveLoad liveLoad_ = LiveLoad::H20;
@@ -170,13 +120,6 @@ private:
     double allowableCornerPressure_ = 0.0;  // psf
     int cornerRadius_ = 0;                  // in.
     double span_ = 0.0;                     // s, in.
-    double earthLoad_ = 0.0;                // EL, psf
-    double liveLoadImpact_ = 0.0;           // LL + IL, psf
-    double pressure_ = 0.0;                 // P, or Pf once the pressure block is written, psf
-    double thrust_ = 0.0;                   // T, lb/ft
-    double factoredThrust_ = 0.0;           // Tf, lb/ft
-    double radiusOfGyration_ = 0.0;         // r, in.
-    double bucklingStress_ = 0.0;           // Fc, psi
     int sizeIndex_ = 0;
     int thicknessIndex_ = 0;
     CorrugationType corrugationType_ = CorrugationType::Helical;
@@ -185,8 +128,7 @@ private:
     double reductionFactor_ = 0.0;  // K
     int pageBreakLine_ = 50;
     std::optional<ProfileCatalog> catalog_;  // set with the profile
-    bool failed_ = false;
-    std::vector<Verdict> verdicts_;
+    DesignCheckResult result_;
 };
 
 }  // namespace csp::designcheck

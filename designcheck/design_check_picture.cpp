@@ -178,7 +178,7 @@ void drawAxleLoad(SvgWriter& svg, const DesignCheck& check) {
 // Returns whether the outline had to be sketched.
 bool drawSection(SvgWriter& svg, const DesignCheck& check) {
     const bool roundPipe = check.shape() == StructureShape::RoundPipe;
-    const double span = check.span();
+    const double span = check.result().span;
     const double rise = roundPipe ? span : check.rise();
     const double fill = check.cover() * inchesPerFoot;
     svg.beginGroup({{"class", "section"}});
@@ -250,7 +250,7 @@ void drawSummary(SvgWriter& svg, const DesignCheck& check) {
 
 std::string subtitleOf(const DesignCheck& check) {
     const bool roundPipe = check.shape() == StructureShape::RoundPipe;
-    std::string size = roundPipe ? format("%g in.", check.span()) : format("%g x %g in.", check.span(), check.rise());
+    std::string size = roundPipe ? format("%g in.", check.result().span) : format("%g x %g in.", check.result().span, check.rise());
     return format("%s, wall %g in., cover H = %g ft, %s", size, check.wallThickness(), check.cover(),
                   check.methodText());
 }

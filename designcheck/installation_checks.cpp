@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "designcheck/design_check.h"
+#include "designcheck/design_check_run.h"
 #include "designcheck/live_load.h"
 #include "shell/number_format.h"
 #include "shell/steel.h"
@@ -18,25 +18,21 @@ constexpr double inchesPerFoot = 12.0;
 double axleLoad(LiveLoad liveLoad) { return liveLoad == LiveLoad::H25 ? 40000.0 : 32000.0; }
 
 // "H = ... ft" compared with the least cover Hm, then with Hmin (whose
-// working is `minimum`); OK only when the cover meets both.
-bool coverVerdictLine(double H, int leastCover, double hmin, const std::string& minimum, std::string& verdict) {
-    verdict = format("    H = %g ft  ", H);
+// working is `minimum`).
+std::string coverVerdictLine(double H, int leastCover, bool ok, const std::string& minimum) {
+    std::string verdict = format("    H = %g ft  ", H);
     if (H < leastCover) {
         formatTo(verdict, "    %g < %d  NO GOOD", H, leastCover);
-        return false;
+        return verdict;
     }
-    const bool ok = H >= hmin;
     if (ok)
         formatTo(verdict, "%g >= %dft and %g >= ", H, leastCover, H);
     else
         formatTo(verdict, "%g < ", H);
     verdict += minimum;
     verdict += ok ? "  OK" : "  NO GOOD";
-    return ok;
+    return verdict;
 }
-
-// The minimum cover rules of the design method.
-enum class CoverRules { Aashto, AstmHighway, AstmRailway };
 
 CoverRules coverRulesOf(CheckMethod method, LiveLoad liveLoad) {
     if (familyOf(method) != MethodFamily::Astm) return CoverRules::Aashto;
@@ -59,191 +55,223 @@ constexpr double flexibleRatio = 0.23, stiffRatio = 0.45;
 // second axle 72 in. away (L3) governs once L2 passes 72 in.
 constexpr double axleSpacing = 72.0;  // in.
 
+// Corner bearing spread: L1 = 96 + 1.75h under a train, 40 + (h - 12)1.75
+// under a truck; L2 = L1 + 1.37s.
+constexpr double railwaySpread = 96.0, highwaySpread = 40.0, spreadPerDepth = 1.75, spreadPerSpan = 1.37;
+
 }  // namespace
 
-void DesignCheck::appendHandlingCheck() {
-    const std::optional<double> limit = flexibilityLimit();
-    if (!limit) return;
-    const double inertia = wallInertia();
+std::optional<HandlingResult> computeHandling(const DesignCheck& check, double span) {
+    const std::optional<double> limit = check.flexibilityLimit();
+    if (!limit) return std::nullopt;
+    HandlingResult handling;
+    handling.inertia = check.wallInertia();
     // Flexibility factor FF = s^2/EI, in./lb.
-    const double flexibility = roundHalfUp(span_ * span_ / (elasticModulus * inertia), 4);
-    const bool ok = flexibility < *limit;
-    reportLines_.append(" ");
-    reportLines_.append("Handling and Installation:");
-    reportLines_.append("    FF = s^2/EI");
-    reportLines_.append(format("    FF = %g*%g/(%g*%g) = %g in./lb", span_, span_, elasticModulus, inertia, flexibility));
-    reportLines_.append(" ");
-    reportLines_.append(format("    FF Limit: %g in./lb    %s", *limit, verdictText(ok)));
-    recordVerdict(SummaryCheck::HandlingAndInstallation, ok);
+    handling.flexibility = roundHalfUp(span * span / (elasticModulus * handling.inertia), 4);
+    handling.limit = *limit;
+    return handling;
 }
 
-// AASHTO and AISI: an eighth of the span, a quarter for ribbed pipe,
-// rounded to hundredths of a foot.
-bool DesignCheck::appendAashtoCoverRule() {
-    const double H = cover_;
-    const double s = span_;
-    reportLines_.append("    The cover must not be less than 1 ft and must not be less than the following:");
-    reportLines_.append("    For all except ribbed pipe, Hmin = Span/8.");
-    reportLines_.append("    For ribbed pipe, Hmin = Span/4.");
-    reportLines_.append(" ");
-    double hmin = 0.0;
-    std::string minimum;
-    if (catalog_ && catalog_->data().ribKind != RibKind::None) {
-        hmin = roundHalfUp(s / 4.0 / 12.0, 2);
-        minimum = format("Hmin = (%g/4.0)/12 = %g", s, hmin);
-    } else {
-        hmin = roundHalfUp(s / 8.0 / 12.0, 2);
-        minimum = format("Hmin = (%g/8.0)/12 = %g ft", s, hmin);
+CoverResult computeCover(const DesignCheck& check, double span) {
+    CoverResult cover;
+    const ProfileCatalog* catalog = check.catalog();
+    const double s = span;
+    cover.rules = coverRulesOf(check.method(), check.liveLoad());
+    switch (cover.rules) {
+    case CoverRules::Aashto:
+        // AASHTO and AISI: an eighth of the span, a quarter for ribbed pipe,
+        // rounded to hundredths of a foot.
+        if (catalog && catalog->data().ribKind != RibKind::None) {
+            cover.minimumCase = CoverCase::QuarterOfSpan;
+            cover.minimumCover = roundHalfUp(s / 4.0 / 12.0, 2);
+        } else {
+            cover.minimumCase = CoverCase::EighthOfSpan;
+            cover.minimumCover = roundHalfUp(s / 8.0 / 12.0, 2);
+        }
+        break;
+    case CoverRules::AstmHighway:
+        // The stiffness ratio x = [(AL)d/(E*I)]^1/2 sets the least cover
+        // between an eighth and a quarter of the span.
+        cover.axleLoad = axleLoad(check.liveLoad());
+        cover.corrugationDepth = catalog ? catalog->data().corrugationDepth : 0.0;
+        cover.inertia = check.wallInertia();
+        cover.stiffnessRatio = std::sqrt(cover.axleLoad * cover.corrugationDepth / (elasticModulus * cover.inertia));
+        if (cover.stiffnessRatio < flexibleRatio) {
+            cover.minimumCase = CoverCase::EighthOfSpan;
+            cover.minimumCover = roundHalfUp((1.0 / 8.0) * (s / 12.0), 2);
+        } else if (cover.stiffnessRatio <= stiffRatio) {
+            cover.minimumCase = CoverCase::StiffnessRatio;
+            cover.minimumCover = roundHalfUp(0.55 * (s / 12.0) * cover.stiffnessRatio, 2);
+        } else {
+            cover.minimumCase = CoverCase::QuarterOfSpan;
+            cover.minimumCover = roundHalfUp((1.0 / 4.0) * (s / 12.0), 2);
+        }
+        break;
+    case CoverRules::AstmRailway:
+        // A quarter of the span (a fifth for 6 x 2), and at least 1 ft over
+        // round pipe, 2 ft over arches.
+        cover.minimumCase = CoverCase::RailwayDivisor;
+        cover.divisor = catalog ? catalog->data().railwayCoverDivisor : commonRailwayCoverDivisor;
+        cover.minimumCover = s / cover.divisor / 12.0;
+        cover.leastCover = check.shape() == StructureShape::RoundPipe ? 1 : 2;
+        break;
     }
-    std::string verdict;
-    const bool ok = coverVerdictLine(H, 1, hmin, minimum, verdict);
-    reportLines_.append(std::move(verdict));
-    return ok;
+    const double H = check.cover();
+    cover.ok = !(H < cover.leastCover) && H >= cover.minimumCover;
+    return cover;
 }
 
-// ASTM under highway loads: the stiffness ratio x = [(AL)d/(E*I)]^1/2 sets
-// the least cover between an eighth and a quarter of the span.
-bool DesignCheck::appendAstmHighwayCoverRule() {
-    const double H = cover_;
-    const double s = span_;
-    reportLines_.append("    The cover must not be less than 1 ft and must not be less");
-    reportLines_.append("    than the following:");
-    reportLines_.append(" ");
-    reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.23 or < 0.45,");
-    reportLines_.append("        then Hmin = 0.55*(s/12)*[(AL)d/(E*I)]^\xBD  ft");
-    reportLines_.append("    If [(AL)d/(E*I)]^\xBD < 0.23, then Hmin = (1/8)*(s/12) ft");
-    reportLines_.append("    If [(AL)d/(E*I)]^\xBD > 0.45, then Hmin = (1/4)*(s/12) ft");
-    reportLines_.append(" ");
-    const double AL = axleLoad(liveLoad_);
-    const double d = catalog_ ? catalog_->data().corrugationDepth : 0.0;
-    const double I = wallInertia();
-    const double x = std::sqrt(AL * d / (elasticModulus * I));
-    reportLines_.append(format("    [(AL)d/(E*I)]^\xBD = [(%g)%g/(%g*%g)]^\xBD", AL, d, elasticModulus, I));
-    reportLines_.append(format("                    = %g", x));
-    double hmin = 0.0;
-    std::string minimum;
-    if (x < flexibleRatio) {
-        hmin = roundHalfUp((1.0 / 8.0) * (s / 12.0), 2);
-        minimum = format(" Hmin = (1/8)*(s/12) = (1/8)*(%g/12) = %g ft", s, hmin);
-    } else if (x <= stiffRatio) {
-        hmin = roundHalfUp(0.55 * (s / 12.0) * x, 2);
-        minimum = format(" Hmin = 0.55*(s/12)*[(AL)d(E*I)]^/\xBD = 0.55*(%g/12)*%g = %g ft", s, x, hmin);
-    } else {
-        hmin = roundHalfUp((1.0 / 4.0) * (s / 12.0), 2);
-        minimum = format(" Hmin = (1/4)*(s/12) = (1/4)*(%g/12) = %g ft", s, hmin);
-    }
-    reportLines_.append("    Therefore, " + minimum);
-    reportLines_.append(" ");
-    std::string verdict = format("    H = %g ft  ", H);
-    bool ok = false;
-    if (H < 1.0) {
-        formatTo(verdict, "    %g < 1  NO GOOD", H);
-    } else if (H >= hmin) {
-        ok = true;
-        formatTo(verdict, " (%g >= 1ft) and (%g >= Hmin = %g)  OK", H, H, hmin);
-    } else {
-        formatTo(verdict, " %g < Hmin = %g  NO GOOD", H, hmin);
-    }
-    reportLines_.append(std::move(verdict));
-    return ok;
-}
-
-// ASTM under railway loads: a quarter of the span (a fifth for 6 x 2), and at
-// least 1 ft over round pipe, 2 ft over arches.
-bool DesignCheck::appendAstmRailwayCoverRule() {
-    const double H = cover_;
-    const double s = span_;
-    reportLines_.append("    The cover must not be less than 1 ft for round pipe, or 2 ft for arches");
-    reportLines_.append("    and pipe-arches, and must also not be less that the following:");
-    reportLines_.append("    For all except 6x2, Hmin = Span/4.");
-    reportLines_.append("    For 6x2, Hmin = Span/5.");
-    reportLines_.append(" ");
-    const double divisor = catalog_ ? catalog_->data().railwayCoverDivisor : commonRailwayCoverDivisor;
-    const double hmin = s / divisor / 12.0;
-    const std::string minimum = format("Hmin = (%g/%.1f)/12.0 = %g", s, divisor, hmin);
-    const int leastCover = shape_ == StructureShape::RoundPipe ? 1 : 2;  // Hm, ft
-    std::string verdict;
-    const bool ok = coverVerdictLine(H, leastCover, hmin, minimum, verdict);
-    reportLines_.append(std::move(verdict));
-    return ok;
-}
-
-void DesignCheck::appendMinimumCoverCheck() {
-    reportLines_.append(" ");
-    reportLines_.append("Minimum Cover Requirement:");
-    bool ok = false;
-    switch (coverRulesOf(method_, liveLoad_)) {
-    case CoverRules::Aashto: ok = appendAashtoCoverRule(); break;
-    case CoverRules::AstmHighway: ok = appendAstmHighwayCoverRule(); break;
-    case CoverRules::AstmRailway: ok = appendAstmRailwayCoverRule(); break;
-    }
-    recordVerdict(SummaryCheck::MinimumCover, ok);
-}
-
-void DesignCheck::appendCornerBearingCheck() {
+std::optional<CornerResult> computeCorner(const DesignCheck& check, double span) {
     // Only an arch has corners; a round pipe, or a shape the record does not
     // know, has none to bear on.
-    if (shape_ != StructureShape::PipeArch && shape_ != StructureShape::Underpass) return;
-    const bool railway = liveLoad_ == LiveLoad::E80;
-    const double h = inchesPerFoot * cover_;
-    const double s = span_;
-    reportLines_.append(" ");
-    reportLines_.append("Corner Bearing Pressure on Soil:");
-    double L1 = 0.0;
-    if (railway) {
-        L1 = 96.0 + 1.75 * h;
-        reportLines_.append("    L1 = 96 + 1.75(h)");
-        reportLines_.append(format("    L1 = 96 + 1.75(%g) = %g in.", h, L1));
+    if (check.shape() != StructureShape::PipeArch && check.shape() != StructureShape::Underpass) return std::nullopt;
+    CornerResult c;
+    c.railway = check.liveLoad() == LiveLoad::E80;
+    c.depth = inchesPerFoot * check.cover();
+    c.L1 = c.railway ? railwaySpread + spreadPerDepth * c.depth : highwaySpread + (c.depth - 12.0) * spreadPerDepth;
+    c.L2 = c.L1 + spreadPerSpan * span;
+    if (c.railway) {
+        c.C1 = c.L1 / c.L2;
     } else {
-        L1 = 40.0 + (h - 12.0) * 1.75;
-        reportLines_.append("    L1 = 40 + (h-12)1.75");
-        reportLines_.append(format("    L1 = 40 + (%g-12)1.75 = %g in.", h, L1));
+        c.L3 = c.L2 + axleSpacing;
+        c.secondAxle = !(c.L2 <= axleSpacing);
+        c.C1 = c.secondAxle ? 2.0 * c.L1 / c.L3 : c.L1 / c.L2;
     }
-    const double L2 = L1 + 1.37 * s;
-    reportLines_.append("    L2 = L1 + 1.37s");
-    reportLines_.append(format("    L2 = %g + 1.37 * %g = %g in.", L1, s, L2));
-    double C1 = 0.0;
-    if (railway) {
-        C1 = L1 / L2;
-        reportLines_.append(format("    C1 = L1/L2 = %g/%g = %g", L1, L2, C1));
+    c.liveLoad = cornerLiveLoad(check.liveLoad(), check.cover());
+    const double EL = check.soilDensity() * check.cover();
+    c.radii = check.archRadii();
+    c.reduced = check.method() == CheckMethod::Aisi && check.reductionApplied();
+    // Pc = (Rt/Rc)(C1 LL + EL): the crown pressure concentrated at the corners.
+    double Pc = (c.radii.top / c.radii.corner) * (c.C1 * c.liveLoad + EL);
+    if (c.reduced) Pc *= check.reductionFactor();
+    c.pressure = roundHalfUp(Pc);
+    c.allowable = check.allowableCornerPressure();
+    return c;
+}
+
+void appendHandlingBlock(const DesignCheck&, const DesignCheckResult& result, ReportListing& report) {
+    if (!result.handling) return;
+    const HandlingResult& h = *result.handling;
+    const double s = result.span;
+    report.append(" ");
+    report.append("Handling and Installation:");
+    report.append("    FF = s^2/EI");
+    report.append(format("    FF = %g*%g/(%g*%g) = %g in./lb", s, s, elasticModulus, h.inertia, h.flexibility));
+    report.append(" ");
+    report.append(format("    FF Limit: %g in./lb    %s", h.limit,
+                         verdictText(result.find(SummaryCheck::HandlingAndInstallation)->ok)));
+}
+
+void appendCoverBlock(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const CoverResult& c = result.cover;
+    const double H = check.cover();
+    const double s = result.span;
+    report.append(" ");
+    report.append("Minimum Cover Requirement:");
+    switch (c.rules) {
+    case CoverRules::Aashto: {
+        report.append("    The cover must not be less than 1 ft and must not be less than the following:");
+        report.append("    For all except ribbed pipe, Hmin = Span/8.");
+        report.append("    For ribbed pipe, Hmin = Span/4.");
+        report.append(" ");
+        const std::string minimum = c.minimumCase == CoverCase::QuarterOfSpan
+                                        ? format("Hmin = (%g/4.0)/12 = %g", s, c.minimumCover)
+                                        : format("Hmin = (%g/8.0)/12 = %g ft", s, c.minimumCover);
+        report.append(coverVerdictLine(H, c.leastCover, c.ok, minimum));
+        break;
+    }
+    case CoverRules::AstmHighway: {
+        report.append("    The cover must not be less than 1 ft and must not be less");
+        report.append("    than the following:");
+        report.append(" ");
+        report.append("    If [(AL)d/(E*I)]^\xBD > 0.23 or < 0.45,");
+        report.append("        then Hmin = 0.55*(s/12)*[(AL)d/(E*I)]^\xBD  ft");
+        report.append("    If [(AL)d/(E*I)]^\xBD < 0.23, then Hmin = (1/8)*(s/12) ft");
+        report.append("    If [(AL)d/(E*I)]^\xBD > 0.45, then Hmin = (1/4)*(s/12) ft");
+        report.append(" ");
+        report.append(format("    [(AL)d/(E*I)]^\xBD = [(%g)%g/(%g*%g)]^\xBD", c.axleLoad, c.corrugationDepth,
+                             elasticModulus, c.inertia));
+        report.append(format("                    = %g", c.stiffnessRatio));
+        std::string minimum;
+        switch (c.minimumCase) {
+        case CoverCase::EighthOfSpan:
+            minimum = format(" Hmin = (1/8)*(s/12) = (1/8)*(%g/12) = %g ft", s, c.minimumCover);
+            break;
+        case CoverCase::StiffnessRatio:
+            minimum = format(" Hmin = 0.55*(s/12)*[(AL)d(E*I)]^/\xBD = 0.55*(%g/12)*%g = %g ft", s, c.stiffnessRatio,
+                             c.minimumCover);
+            break;
+        case CoverCase::QuarterOfSpan:
+        case CoverCase::RailwayDivisor:
+            minimum = format(" Hmin = (1/4)*(s/12) = (1/4)*(%g/12) = %g ft", s, c.minimumCover);
+            break;
+        }
+        report.append("    Therefore, " + minimum);
+        report.append(" ");
+        std::string verdict = format("    H = %g ft  ", H);
+        if (H < 1.0)
+            formatTo(verdict, "    %g < 1  NO GOOD", H);
+        else if (c.ok)
+            formatTo(verdict, " (%g >= 1ft) and (%g >= Hmin = %g)  OK", H, H, c.minimumCover);
+        else
+            formatTo(verdict, " %g < Hmin = %g  NO GOOD", H, c.minimumCover);
+        report.append(std::move(verdict));
+        break;
+    }
+    case CoverRules::AstmRailway: {
+        report.append("    The cover must not be less than 1 ft for round pipe, or 2 ft for arches");
+        report.append("    and pipe-arches, and must also not be less that the following:");
+        report.append("    For all except 6x2, Hmin = Span/4.");
+        report.append("    For 6x2, Hmin = Span/5.");
+        report.append(" ");
+        const std::string minimum = format("Hmin = (%g/%.1f)/12.0 = %g", s, c.divisor, c.minimumCover);
+        report.append(coverVerdictLine(H, c.leastCover, c.ok, minimum));
+        break;
+    }
+    }
+}
+
+void appendCornerBlock(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    if (!result.corner) return;
+    const CornerResult& c = *result.corner;
+    const double s = result.span;
+    report.append(" ");
+    report.append("Corner Bearing Pressure on Soil:");
+    if (c.railway) {
+        report.append(format("    L1 = %g + %g(h)", railwaySpread, spreadPerDepth));
+        report.append(format("    L1 = %g + %g(%g) = %g in.", railwaySpread, spreadPerDepth, c.depth, c.L1));
     } else {
-        const double L3 = L2 + axleSpacing;
-        reportLines_.append("    L3 = L2 + 72");
-        reportLines_.append(format("    L3 = %g + %g = %g in", L2, axleSpacing, L3));
-        reportLines_.append("    C1 = L1/L2 if L2 <= 72 in.");
-        reportLines_.append("    C1 = 2L1/L3 if L2 > 72 in.");
-        if (L2 <= axleSpacing) {
-            C1 = L1 / L2;
-            reportLines_.append(format("    L2 <= 72 in. Therefore, C1 = L1/L2 = %g/%g", L1, L2));
-            reportLines_.append(format("                               = %g", C1));
+        report.append(format("    L1 = %g + (h-12)%g", highwaySpread, spreadPerDepth));
+        report.append(format("    L1 = %g + (%g-12)%g = %g in.", highwaySpread, c.depth, spreadPerDepth, c.L1));
+    }
+    report.append(format("    L2 = L1 + %gs", spreadPerSpan));
+    report.append(format("    L2 = %g + %g * %g = %g in.", c.L1, spreadPerSpan, s, c.L2));
+    if (c.railway) {
+        report.append(format("    C1 = L1/L2 = %g/%g = %g", c.L1, c.L2, c.C1));
+    } else {
+        report.append("    L3 = L2 + 72");
+        report.append(format("    L3 = %g + %g = %g in", c.L2, axleSpacing, c.L3));
+        report.append("    C1 = L1/L2 if L2 <= 72 in.");
+        report.append("    C1 = 2L1/L3 if L2 > 72 in.");
+        if (!c.secondAxle) {
+            report.append(format("    L2 <= 72 in. Therefore, C1 = L1/L2 = %g/%g", c.L1, c.L2));
+            report.append(format("                               = %g", c.C1));
         } else {
-            C1 = 2.0 * L1 / L3;
-            reportLines_.append(format("    L2 > 72 in. Therefore, C1 = 2L1/L3 = 2 * %g/%g", L1, L3));
-            reportLines_.append(format("                              = %g", C1));
+            report.append(format("    L2 > 72 in. Therefore, C1 = 2L1/L3 = 2 * %g/%g", c.L1, c.L3));
+            report.append(format("                              = %g", c.C1));
         }
     }
-    const double LL = cornerLiveLoad(liveLoad_, cover_);
-    const double EL = soilDensity_ * cover_;
-    const ArchRadii radii = archRadii();
-    const bool reduced = method_ == CheckMethod::Aisi && reductionApplied_;
-    // Pc = (Rt/Rc)(C1 LL + EL): the crown pressure concentrated at the corners.
-    double Pc = (radii.top / radii.corner) * (C1 * LL + EL);
-    if (reduced) Pc *= reductionFactor_;
-    Pc = roundHalfUp(Pc);
-    reportLines_.append("    Pc = (Rt/Rc)(C1*LL + EL)");
-    if (reduced)
-        reportLines_.append(format("    Pc = (%g/%g)*(%g*%g + %g*%g)*%g = %g psf", radii.top, radii.corner, C1, LL,
-                                   soilDensity_, cover_, reductionFactor_, Pc));
+    report.append("    Pc = (Rt/Rc)(C1*LL + EL)");
+    if (c.reduced)
+        report.append(format("    Pc = (%g/%g)*(%g*%g + %g*%g)*%g = %g psf", c.radii.top, c.radii.corner, c.C1,
+                             c.liveLoad, check.soilDensity(), check.cover(), check.reductionFactor(), c.pressure));
     else
-        reportLines_.append(format("    Pc = (%g/%g)*(%g*%g + %g*%g) = %g psf", radii.top, radii.corner, C1, LL,
-                                   soilDensity_, cover_, Pc));
-    const bool ok = Pc < allowableCornerPressure_;
-    if (ok)
-        reportLines_.append(format("    Corner soil bearing pressure of %g psf < %g psf  OK", Pc, allowableCornerPressure_));
+        report.append(format("    Pc = (%g/%g)*(%g*%g + %g*%g) = %g psf", c.radii.top, c.radii.corner, c.C1,
+                             c.liveLoad, check.soilDensity(), check.cover(), c.pressure));
+    if (result.find(SummaryCheck::CornerBearingPressure)->ok)
+        report.append(format("    Corner soil bearing pressure of %g psf < %g psf  OK", c.pressure, c.allowable));
     else
-        reportLines_.append(
-            format("    Corner soil bearing pressure of %g psf >= %g psf  NO GOOD", Pc, allowableCornerPressure_));
-    recordVerdict(SummaryCheck::CornerBearingPressure, ok);
+        report.append(format("    Corner soil bearing pressure of %g psf >= %g psf  NO GOOD", c.pressure, c.allowable));
 }
 
 }  // namespace csp::designcheck

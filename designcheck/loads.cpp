@@ -1,6 +1,6 @@
 // Earth load, live load with impact, design pressure and ring compression
 // thrust.
-#include "designcheck/design_check.h"
+#include "designcheck/design_check_run.h"
 #include "designcheck/live_load.h"
 #include "shell/number_format.h"
 
@@ -11,77 +11,82 @@ namespace {
 // in feet.
 double ringThrust(double pressure, double span) { return pressure * (span / 12.0) / 2.0; }
 
-// Factored pressures.
-double lrfdPressure(double earthLoad, double liveLoadImpact) { return 1.95 * earthLoad + 1.75 * liveLoadImpact; }
-double lfdPressure(double earthLoad, double liveLoadImpact) {
-    return 1.3 * (1.5 * earthLoad + 1.67 * liveLoadImpact);
-}
+// Load factors of the factored pressures.
+constexpr double lrfdEarthFactor = 1.95, lrfdLiveFactor = 1.75;
+constexpr double lfdFactor = 1.3, lfdEarthFactor = 1.5, lfdLiveFactor = 1.67;
 
 }  // namespace
 
-void DesignCheck::computeLoads() {
-    earthLoad_ = soilDensity_ * cover_;
-    liveLoadImpact_ = liveLoadWithImpact(liveLoad_, cover_);
-    pressure_ = earthLoad_ + liveLoadImpact_;
-    if (reductionApplied_) pressure_ = reductionFactor_ * (earthLoad_ + liveLoadImpact_);
-    thrust_ = ringThrust(pressure_, span_);
-}
-
-void DesignCheck::appendEarthLoadBlock() {
-    reportLines_.append(" ");
-    reportLines_.append("Earth Load:");
-    reportLines_.append("    EL = H * w");
-    reportLines_.append(format("    EL = %g * %g = %g psf", cover_, soilDensity_, earthLoad_));
-}
-
-void DesignCheck::appendLiveLoadBlock() {
-    reportLines_.append(" ");
-    reportLines_.append("Live Load + Impact:");
-    reportLines_.append(format("    LL + IL = %g psf", liveLoadImpact_));
-}
-
-void DesignCheck::appendPressureBlock() {
-    reportLines_.append(" ");
-    switch (formOf(method_)) {
+LoadResult computeLoads(const DesignCheck& check, double span) {
+    LoadResult loads;
+    loads.earthLoad = check.soilDensity() * check.cover();
+    loads.liveLoadImpact = liveLoadWithImpact(check.liveLoad(), check.cover());
+    loads.pressure = loads.earthLoad + loads.liveLoadImpact;
+    if (check.reductionApplied()) loads.pressure = check.reductionFactor() * (loads.earthLoad + loads.liveLoadImpact);
+    loads.thrust = ringThrust(loads.pressure, span);
+    switch (formOf(check.method())) {
     case DesignForm::LoadResistanceFactor:
-        pressure_ = lrfdPressure(earthLoad_, liveLoadImpact_);
-        reportLines_.append("Factored Load (Pressure):");
-        reportLines_.append("    Pf = 1.95EL + 1.75(LL + IL)");
-        reportLines_.append(format("    Pf = 1.95(%g) + 1.75(%g) = %g psf", earthLoad_, liveLoadImpact_, pressure_));
+        loads.designPressure = lrfdEarthFactor * loads.earthLoad + lrfdLiveFactor * loads.liveLoadImpact;
         break;
     case DesignForm::LoadFactor:
-        pressure_ = lfdPressure(earthLoad_, liveLoadImpact_);
-        reportLines_.append("Factored Load (Pressure):");
-        reportLines_.append("    Pf = 1.3[1.50EL + 1.67(LL + IL)]");
-        reportLines_.append(
-            format("    Pf = 1.3(1.5(%g) + 1.67(%g)) = %g psf", earthLoad_, liveLoadImpact_, pressure_));
+        loads.designPressure = lfdFactor * (lfdEarthFactor * loads.earthLoad + lfdLiveFactor * loads.liveLoadImpact);
+        break;
+    case DesignForm::AllowableStress: loads.designPressure = loads.pressure; break;
+    }
+    if (formOf(check.method()) != DesignForm::AllowableStress)
+        loads.factoredThrust = ringThrust(loads.designPressure, span);
+    return loads;
+}
+
+void appendLoadBlocks(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const LoadResult& loads = result.loads;
+    report.append(" ");
+    report.append("Earth Load:");
+    report.append("    EL = H * w");
+    report.append(format("    EL = %g * %g = %g psf", check.cover(), check.soilDensity(), loads.earthLoad));
+
+    report.append(" ");
+    report.append("Live Load + Impact:");
+    report.append(format("    LL + IL = %g psf", loads.liveLoadImpact));
+
+    report.append(" ");
+    switch (formOf(check.method())) {
+    case DesignForm::LoadResistanceFactor:
+        report.append("Factored Load (Pressure):");
+        report.append(format("    Pf = %gEL + %g(LL + IL)", lrfdEarthFactor, lrfdLiveFactor));
+        report.append(format("    Pf = %g(%g) + %g(%g) = %g psf", lrfdEarthFactor, loads.earthLoad, lrfdLiveFactor,
+                             loads.liveLoadImpact, loads.designPressure));
+        break;
+    case DesignForm::LoadFactor:
+        report.append("Factored Load (Pressure):");
+        report.append(format("    Pf = %g[%.2fEL + %g(LL + IL)]", lfdFactor, lfdEarthFactor, lfdLiveFactor));
+        report.append(format("    Pf = %g(%g(%g) + %g(%g)) = %g psf", lfdFactor, lfdEarthFactor, loads.earthLoad,
+                             lfdLiveFactor, loads.liveLoadImpact, loads.designPressure));
         break;
     case DesignForm::AllowableStress:
-        reportLines_.append("Design Pressure:");
-        if (reductionApplied_) {
-            reportLines_.append("    P = K[EL + (LL + IL)]");
-            reportLines_.append(format("    P = %g[%g + %g] = %g psf", reductionFactor_, earthLoad_, liveLoadImpact_,
-                                       pressure_));
+        report.append("Design Pressure:");
+        if (check.reductionApplied()) {
+            report.append("    P = K[EL + (LL + IL)]");
+            report.append(format("    P = %g[%g + %g] = %g psf", check.reductionFactor(), loads.earthLoad,
+                                 loads.liveLoadImpact, loads.pressure));
         } else {
-            reportLines_.append("    P = EL + (LL + IL)");
-            reportLines_.append(format("    P = %g + %g = %g psf", earthLoad_, liveLoadImpact_, pressure_));
+            report.append("    P = EL + (LL + IL)");
+            report.append(format("    P = %g + %g = %g psf", loads.earthLoad, loads.liveLoadImpact, loads.pressure));
         }
         break;
     }
-}
 
-void DesignCheck::appendThrustBlock() {
-    reportLines_.append(" ");
-    if (formOf(method_) == DesignForm::AllowableStress) {
-        reportLines_.append("Ring Compression Thrust:");
-        reportLines_.append("    T = P * (s/12)/2");
-        reportLines_.append(format("    T = %g * (%g/12)/2 = %g lb/ft", pressure_, span_, thrust_));
+    report.append(" ");
+    const double span = result.span;
+    if (formOf(check.method()) == DesignForm::AllowableStress) {
+        report.append("Ring Compression Thrust:");
+        report.append("    T = P * (s/12)/2");
+        report.append(format("    T = %g * (%g/12)/2 = %g lb/ft", loads.pressure, span, loads.thrust));
         return;
     }
-    factoredThrust_ = ringThrust(pressure_, span_);
-    reportLines_.append("Factored Thrust:");
-    reportLines_.append("    Tf = Pf * (s/12)/2");
-    reportLines_.append(format("    Tf = %g * (%g/12)/2 = %g lb/ft", pressure_, span_, factoredThrust_));
+    report.append("Factored Thrust:");
+    report.append("    Tf = Pf * (s/12)/2");
+    report.append(format("    Tf = %g * (%g/12)/2 = %g lb/ft", loads.designPressure, span, loads.factoredThrust));
 }
 
 }  // namespace csp::designcheck

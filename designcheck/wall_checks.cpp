@@ -2,7 +2,7 @@
 // compression?
 #include <cmath>
 
-#include "designcheck/design_check.h"
+#include "designcheck/design_check_run.h"
 #include "shell/number_format.h"
 #include "shell/steel.h"
 
@@ -61,146 +61,182 @@ double designStress(double bucklingStress) { return bucklingStress >= yieldStres
 
 }  // namespace
 
-// r = (12 I / A)^1/2, I per inch and A per foot of wall.
-void DesignCheck::computeRadiusOfGyration() {
-    const double inertia = wallInertia();
-    radiusOfGyration_ = inertia > 0.0 ? std::sqrt(12.0 * inertia / wallArea()) : 0.0;
-}
-
-// AISI: Fc from the slenderness D/r alone.
-void DesignCheck::appendAisiBuckling() {
-    const double r = radiusOfGyration_;
-    const double slenderness = r != 0.0 ? span_ / r : 0.0;  // D/r
-    const bool elastic = slenderness >= aisiSlendernessLimit;
-    bucklingStress_ = elastic ? aisiElasticFactor / (slenderness * slenderness)
-                              : aisiInelasticStress - aisiInelasticFactor * (slenderness * slenderness);
-    reportLines_.append("    If r < 500 then Fc = 40,000 - 0.081(D/r)^2");
-    reportLines_.append("    If r > 500 then Fc = 4.93*10^9/(D/r)^2");
-    reportLines_.append(" ");
-    reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
-    reportLines_.append(format("    D/r = %g/%g = %g", span_, r, slenderness));
-    reportLines_.append(" ");
-    if (elastic) {
-        reportLines_.append(format("    Since %g >= 500,", slenderness));
-        reportLines_.append("    Fc = 4.93*10^9/(D/r)^2");
-        reportLines_.append(format("       = 4.93*10^9/(%g)^2 = %g psi", slenderness, bucklingStress_));
+BucklingResult computeBuckling(const DesignCheck& check, double span) {
+    BucklingResult b;
+    const double inertia = check.wallInertia();
+    // r = (12 I / A)^1/2, I per inch and A per foot of wall.
+    const double r = inertia > 0.0 ? std::sqrt(12.0 * inertia / check.wallArea()) : 0.0;
+    b.radiusOfGyration = r;
+    b.aisi = usesAisiBuckling(check.method());
+    if (b.aisi) {
+        // AISI: Fc from the slenderness D/r alone.
+        b.slenderness = r != 0.0 ? span / r : 0.0;
+        b.elastic = b.slenderness >= aisiSlendernessLimit;
+        b.stress = b.elastic ? aisiElasticFactor / (b.slenderness * b.slenderness)
+                             : aisiInelasticStress - aisiInelasticFactor * (b.slenderness * b.slenderness);
     } else {
-        reportLines_.append(format("    Since %g < 500,", slenderness));
-        reportLines_.append("    Fc = 40,000 - 0.081*(D/r)^2");
-        reportLines_.append(format("       = 40,000 - 0.081*(%g)^2 = %g psi", slenderness, bucklingStress_));
+        // AASHTO and ASTM: inelastic buckling up to the limiting span
+        // (r/k)(24E/Fu)^1/2, rounded to a whole psi; elastic beyond it.
+        b.limitingSpan = (r / soilStiffness) * std::sqrt(bucklingLimitRatio);
+        b.slenderness = soilStiffness * span / r;  // ks/r
+        b.elastic = !(span <= b.limitingSpan);
+        b.stress = b.elastic ? elasticBucklingFactor / (b.slenderness * b.slenderness)
+                             : roundHalfUp(tensileStrength - inelasticBucklingFactor * (b.slenderness * b.slenderness));
     }
+    b.controls = b.stress < yieldStress;
+    return b;
 }
 
-// AASHTO and ASTM: inelastic buckling up to the limiting span
-// (r/k)(24E/Fu)^1/2, rounded to a whole psi; elastic beyond it.
-void DesignCheck::appendAashtoAstmBuckling() {
-    const double r = radiusOfGyration_;
-    const double s = span_;
-    const double limit = (r / soilStiffness) * std::sqrt(bucklingLimitRatio);
-    const double slenderness = soilStiffness * s / r;  // ks/r
-    const bool inelastic = s <= limit;
-    bucklingStress_ = inelastic ? roundHalfUp(tensileStrength - inelasticBucklingFactor * (slenderness * slenderness))
-                                : elasticBucklingFactor / (slenderness * slenderness);
-    reportLines_.append("    If s < (r/k)*(24E/FU)^\xBD then Fc = Fu - (Fu^2/48E)*(ks/r)^2");
-    reportLines_.append("    If s > (r/k)*(24E/Fu)^\xBD then Fc = 12E/(ks/r)^2");
-    reportLines_.append(" ");
-    reportLines_.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", wallInertia(), wallArea(), r));
-    reportLines_.append(format("    (r/k)*(24E/Fu)^\xBD = (%g/%g)*(24*%g/%g)^\xBD", r, soilStiffness, elasticModulus,
-                               tensileStrength));
-    reportLines_.append(format("                     = %g in.", limit));
-    if (inelastic) {
-        reportLines_.append("    Fc = Fu - (Fu^2/48E)*(ks/r)^2");
-        reportLines_.append(format("       = %g - (%g^2/(48*%g))*(%g*%g/%g)^2", tensileStrength, tensileStrength,
-                                   elasticModulus, soilStiffness, s, r));
-    } else {
-        reportLines_.append("    Fc = 12E/(ks/r)^2");
-        reportLines_.append(format("       = 12*%g/(%g*%g/%g)^2", elasticModulus, soilStiffness, s, r));
-    }
-    reportLines_.append(format("       = %g psi", bucklingStress_));
-}
-
-void DesignCheck::appendBucklingCheck() {
-    reportLines_.append(" ");
-    reportLines_.append("Buckling Check:");
-    if (usesAisiBuckling(method_))
-        appendAisiBuckling();
-    else
-        appendAashtoAstmBuckling();
-    reportLines_.append(" ");
-    if (bucklingStress_ < yieldStress)
-        reportLines_.append(format("    Since %g < %g buckling controls.", bucklingStress_, yieldStress));
-    else
-        reportLines_.append(format("    Since %g > %g buckling does not control.", bucklingStress_, yieldStress));
-}
-
-void DesignCheck::appendAreaCheck() {
-    const double stress = designStress(bucklingStress_);
-    reportLines_.append(" ");
-    reportLines_.append("Required Cross-Sectional Area:");
-    double required = 0.0;
-    switch (formOf(method_)) {
+AreaResult computeArea(const DesignCheck& check, const LoadResult& loads, const BucklingResult& buckling) {
+    AreaResult area;
+    area.designStress = designStress(buckling.stress);
+    switch (formOf(check.method())) {
     case DesignForm::AllowableStress:
-        required = roundHalfUp(thrust_ * wallAreaSafetyFactor / stress, 3);
-        reportLines_.append("    A = T*SF/F, where F is the lesser of Fy = 33,000 or Fc");
-        reportLines_.append(
-            format("    A = %g*%g/%g = %g sq. in./ft", thrust_, wallAreaSafetyFactor, stress, required));
+        area.factor = wallAreaSafetyFactor;
+        area.required = roundHalfUp(loads.thrust * area.factor / area.designStress, 3);
         break;
     case DesignForm::LoadResistanceFactor:
-        required = roundHalfUp(factoredThrust_ / (wallAreaResistanceFactor * stress), 3);
-        reportLines_.append("    A = Tf/(phi)F where F is the lesser of Fy = 33,000 or Fc");
-        reportLines_.append("                  and phi is the resistance factor for wall area and buckling.");
-        reportLines_.append(
-            format("    A = %g/(%g*%g) = %g sq. in./ft", factoredThrust_, wallAreaResistanceFactor, stress, required));
+        area.factor = wallAreaResistanceFactor;
+        area.required = roundHalfUp(loads.factoredThrust / (area.factor * area.designStress), 3);
         break;
-    case DesignForm::LoadFactor: {
-        const double phi = seamFactor(corrugationType_);
-        required = roundHalfUp(factoredThrust_ / (phi * stress), 3);
-        reportLines_.append("    A = Tf/(phi)F where F is the lesser of Fy = 33,000 or Fc");
-        reportLines_.append("                  and phi is the capacity modification factor.");
-        reportLines_.append(format("    A = %g/(%g*%g) = %g sq. in./ft", factoredThrust_, phi, stress, required));
+    case DesignForm::LoadFactor:
+        area.factor = seamFactor(check.corrugationType());
+        area.required = roundHalfUp(loads.factoredThrust / (area.factor * area.designStress), 3);
         break;
     }
-    }
-    const double provided = wallArea();
-    const bool ok = provided >= required;
-    reportLines_.append(" ");
-    reportLines_.append(format("    Cross-Sectional Area Provided: %g sq in./ft    %s", provided, verdictText(ok)));
-    recordVerdict(SummaryCheck::CrossSectionalArea, ok);
+    area.provided = check.wallArea();
+    return area;
 }
 
-void DesignCheck::appendSeamCheck() {
-    if (corrugationType_ == CorrugationType::Helical || !catalog_ || !catalog_->data().hasSeams()) return;
-    reportLines_.append(" ");
-    reportLines_.append("Required Seam Strength:");
-    double required = 0.0;
-    switch (formOf(method_)) {
-    case DesignForm::AllowableStress: {
-        const double safetyFactor = seamSafetyFactor(method_);
-        required = thrust_ * safetyFactor;
-        reportLines_.append("    SS = T*SF");
-        reportLines_.append(format("    SS = %g * %g = %g lb/ft", thrust_, safetyFactor, required));
+std::optional<SeamResult> computeSeam(const DesignCheck& check, const LoadResult& loads) {
+    const ProfileCatalog* catalog = check.catalog();
+    if (check.corrugationType() == CorrugationType::Helical || !catalog || !catalog->data().hasSeams())
+        return std::nullopt;
+    SeamResult seam;
+    if (formOf(check.method()) == DesignForm::AllowableStress) {
+        seam.factor = seamSafetyFactor(check.method());
+        seam.required = loads.thrust * seam.factor;
+    } else {
+        seam.factor = seamFactor(check.corrugationType());
+        seam.required = loads.factoredThrust / seam.factor;
+    }
+    seam.provided = check.seamStrengthProvided();
+    return seam;
+}
+
+namespace {
+
+void appendAisiBuckling(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const BucklingResult& b = result.buckling;
+    report.append("    If r < 500 then Fc = 40,000 - 0.081(D/r)^2");
+    report.append("    If r > 500 then Fc = 4.93*10^9/(D/r)^2");
+    report.append(" ");
+    report.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", check.wallInertia(), check.wallArea(),
+                         b.radiusOfGyration));
+    report.append(format("    D/r = %g/%g = %g", result.span, b.radiusOfGyration, b.slenderness));
+    report.append(" ");
+    if (b.elastic) {
+        report.append(format("    Since %g >= 500,", b.slenderness));
+        report.append("    Fc = 4.93*10^9/(D/r)^2");
+        report.append(format("       = 4.93*10^9/(%g)^2 = %g psi", b.slenderness, b.stress));
+    } else {
+        report.append(format("    Since %g < 500,", b.slenderness));
+        report.append("    Fc = 40,000 - 0.081*(D/r)^2");
+        report.append(format("       = 40,000 - 0.081*(%g)^2 = %g psi", b.slenderness, b.stress));
+    }
+}
+
+void appendAashtoAstmBuckling(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const BucklingResult& b = result.buckling;
+    const double r = b.radiusOfGyration;
+    const double s = result.span;
+    report.append("    If s < (r/k)*(24E/FU)^\xBD then Fc = Fu - (Fu^2/48E)*(ks/r)^2");
+    report.append("    If s > (r/k)*(24E/Fu)^\xBD then Fc = 12E/(ks/r)^2");
+    report.append(" ");
+    report.append(format("    r = (I/A)^\xBD = (%g*12/%g)^\xBD = %g in.", check.wallInertia(), check.wallArea(), r));
+    report.append(format("    (r/k)*(24E/Fu)^\xBD = (%g/%g)*(24*%g/%g)^\xBD", r, soilStiffness, elasticModulus,
+                         tensileStrength));
+    report.append(format("                     = %g in.", b.limitingSpan));
+    if (!b.elastic) {
+        report.append("    Fc = Fu - (Fu^2/48E)*(ks/r)^2");
+        report.append(format("       = %g - (%g^2/(48*%g))*(%g*%g/%g)^2", tensileStrength, tensileStrength,
+                             elasticModulus, soilStiffness, s, r));
+    } else {
+        report.append("    Fc = 12E/(ks/r)^2");
+        report.append(format("       = 12*%g/(%g*%g/%g)^2", elasticModulus, soilStiffness, s, r));
+    }
+    report.append(format("       = %g psi", b.stress));
+}
+
+}  // namespace
+
+void appendBucklingBlock(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const BucklingResult& b = result.buckling;
+    report.append(" ");
+    report.append("Buckling Check:");
+    if (b.aisi)
+        appendAisiBuckling(check, result, report);
+    else
+        appendAashtoAstmBuckling(check, result, report);
+    report.append(" ");
+    if (b.controls)
+        report.append(format("    Since %g < %g buckling controls.", b.stress, yieldStress));
+    else
+        report.append(format("    Since %g > %g buckling does not control.", b.stress, yieldStress));
+}
+
+void appendAreaBlock(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    const AreaResult& area = result.area;
+    const LoadResult& loads = result.loads;
+    report.append(" ");
+    report.append("Required Cross-Sectional Area:");
+    switch (formOf(check.method())) {
+    case DesignForm::AllowableStress:
+        report.append("    A = T*SF/F, where F is the lesser of Fy = 33,000 or Fc");
+        report.append(format("    A = %g*%g/%g = %g sq. in./ft", loads.thrust, area.factor, area.designStress,
+                             area.required));
+        break;
+    case DesignForm::LoadResistanceFactor:
+        report.append("    A = Tf/(phi)F where F is the lesser of Fy = 33,000 or Fc");
+        report.append("                  and phi is the resistance factor for wall area and buckling.");
+        report.append(format("    A = %g/(%g*%g) = %g sq. in./ft", loads.factoredThrust, area.factor,
+                             area.designStress, area.required));
+        break;
+    case DesignForm::LoadFactor:
+        report.append("    A = Tf/(phi)F where F is the lesser of Fy = 33,000 or Fc");
+        report.append("                  and phi is the capacity modification factor.");
+        report.append(format("    A = %g/(%g*%g) = %g sq. in./ft", loads.factoredThrust, area.factor,
+                             area.designStress, area.required));
         break;
     }
-    case DesignForm::LoadResistanceFactor: {
-        const double phi = seamFactor(corrugationType_);
-        required = factoredThrust_ / phi;
-        reportLines_.append("    SS = Tf/phi, where phi is the resistance factor for seam strength.");
-        reportLines_.append(format("    SS = %g / %g = %g lb/ft", factoredThrust_, phi, required));
+    report.append(" ");
+    report.append(format("    Cross-Sectional Area Provided: %g sq in./ft    %s", area.provided,
+                         verdictText(result.find(SummaryCheck::CrossSectionalArea)->ok)));
+}
+
+void appendSeamBlock(const DesignCheck& check, const DesignCheckResult& result, ReportListing& report) {
+    if (!result.seam) return;
+    const SeamResult& seam = *result.seam;
+    const LoadResult& loads = result.loads;
+    report.append(" ");
+    report.append("Required Seam Strength:");
+    switch (formOf(check.method())) {
+    case DesignForm::AllowableStress:
+        report.append("    SS = T*SF");
+        report.append(format("    SS = %g * %g = %g lb/ft", loads.thrust, seam.factor, seam.required));
+        break;
+    case DesignForm::LoadResistanceFactor:
+        report.append("    SS = Tf/phi, where phi is the resistance factor for seam strength.");
+        report.append(format("    SS = %g / %g = %g lb/ft", loads.factoredThrust, seam.factor, seam.required));
+        break;
+    case DesignForm::LoadFactor:
+        report.append("    SS = Tf/phi, where phi is the capacity modification factor.");
+        report.append(format("    SS = %g / %g = %g lb/ft", loads.factoredThrust, seam.factor, seam.required));
         break;
     }
-    case DesignForm::LoadFactor: {
-        const double phi = seamFactor(corrugationType_);
-        required = factoredThrust_ / phi;
-        reportLines_.append("    SS = Tf/phi, where phi is the capacity modification factor.");
-        reportLines_.append(format("    SS = %g / %g = %g lb/ft", factoredThrust_, phi, required));
-        break;
-    }
-    }
-    const double provided = seamStrengthProvided();
-    const bool ok = provided > required;
-    reportLines_.append(" ");
-    reportLines_.append(format("    Seam Strength Provided: %g    %s", provided, verdictText(ok)));
-    recordVerdict(SummaryCheck::SeamStrength, ok);
+    report.append(" ");
+    report.append(format("    Seam Strength Provided: %g    %s", seam.provided,
+                         verdictText(result.find(SummaryCheck::SeamStrength)->ok)));
 }
 
 }  // namespace csp::designcheck

@@ -93,7 +93,6 @@ TEST(DesignCheckReport, FortyEightInchHelicalPipeUnderAstmAsd) {
     check.run();
     EXPECT_EQ(check.reportLines().lines(), expected);
     EXPECT_FALSE(check.failed());
-    EXPECT_TRUE(check.summaryLines().isEmpty());
     // The second printed page begins with the blank line before the area check.
     ASSERT_EQ(check.pageBreakLine(), 48);
     EXPECT_EQ(expected[48], " ");

@@ -67,85 +67,64 @@ TEST(LiveLoad, GivesEachListedValueAtItsOwnWholeFoot) {
     }
 }
 
-TEST(Loads, AisiWithReductionFactorShowsTheReducedPressure) {
-    CheckInputs inputs;
-    inputs.method = CheckMethod::Aisi;
-    inputs.cover = 2;
-    inputs.reductionFactor = 0.86;
-    DesignCheck check;
-    store(inputs, check);
-    check.computeLoads();
-    EXPECT_EQ(check.earthLoad(), 240);
-    EXPECT_EQ(check.liveLoadImpact(), 800);
-    EXPECT_DOUBLE_EQ(check.pressure(), 894.4);
-    check.appendEarthLoadBlock();
-    check.appendLiveLoadBlock();
-    check.appendPressureBlock();
-    check.appendThrustBlock();
-    EXPECT_EQ(check.reportLines().lines(),
-              (std::vector<std::string>{" ", "Earth Load:", "    EL = H * w", "    EL = 2 * 120 = 240 psf", " ",
-                                        "Live Load + Impact:", "    LL + IL = 800 psf", " ", "Design Pressure:",
-                                        "    P = K[EL + (LL + IL)]", "    P = 0.86[240 + 800] = 894.4 psf", " ",
-                                        "Ring Compression Thrust:", "    T = P * (s/12)/2",
-                                        "    T = 894.4 * (48/12)/2 = 1788.8 lb/ft"}));
+// The loads each method computes: P and T from the entries, Pf and Tf
+// under a factored method, K applied to P only.
+TEST(Loads, EachMethodComputesItsPressureAndThrust) {
+    struct Case {
+        const char* name;
+        CheckMethod method;
+        double cover, reduction;
+        double earthLoad, liveLoadImpact, pressure, thrust, designPressure, factoredThrust;
+    };
+    const Case cases[] = {
+        {"AISI with K", CheckMethod::Aisi, 2, 0.86, 240, 800, 894.4, 1788.8, 894.4, 0},
+        {"ASTM ASD", CheckMethod::AstmAsd, 1.5, 0, 180, 1300, 1480, 2960, 1480, 0},
+        {"ASTM LRFD: Pf and Tf, T kept", CheckMethod::AstmLrfd, 1.5, 0, 180, 1300, 1480, 2960, 2626, 5252},
+        {"AASHTO LFD", CheckMethod::AashtoLfd, 1.5, 0, 180, 1300, 1480, 2960, 3173.3, 6346.6},
+        {"K is never applied to Pf", CheckMethod::AashtoLrfd, 1.5, 0.5, 180, 1300, 740, 1480, 2626, 5252},
+        {"a method past the list is allowable stress", static_cast<CheckMethod>(7), 1.5, 0, 180, 1300, 1480, 2960,
+         1480, 0},
+    };
+    for (const Case& c : cases) {
+        CheckInputs inputs;
+        inputs.method = c.method;
+        inputs.cover = c.cover;
+        inputs.reductionFactor = c.reduction;
+        DesignCheck check;
+        store(inputs, check);
+        const LoadResult loads = computeDesignCheck(check).loads;
+        EXPECT_DOUBLE_EQ(loads.earthLoad, c.earthLoad) << c.name;
+        EXPECT_DOUBLE_EQ(loads.liveLoadImpact, c.liveLoadImpact) << c.name;
+        EXPECT_DOUBLE_EQ(loads.pressure, c.pressure) << c.name;
+        EXPECT_DOUBLE_EQ(loads.thrust, c.thrust) << c.name;
+        EXPECT_DOUBLE_EQ(loads.designPressure, c.designPressure) << c.name;
+        EXPECT_DOUBLE_EQ(loads.factoredThrust, c.factoredThrust) << c.name;
+    }
 }
 
-TEST(Loads, LrfdFactorsThePressureButTheThrustKeepsTheDesignPressure) {
-    CheckInputs inputs;
-    inputs.method = CheckMethod::AstmLrfd;
-    DesignCheck check;
-    store(inputs, check);
-    check.computeLoads();
-    EXPECT_EQ(check.pressure(), 1480);
-    EXPECT_EQ(check.thrust(), 2960);
-    check.appendPressureBlock();
-    check.appendThrustBlock();
-    EXPECT_EQ(check.pressure(), 2626);
-    EXPECT_EQ(check.thrust(), 2960);
-    EXPECT_EQ(check.factoredThrust(), 5252);
-    EXPECT_EQ(check.reportLines().lines(),
-              (std::vector<std::string>{" ", "Factored Load (Pressure):", "    Pf = 1.95EL + 1.75(LL + IL)",
-                                        "    Pf = 1.95(180) + 1.75(1300) = 2626 psf", " ", "Factored Thrust:",
-                                        "    Tf = Pf * (s/12)/2", "    Tf = 2626 * (48/12)/2 = 5252 lb/ft"}));
-}
-
-TEST(Loads, LoadFactorDesignFactorsEarthAndLiveLoadSeparately) {
-    CheckInputs inputs;
-    inputs.method = CheckMethod::AashtoLfd;
-    DesignCheck check;
-    store(inputs, check);
-    check.computeLoads();
-    check.appendPressureBlock();
-    check.appendThrustBlock();
-    EXPECT_DOUBLE_EQ(check.pressure(), 3173.3);
-    EXPECT_EQ(check.reportLines().lines(),
-              (std::vector<std::string>{" ", "Factored Load (Pressure):", "    Pf = 1.3[1.50EL + 1.67(LL + IL)]",
-                                        "    Pf = 1.3(1.5(180) + 1.67(1300)) = 3173.3 psf", " ", "Factored Thrust:",
-                                        "    Tf = Pf * (s/12)/2", "    Tf = 3173.3 * (48/12)/2 = 6346.6 lb/ft"}));
-}
-
-TEST(Loads, ReductionIsNeverAppliedToTheFactoredPressure) {
-    CheckInputs inputs;
-    inputs.method = CheckMethod::AashtoLrfd;
-    inputs.reductionFactor = 0.5;
-    DesignCheck check;
-    store(inputs, check);
-    check.computeLoads();
-    EXPECT_EQ(check.pressure(), 740);
-    check.appendPressureBlock();
-    EXPECT_EQ(check.pressure(), 2626);
-}
-
-TEST(Loads, MethodPastTheListWritesTheAllowableStressBlocks) {
-    CheckInputs inputs;
-    inputs.method = static_cast<CheckMethod>(7);
-    DesignCheck check;
-    store(inputs, check);
-    check.computeLoads();
-    check.appendPressureBlock();
-    check.appendThrustBlock();
-    EXPECT_EQ(check.reportLines().line(1), "Design Pressure:");
-    EXPECT_EQ(check.reportLines().line(5), "Ring Compression Thrust:");
+// The formula lines print the factors the formulas use.
+TEST(Loads, BlocksShowEachMethodsFormula) {
+    CheckInputs lrfd;
+    lrfd.method = CheckMethod::AstmLrfd;
+    const std::vector<std::string> report = reportOf(lrfd);
+    EXPECT_EQ(blockOf(report, "Factored Load (Pressure):"),
+              (std::vector<std::string>{"Factored Load (Pressure):", "    Pf = 1.95EL + 1.75(LL + IL)",
+                                        "    Pf = 1.95(180) + 1.75(1300) = 2626 psf"}));
+    EXPECT_EQ(blockOf(report, "Factored Thrust:"),
+              (std::vector<std::string>{"Factored Thrust:", "    Tf = Pf * (s/12)/2",
+                                        "    Tf = 2626 * (48/12)/2 = 5252 lb/ft"}));
+    CheckInputs lfd;
+    lfd.method = CheckMethod::AashtoLfd;
+    EXPECT_EQ(blockOf(reportOf(lfd), "Factored Load (Pressure):"),
+              (std::vector<std::string>{"Factored Load (Pressure):", "    Pf = 1.3[1.50EL + 1.67(LL + IL)]",
+                                        "    Pf = 1.3(1.5(180) + 1.67(1300)) = 3173.3 psf"}));
+    CheckInputs reduced;
+    reduced.method = CheckMethod::Aisi;
+    reduced.cover = 2;
+    reduced.reductionFactor = 0.86;
+    EXPECT_EQ(blockOf(reportOf(reduced), "Design Pressure:"),
+              (std::vector<std::string>{"Design Pressure:", "    P = K[EL + (LL + IL)]",
+                                        "    P = 0.86[240 + 800] = 894.4 psf"}));
 }
 
 }  // namespace

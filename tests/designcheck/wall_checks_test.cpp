@@ -35,8 +35,8 @@ TEST(Buckling, SameWallAt120InchesBucklesElasticallyAndControls) {
     DesignCheck check;
     store(inputs, check);
     check.run();
-    EXPECT_NEAR(check.radiusOfGyration(), 0.171159, 5e-7);
-    EXPECT_NEAR(check.bucklingStress(), 14627.57, 0.01);  // not rounded
+    EXPECT_NEAR(check.result().buckling.radiusOfGyration, 0.171159, 5e-7);
+    EXPECT_NEAR(check.result().buckling.stress, 14627.57, 0.01);  // not rounded
     const std::vector<std::string> block = blockOf(check.reportLines().lines(), "Buckling Check:");
     ASSERT_EQ(block.size(), 12u);
     EXPECT_EQ(std::vector<std::string>(block.begin() + 7, block.end()),
@@ -53,7 +53,7 @@ TEST(Buckling, StressOfExactlyYieldDoesNotControl) {
     DesignCheck check;
     store(inputs, check);
     check.run();
-    EXPECT_EQ(check.bucklingStress(), 33000);
+    EXPECT_EQ(check.result().buckling.stress, 33000);
     const auto& lines = check.reportLines().lines();
     EXPECT_TRUE(contains(lines, "    Since 33000 > 33000 buckling does not control."));
     EXPECT_NE(blockOf(lines, "Required Cross-Sectional Area:").at(2).find("*2/33000 = "), std::string::npos);
@@ -87,7 +87,7 @@ TEST(Buckling, AisiSlendernessOfExactly600) {
     inputs.span = 600 * std::sqrt(12 * 0.001892 / 0.775);
     store(inputs, check);
     check.run();
-    EXPECT_NEAR(check.bucklingStress(), 13694.4, 0.05);
+    EXPECT_NEAR(check.result().buckling.stress, 13694.4, 0.05);
 }
 
 TEST(AreaCheck, AreaEqualToTheRoundedRequirementPasses) {
