@@ -14,6 +14,7 @@
 #include "apps/csp-report/csv_rows.h"
 #include "designcheck/design_check_entries.h"
 #include "designcheck/design_check_picture.h"
+#include "shell/number_format.h"
 #include "shell/svg_writer.h"
 #include "shell/utf8_path.h"
 
@@ -111,6 +112,10 @@ public:
         for (std::string_view check : dc::summaryCheckTexts) cells.emplace_back(check);
         cells.emplace_back("verdict");
         cells.emplace_back("message");
+        // The margins follow, so that the columns before keep their places.
+        for (std::string_view check : dc::summaryCheckTexts) cells.push_back(std::string(check) + " D/C");
+        cells.emplace_back("governing");
+        cells.emplace_back("max D/C");
         return cells;
     }
 
@@ -209,6 +214,7 @@ private:
         }
         row.resize(row.size() + dc::summaryCheckTexts.size() + 1);
         row.push_back(message);
+        row.resize(row.size() + dc::summaryCheckTexts.size() + 2);
         return row;
     }
 
@@ -225,6 +231,14 @@ private:
         }
         row.push_back(check.failed() ? "NO GOOD" : "OK");
         row.push_back(partReadings(given));
+        const dc::DesignCheckResult& result = check.result();
+        for (std::size_t i = 0; i < dc::summaryCheckTexts.size(); ++i) {
+            const dc::CheckResult* found = result.find(static_cast<dc::SummaryCheck>(i));
+            row.push_back(found ? format("%.3f", found->ratio()) : std::string());
+        }
+        const dc::CheckResult* governing = result.governing();
+        row.push_back(governing ? std::string(dc::summaryCheckTexts[static_cast<std::size_t>(governing->check)]) : "");
+        row.push_back(governing ? format("%.3f", governing->ratio()) : std::string());
         return row;
     }
 

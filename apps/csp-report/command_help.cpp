@@ -153,6 +153,15 @@ std::string checkHelp() {
                   "where the structure has no such check), the overall verdict, and a message: the refusal of a "
                   "row, or a warning.",
                   0, 0);
+    appendWrapped(help,
+                  "Then the margins: for each check, demand over capacity to three decimals (A required / area "
+                  "provided, seam strength required / provided, FF / FF limit, the least cover allowed / H, "
+                  "corner pressure / allowable), empty where the structure has no such check; the governing "
+                  "check, whose ratio is the largest, and that ratio as max D/C. The ratios come from the values "
+                  "the verdict compares, as the report prints them (FF rounded to four places, Pc to a whole psf); "
+                  "the verdict stays the report's, so a ratio of exactly 1.000 fails where the rule is strict "
+                  "(seam strength, FF, corner pressure) and passes where it is not.",
+                  0, 0);
     help += "\nOptions:\n";
     appendOption(help, "-o, --output FILE", "write the summary to FILE instead of standard output");
     appendOption(help, "    --reports DIR",

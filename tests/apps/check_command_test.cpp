@@ -49,7 +49,7 @@ TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
         "word,round,first,2,,,,48\r\n");
     EXPECT_EQ(c.status, 1) << c.err;
     ASSERT_EQ(c.rows.size(), 6u);
-    EXPECT_EQ(c.rows[0].size(), 22u);
+    EXPECT_EQ(c.rows[0].size(), 29u);
     EXPECT_TRUE(c.err.ends_with("csp-report check: 5 rows: 2 checked (2 OK, 0 NO GOOD), 3 refused\n")) << c.err;
     // A pipe-arch lists every check; its entries as used, defaults filled in.
     EXPECT_EQ(cell(c, 1, "id"), "pipe-arch, \"north\"");
@@ -71,6 +71,22 @@ TEST(CheckCommand, EachRowIsCheckedInOrderWithDefaultsRefusalsAndQuotingKept) {
     EXPECT_TRUE(cell(c, 5, "message").starts_with("--profile: 'first' is not in the round profile list, which offers: "
                                                    "0 2-2/3 x 1/2; 1 3 x 1; 2 5 x 1; 3 6 x 2; 4 3/4 x 3/4 x 7-1/2 Ribbed;"))
         << cell(c, 5, "message");
+    // The margins come after the message: each check's D/C, empty where the
+    // structure has none or the row is refused, the largest and its check.
+    EXPECT_EQ(c.rows[0][22], "Required Cross-Sectional Area D/C");
+    EXPECT_EQ(c.rows[0].back(), "max D/C");
+    EXPECT_EQ(cell(c, 3, "Required Seam Strength D/C"), "");
+    EXPECT_EQ(cell(c, 2, "max D/C"), "");
+    for (std::size_t row : {1u, 3u}) {
+        const std::string governing = cell(c, row, "governing");
+        EXPECT_EQ(cell(c, row, "max D/C"), cell(c, row, governing + " D/C")) << governing;
+    }
+    // 48 in. under 1.5 ft, ASTM ASD: A = 0.179 of 0.775 provided; FF =
+    // 0.042 against 0.043; Hmin of 1 ft under 1.5 ft.
+    EXPECT_EQ(cell(c, 3, "Required Cross-Sectional Area D/C"), "0.231");
+    EXPECT_EQ(cell(c, 3, "Handling and Installation D/C"), "0.977");
+    EXPECT_EQ(cell(c, 3, "Minimum Cover D/C"), "0.667");
+    EXPECT_EQ(cell(c, 3, "governing"), "Handling and Installation");
     // Without an id column the id is the row number.
     EXPECT_EQ(check("shape,cover,span,size\nround,2,48,\nunderpass,2,,0\n").rows.at(2).at(0), "2");
 }
