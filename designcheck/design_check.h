@@ -98,6 +98,8 @@ public:
     // its summary after the Input Data block. Never refused: a failing
     // check is a NO GOOD line.
     void run();
+    // The same without the report: the record alone, the report left empty.
+    void compute();
 
     // What the last run computed.
     const DesignCheckResult& result() const { return result_; }

@@ -229,7 +229,7 @@ Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>&
     return Outcome::success();
 }
 
-Outcome produceDesignCheck(const Entries& entries, DesignCheck& check) {
+Outcome produceDesignCheck(const Entries& entries, DesignCheck& check, DesignCheckOutput output) {
     MainPageEntries main;
     PropertiesPageEntries properties;
     if (Outcome chosen = choose(entries, check, main, properties); !chosen) return chosen;
@@ -238,7 +238,10 @@ Outcome produceDesignCheck(const Entries& entries, DesignCheck& check) {
     if (reductionPageAsked(check))
         if (Outcome accepted = acceptReductionPage(typedText(reductionEntry, entries), check); !accepted)
             return accepted;
-    check.run();
+    switch (output) {
+    case DesignCheckOutput::Report: check.run(); break;
+    case DesignCheckOutput::RecordOnly: check.compute(); break;
+    }
     return Outcome::success();
 }
 

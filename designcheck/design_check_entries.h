@@ -16,12 +16,16 @@ namespace csp::designcheck {
 // Reduction Factor page's (reduction).
 std::span<const EntrySpec> designCheckEntries();
 
-// Runs the pages on the entries and then the check, whose report `check`
-// then holds. An entry the pages would not offer, or one given for a page
+// What a run of the door writes besides the record.
+enum class DesignCheckOutput { Report, RecordOnly };
+
+// Runs the pages on the entries and then the check, whose record and (when
+// asked) report `check` then holds. An entry the pages would not offer, or one given for a page
 // or field the structure does not have, is a usage error, found before any
 // typed value is read; a refused value is the page's own message, naming
 // its entry.
-Outcome produceDesignCheck(const Entries& entries, DesignCheck& check);
+Outcome produceDesignCheck(const Entries& entries, DesignCheck& check,
+                           DesignCheckOutput output = DesignCheckOutput::Report);
 // The lists the pages would show for the entries given so far: the shapes;
 // the profiles of the shape; the corner radii of a 6 x 2 pipe-arch; the
 // sizes (span x rise), thicknesses, corrugation and installation types the

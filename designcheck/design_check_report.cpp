@@ -108,4 +108,9 @@ void DesignCheck::run() {
     pageBreakLine_ = writeDesignCheckReport(*this, result_, reportLines_);
 }
 
+void DesignCheck::compute() {
+    result_ = computeDesignCheck(*this);
+    reportLines_.clear();
+}
+
 }  // namespace csp::designcheck

@@ -184,7 +184,8 @@ private:
     // refused by the check's own message.
     std::vector<std::string> summaryRow(const std::string& id, const Entries& given) {
         dc::DesignCheck check;
-        const Outcome produced = dc::produceDesignCheck(given, check);
+        const Outcome produced = dc::produceDesignCheck(
+            given, check, options_.reportsFolder.empty() ? dc::DesignCheckOutput::RecordOnly : dc::DesignCheckOutput::Report);
         if (!produced) return refused(id, given, oneLine(refusalText(produced)));
         if (!options_.reportsFolder.empty())
             if (const std::optional<std::string> failure = saveReport(id, check)) return refused(id, given, *failure);

@@ -183,8 +183,9 @@ std::string selectHelp() {
     std::string help = "Usage: csp-report select [OPTION]...\n";
     appendWrapped(help,
                   "For a round pipe job, the thinnest wall of each profile that passes every check of csp-report "
-                  "verrick, its section area and estimated steel weight, the checks one wall thinner fails, and the "
-                  "csp-report verrick command of its full report. The lightest passing wall is marked.",
+                  "verrick, its section area and estimated steel weight, the checks one wall thinner fails, the "
+                  "governing check with its demand over capacity (D/C), and the csp-report verrick command of its "
+                  "full report. The lightest passing wall is marked.",
                   0, 0);
     help += "\nEntries (as csp-report verrick takes them):\n";
     for (const char* name :

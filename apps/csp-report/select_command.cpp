@@ -24,6 +24,7 @@ struct ProfileChoice {
     std::optional<int> thickness;  // the thinnest passing wall
     double wallThickness = 0.0, area = 0.0;
     std::string thinnerFails;  // the checks one wall thinner fails
+    std::string governing;     // the check nearest its limit, and its D/C
     std::string remark;        // why the profile has no wall for the job
     std::string reproduce;     // the csp-report verrick command of the chosen wall
 
@@ -73,7 +74,7 @@ Outcome chooseWall(const Entries& job, int profile, std::size_t thicknesses, Pro
         entries.set("profile", std::to_string(profile));
         entries.set("thickness", std::to_string(t));
         dc::DesignCheck check;
-        const Outcome produced = dc::produceDesignCheck(entries, check);
+        const Outcome produced = dc::produceDesignCheck(entries, check, dc::DesignCheckOutput::RecordOnly);
         if (produced.usageError() && (produced.entry == "corrugation" || produced.entry == "installation")) {
             choice.remark = windows1252ToUtf8(produced.message);
             return Outcome::success();
@@ -88,6 +89,9 @@ Outcome chooseWall(const Entries& job, int profile, std::size_t thicknesses, Pro
             choice.wallThickness = check.wallThickness();
             choice.area = check.wallArea();
             choice.thinnerFails = thinnerFails;
+            if (const dc::CheckResult* governing = check.result().governing())
+                choice.governing = format("%s, D/C %.3f", dc::summaryCheckTexts[static_cast<std::size_t>(governing->check)],
+                                          governing->ratio());
             choice.reproduce = "csp-report verrick";
             for (const auto& [name, text] : job.all()) choice.reproduce += " --" + name + " " + shellWord(text);
             // By value: the profile as its list shows it, without blanks, and the wall in inches.
@@ -144,6 +148,7 @@ int runSelect(const Entries& job, std::ostream& out, std::ostream& err) {
         out << mark
             << format("%-35s %-7g %-9g %-9.1f %s\n", choice.profile, choice.wallThickness, choice.area,
                       choice.weight(span), choice.thinnerFails)
+            << "      governing: " << choice.governing << "\n"
             << "      " << choice.reproduce << "\n";
     }
     out << "\n> the lightest passing wall\n"
