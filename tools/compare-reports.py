@@ -3,7 +3,7 @@
 byte for byte, the exit status, standard output, standard error and every
 file written (-o, --reports).
 
-    tools/compare-reports BEFORE_CSP_REPORT AFTER_CSP_REPORT [-j JOBS]
+    tools/compare-reports.py BEFORE_CSP_REPORT AFTER_CSP_REPORT [-j JOBS] [--all]
 
 The command lines: every table the Tabrell wizard can be asked for (each
 main page choice, every answer of each follow-up page, pages answered that
@@ -12,70 +12,37 @@ size and thickness under every live load and method at a few covers, with
 refusals; an Ombrel grid; help, lists and usage errors of each subcommand;
 check over a CSV file that holds refused rows. The lists are read from the
 first program's --list. Prints the number of command lines and the number
-that differ (the first few shown), and exits 1 if any differ.
+that differ (the first few shown; with --all, every one, with each part
+that differs and where), and exits 1 if any differ.
 """
 
 import argparse
 import concurrent.futures
 import itertools
 import os
-import re
+import shlex
 import shutil
-import subprocess
 import sys
 import tempfile
 from pathlib import Path
 
+from report_cases import (LOADS, METHODS, SHAPES, SUBCOMMAND_HELP, Case, check_cases, check_file, differences,
+                          first_difference, offered_lists, ombrel_grid, run, saved_again, saving, tabrell_tables,
+                          verrick_profiles)
 
-class Case:
-    def __init__(self, args, saved=(), stdin=None):
-        self.args = args
-        self.saved = saved  # files or folders the command line writes
-        self.stdin = stdin
-
-
-def offered_lists(program, args):
-    """The lists `csp-report ARGS --list` shows: {entry: [word, ...]}."""
-    out = subprocess.run([program, *args, "--list"], capture_output=True).stdout.decode()
-    lists, entry = {}, None
-    for line in out.splitlines():
-        header = re.match(r"--([a-z-]+): ", line)
-        if header:
-            entry = header.group(1)
-            lists[entry] = []
-        elif entry and line.strip():
-            lists[entry].append(line.split()[0])
-    return lists
-
-
-def saving(args, n, name="report"):
-    """The command line again, with its report saved."""
-    path = f"{name}-{n}.txt"
-    return Case(args + ["-o", path], saved=[path])
+# Texts typed where a number is asked.
+TYPED = ["", "0", "-1", "0.86", "1.00.86", "12,5", "120 pcf", "abc", "1e400", "1e-400", " 7 ", "10001"]
+COVERS = ["1.5", "4", "12", "30"]
+SIDES = ("before", "after")
 
 
 # ---- tabrell -------------------------------------------------------------------
 
 
 def tabrell_cases(program):
-    main = offered_lists(program, ["tabrell"])
-    follow_ups = ["trench", "design", "base", "load-reduction"]
-    typed = {"load-reduction": ["1.0", "0.86", "0.5", "0", "1.5", "abc"]}
-    cases = []
-
-    def walk(args):
-        offered = offered_lists(program, args) if "--list" not in args else {}
-        for entry in follow_ups:
-            if entry in offered and f"--{entry}" not in args:
-                for answer in typed.get(entry, offered[entry]):
-                    walk(args + [f"--{entry}", answer])
-                return
-        cases.append(Case(args))
-
-    for shape, conditions in itertools.product(main["shape"], main["conditions"]):
-        for load, criteria in itertools.product(main["live-load"], main["criteria"]):
-            walk(["tabrell", "--shape", shape, "--live-load", load, "--conditions", conditions, "--criteria",
-                  criteria])
+    main, tables = tabrell_tables(program, ["1.0", "0.86", "0.5", "0", "1.5", "abc"],
+                                  order=("shape", "conditions", "live-load", "criteria"))
+    cases = [Case(args) for args in tables]
     # Every follow-up answer given whether or not its page is asked.
     for shape, conditions in itertools.product(main["shape"] + ["16", "x", "pipe-arch-6x2"], main["conditions"]):
         for trench, design, base in itertools.product(["", "special", "standard"], ["", "asd", "lrfd", "aashto-lfd"],
@@ -88,12 +55,10 @@ def tabrell_cases(program):
         for reduction in ["0.86", "2"]:
             cases.append(Case(["tabrell", "--shape", shape, "--conditions", conditions, "--load-reduction", reduction]))
         cases.append(Case(["tabrell", "--shape", shape, "--conditions", conditions, "--list"]))
-    for text in ["", "0", "-1", "0.86", "1.00.86", "12,5", "120 pcf", "abc", "1e400", "1e-400", " 7 ", "10001", "1"]:
+    for text in TYPED + ["1"]:
         cases.append(Case(["tabrell", "--soil-density", text]))
         cases.append(Case(["tabrell", "--soil-density", text, "--strict"]))
-    for n, case in enumerate(list(cases)):
-        if n % 5 == 0:
-            cases.append(saving(case.args, n, "tabrell"))
+    cases += saved_again(cases, 5, "tabrell")
     for shape in main["shape"]:
         cases.append(Case(["tabrell", "--shape", shape, "--svg", f"chart-{shape}.svg", "-o", "-"],
                           saved=[f"chart-{shape}.svg"]))
@@ -102,28 +67,22 @@ def tabrell_cases(program):
 
 # ---- verrick -------------------------------------------------------------------
 
-LOADS = ["H20", "H25", "E80"]
-METHODS = ["astm-asd", "astm-lrfd", "aashto-asd", "aashto-lfd", "aashto-lrfd", "aisi"]
-COVERS = ["1.5", "4", "12", "30"]
-
 
 def verrick_structures(program):
-    """Every (shape, profile, corner radius) with its lists."""
+    """Every (shape, profile, corner radius) as arguments, with its lists."""
     structures = []
-    for shape in ["round", "pipe-arch", "underpass"]:
-        for profile in offered_lists(program, ["verrick", "--shape", shape])["profile"]:
-            args = ["--shape", shape, "--profile", profile]
-            lists = offered_lists(program, ["verrick", *args])
-            for radius in lists.get("corner-radius", [None]) if "corner-radius" in lists else [None]:
-                radius_args = args + ["--corner-radius", radius] if radius else args
-                structures.append((radius_args, offered_lists(program, ["verrick", *radius_args])))
+    for shape, profile, lists in verrick_profiles(program):
+        args = ["--shape", shape, "--profile", profile]
+        for radius in lists.get("corner-radius", [None]):
+            radius_args = args + ["--corner-radius", radius] if radius else args
+            structures.append((radius_args, offered_lists(program, ["verrick", *radius_args])))
     return structures
 
 
-def verrick_cases(program):
+def verrick_cases(structures):
     cases = []
     n = 0
-    for args, lists in verrick_structures(program):
+    for args, lists in structures:
         sizes = lists.get("size", [None])
         spans = ["12", "48", "120"] if "size" not in lists else [None]
         for i, (size, span, thickness) in enumerate(itertools.product(sizes, spans, lists["thickness"])):
@@ -149,16 +108,15 @@ def verrick_cases(program):
                       ["--corrugation", "bolted"], ["--installation", "trench-special"], ["--span", "0"],
                       ["--corner-radius", "31"], ["--list"], ["--method", "aisi", "--list"]]:
             cases.append(Case(["verrick", *args, *extra]))
-    typed = ["", "0", "-1", "0.86", "1.00.86", "12,5", "120 pcf", "abc", "1e400", "1e-400", " 7 ", "10001"]
     for name in ["soil-density", "cover", "span", "load-reduction"]:
-        for text in typed:
+        for text in TYPED:
             cases.append(Case(["verrick", "--method", "aisi", "--cover", "6", f"--{name}", text]))
-    for shape, text in itertools.product(["pipe-arch", "round", "underpass"], typed):
+    for shape, text in itertools.product(["pipe-arch", "round", "underpass"], TYPED):
         cases.append(Case(["verrick", "--shape", shape, "--corner-pressure", text]))
     for profile in ["8", "-1", "x", "6x2", "5x1", "TEST", "3/4 x 1 x 11-1/2 Composite Ribbed"]:
-        for shape in ["round", "pipe-arch", "underpass"]:
+        for shape in SHAPES:
             cases.append(Case(["verrick", "--shape", shape, "--profile", profile]))
-    for shape in ["round", "pipe-arch", "underpass"]:
+    for shape in SHAPES:
         cases.append(Case(["verrick", "--shape", shape, "--svg", f"picture-{shape}.svg", "-o", "-"],
                           saved=[f"picture-{shape}.svg"]))
     return cases
@@ -168,8 +126,7 @@ def verrick_cases(program):
 
 
 def check_csv(structures):
-    header = ["id", "shape", "profile", "live-load", "method", "soil-density", "cover", "corner-radius", "span",
-              "size", "thickness", "installation", "reduction"]
+    """Six rows for each structure, some of them refused, and two refused rows."""
     rows = []
     for n, (args, lists) in enumerate(structures):
         values = dict(zip(args[0::2], args[1::2]))
@@ -182,25 +139,17 @@ def check_csv(structures):
                          ["", "embankment", "trench-special"][k % 3], ["", "0.86"][k % 2]])
     rows.append(["bad-shape", "oval", "0", "H20", "aisi", "", "2", "", "48", "", "0", "", ""])
     rows.append(["bad-profile", "round", "12", "H20", "aisi", "", "2", "", "48", "", "0", "", ""])
-    lines = [",".join(header)] + [",".join(row) for row in rows]
-    return ("\r\n".join(lines) + "\r\n").encode()
+    return check_file(rows)
 
 
-def other_cases(structures):
-    jobs = check_csv(structures)
-    cases = [Case(["check", "jobs.csv"]), Case(["check", "-"], stdin=jobs),
-             Case(["check", "jobs.csv", "-o", "summary.csv", "--reports", "reports"], saved=["summary.csv", "reports"]),
-             Case(["check", "jobs.csv", "--strict"]), Case(["check", "/nonexistent/jobs.csv"]),
-             Case(["check", "-"], stdin=b"id,shape,bogus\r\n1,round,2\r\n")]
+def other_cases(jobs):
+    cases = check_cases(jobs) + [Case(["check", "jobs.csv", "--strict"]), Case(["check", "/nonexistent/jobs.csv"]),
+                                 Case(["check", "-"], stdin=b"id,shape,bogus\r\n1,round,2\r\n")]
     for span, cover, method, load in itertools.product(["24", "48", "120"], ["1.5", "8", "30"], METHODS, LOADS):
         cases.append(Case(["select", "--span", span, "--cover", cover, "--method", method, "--live-load", load]))
-    grid = itertools.product(["18", "16", "14", "12", "10", "8"], ["400", "1500", "5000", "12000"],
-                             ["4.5", "6", "7.0", "8.5", "9.9"], ["1", "2", "3", "4"])
-    for n, (gage, resistivity, ph, abrasion) in enumerate(grid):
-        args = ["ombrel", "--gage", gage, "--resistivity", resistivity, "--ph", ph, "--abrasion", abrasion]
+    for n, args in enumerate(ombrel_grid()):
         cases.append(saving(args, n, "ombrel") if n % 4 == 0 else Case(args))
-    for args in [[], ["--help"], ["--version"], ["tabrel"], ["ombrel", "--help"], ["tabrell", "--help"],
-                 ["verrick", "--help"], ["check", "--help"], ["select", "--help"], ["ombrel", "--list"],
+    for args in [[], ["--help"], ["--version"], ["tabrel"], *SUBCOMMAND_HELP, ["ombrel", "--list"],
                  ["tabrell", "--list"], ["verrick", "--list"], ["select", "--list"], ["verrick", "--cover"],
                  ["tabrell", "--live-load", "HS20"], ["tabrell", "--shap", "4"], ["verrick", "--profil", "2"],
                  ["verrick", "--shape", "oval"], ["tabrell", "--criteria"], ["ombrel", "--gage", "11"],
@@ -209,11 +158,20 @@ def other_cases(structures):
     return cases
 
 
+def sweep(program):
+    """Every command line, in the order they run, and the check file they read as jobs.csv."""
+    structures = verrick_structures(program)
+    jobs = check_csv(structures)
+    return tabrell_cases(program) + verrick_cases(structures) + other_cases(jobs), jobs
+
+
 # ---- running and comparing -----------------------------------------------------------
 
 
-def run(program, case, folder):
-    done = subprocess.run([program, *case.args], cwd=folder, input=case.stdin or b"", capture_output=True)
+def take(program, case, folder):
+    """Runs the command line and takes away what it saved: a file's bytes, a
+    folder's (name, bytes) pairs, or None for nothing written."""
+    done = run([program], case, folder)
     saved = []
     for name in case.saved:
         path = folder / name
@@ -225,28 +183,59 @@ def run(program, case, folder):
             path.unlink()
         else:
             saved.append(None)
-    return done.returncode, done.stdout, done.stderr, saved
+    return (*done, saved)
+
+
+def saved_files(name, saved):
+    if saved is None:
+        return {}
+    if isinstance(saved, bytes):
+        return {name: saved}
+    return {f"{name}/{file}": data for file, data in saved}
+
+
+def saved_differences(names, before, after):
+    """Where the files saved by the two runs differ."""
+    found = []
+    for name, a, b in zip(names, before, after):
+        a, b = saved_files(name, a), saved_files(name, b)
+        for path in sorted(a.keys() | b.keys()):
+            if path not in a or path not in b:
+                found.append(f"{path}: written by {'after' if path in b else 'before'} only")
+            elif a[path] != b[path]:
+                found.append(f"{path}: {first_difference(a[path], b[path], SIDES)}")
+    return "; ".join(found) or "an empty folder on one side"
 
 
 def compare(programs, case, folders):
-    before = run(programs[0], case, folders[0])
-    after = run(programs[1], case, folders[1])
-    for what, a, b in zip(["exit status", "standard output", "standard error", "saved files"], before, after):
-        if a != b:
-            return what
-    return None
+    """What differs between the two runs: [(what, detail), ...]."""
+    before = take(programs[0], case, folders[0])
+    after = take(programs[1], case, folders[1])
+    found = differences(before, after, SIDES)
+    if before[3] != after[3]:
+        found.append(("saved files", saved_differences(case.saved, before[3], after[3])))
+    return found
+
+
+def positive(text):
+    if not text.isdigit() or int(text) < 1:
+        raise argparse.ArgumentTypeError(f"not a whole number of 1 or more: {text!r}")
+    return int(text)
 
 
 def main():
     parser = argparse.ArgumentParser(description="Compare two builds of csp-report.")
     parser.add_argument("before")
     parser.add_argument("after")
-    parser.add_argument("-j", "--jobs", type=int, default=2)
+    parser.add_argument("-j", "--jobs", type=positive, default=2)
+    parser.add_argument("--all", action="store_true",
+                        help="show every command line that differs, with each part that differs and where")
     options = parser.parse_args()
     programs = [os.path.abspath(options.before), os.path.abspath(options.after)]
-    structures = verrick_structures(programs[0])
-    cases = tabrell_cases(programs[0]) + verrick_cases(programs[0]) + other_cases(structures)
-    jobs = check_csv(structures)
+    for program in programs:
+        if not (os.path.isfile(program) and os.access(program, os.X_OK)):
+            parser.error(f"not a program that can be run: {program}")
+    cases, jobs = sweep(programs[0])
     with tempfile.TemporaryDirectory(prefix="compare-reports-") as work:
         worker_folders = []
         for j in range(options.jobs):
@@ -258,16 +247,25 @@ def main():
 
         def compare_slice(j):
             found = []
-            for case in cases[j::options.jobs]:
-                what = compare(programs, case, worker_folders[j])
+            for n in range(j, len(cases), options.jobs):
+                what = compare(programs, cases[n], worker_folders[j])
                 if what:
-                    found.append((case, what))
+                    found.append((n, what))
             return found
 
         with concurrent.futures.ThreadPoolExecutor(options.jobs) as pool:
             differing = [d for found in pool.map(compare_slice, range(options.jobs)) for d in found]
-    for case, what in differing[:10]:
-        print(f"DIFFERS ({what}): csp-report {' '.join(case.args)}", file=sys.stderr)
+    if options.all:
+        for n, found in sorted(differing):
+            case = cases[n]
+            given = f" (standard input: {len(case.stdin)} bytes)" if case.stdin else ""
+            print(f"DIFFERS ({', '.join(what for what, _ in found)}): csp-report {shlex.join(case.args)}{given}",
+                  file=sys.stderr)
+            for what, detail in found:
+                print(f"    {what}: {detail}", file=sys.stderr)
+    else:
+        for n, found in differing[:10]:
+            print(f"DIFFERS ({found[0][0]}): csp-report {' '.join(cases[n].args)}", file=sys.stderr)
     print(f"{len(cases)} runs, {len(differing)} differ")
     return 1 if differing else 0
 

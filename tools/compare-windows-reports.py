@@ -3,7 +3,7 @@
 (under Wine) over the same command lines and compares, byte for byte, the
 exit status, standard output, standard error and every file written.
 
-    tools/compare-windows-reports LINUX_CSP_REPORT WINDOWS_CSP_REPORT_EXE WORK_FOLDER
+    tools/compare-windows-reports.py LINUX_CSP_REPORT WINDOWS_CSP_REPORT_EXE WORK_FOLDER
 
 The command lines: every input of a small Ombrel grid, every table the
 Tabrell wizard can be asked for (walked through the Linux program's
@@ -15,96 +15,48 @@ counts, and the first difference if there is one (exit status 1).
 """
 
 import concurrent.futures
-import itertools
-import os
 import random
-import re
 import shutil
-import subprocess
 import sys
 from pathlib import Path
+
+from report_cases import (CHECK_HEADER, LOADS, METHODS, SUBCOMMAND_HELP, Case, check_cases, check_file, differences,
+                          first_difference, ombrel_grid, run, saved_again, saving, tabrell_tables, verrick_profiles)
+
+SIDES = ("Linux", "Windows")
 
 # ---- the command lines ------------------------------------------------------
 
 
-class Case:
-    def __init__(self, group, args, stdin=None):
-        self.group = group
-        self.args = args
-        self.stdin = stdin  # bytes given on standard input, or None
-
-
-def offered_lists(linux, args):
-    """The lists `csp-report ARGS --list` shows: {entry: [word, ...]}."""
-    out = subprocess.run([linux, *args, "--list"], capture_output=True, check=True).stdout.decode()
-    lists, entry = {}, None
-    for line in out.splitlines():
-        header = re.match(r"--([a-z-]+): ", line)
-        if header:
-            entry = header.group(1)
-            lists[entry] = []
-        elif entry and line.strip():
-            lists[entry].append(line.split()[0])
-    return lists
-
-
 def ombrel_cases():
     cases = []
-    grid = itertools.product(["18", "16", "14", "12", "10", "8"], ["400", "1500", "5000", "12000"],
-                             ["4.5", "6", "7.0", "8.5", "9.9"], ["1", "2", "3", "4"])
-    for n, (gage, resistivity, ph, abrasion) in enumerate(grid):
-        args = ["ombrel", "--gage", gage, "--resistivity", resistivity, "--ph", ph, "--abrasion", abrasion]
-        cases.append(Case("ombrel", args))
-        cases.append(Case("ombrel", args + ["-o", f"ombrel {n:03d} \u00bd.txt"]))
+    for n, args in enumerate(ombrel_grid()):
+        cases.append(Case(args, group="ombrel"))
+        cases.append(Case(args + ["-o", f"ombrel {n:03d} \u00bd.txt"], group="ombrel"))
     # Typed texts as a person might type them: read in part, out of range,
     # in another notation, with a Windows-1252 character.
     for n, (entry, text) in enumerate([("--ph", "7\u00bd"), ("--ph", "7,5"), ("--ph", " 6.25 "), ("--ph", "15"),
                                        ("--resistivity", "1e3"), ("--resistivity", "2.5E+4"),
                                        ("--resistivity", "1e400"), ("--resistivity", "-0"), ("--ph", ".5"),
                                        ("--resistivity", "0x10"), ("--ph", "\u00b07")]):
-        cases.append(Case("ombrel", ["ombrel", entry, text]))
-        cases.append(Case("ombrel", ["ombrel", entry, text, "-o", f"typed-{n}.txt"]))
-        cases.append(Case("ombrel", ["ombrel", entry, text, "--strict"]))
+        cases.append(Case(["ombrel", entry, text], group="ombrel"))
+        cases.append(Case(["ombrel", entry, text, "-o", f"typed-{n}.txt"], group="ombrel"))
+        cases.append(Case(["ombrel", entry, text, "--strict"], group="ombrel"))
     return cases
 
 
 def tabrell_cases(linux):
-    """Every table the wizard can be asked for: each main page choice, then
-    every answer of each follow-up page the choices ask, one page at a time
-    as --list offers them."""
-    main = offered_lists(linux, ["tabrell"])
-    follow_ups = ["trench", "design", "base", "load-reduction"]
-    typed = {"load-reduction": ["1.0", "0.86"]}
-    cases = []
-
-    def walk(args):
-        offered = offered_lists(linux, args)
-        for entry in follow_ups:
-            if entry in offered and f"--{entry}" not in args:
-                for answer in typed.get(entry, offered[entry]):
-                    walk(args + [f"--{entry}", answer])
-                return
-        cases.append(Case("tabrell", args))
-
-    for shape, load, conditions, criteria in itertools.product(main["shape"], main["live-load"],
-                                                               main["conditions"], main["criteria"]):
-        walk(["tabrell", "--shape", shape, "--live-load", load, "--conditions", conditions, "--criteria", criteria])
-    for n, case in enumerate(list(cases)):
-        if n % 3 == 0:  # the saved bytes of every third table
-            cases.append(Case("tabrell", case.args + ["-o", f"tabrell-{n}.txt"]))
-    return cases
+    """Every table the wizard can be asked for, the load reduction typed as
+    1.0 and 0.86, and the saved bytes of every third table."""
+    _, tables = tabrell_tables(linux, ["1.0", "0.86"], check=True)
+    cases = [Case(args, group="tabrell") for args in tables]
+    return cases + saved_again(cases, 3, "tabrell", group="tabrell")
 
 
 def design_check_rows(linux, count):
     """`count` structures, drawn with a fixed seed from what the pages offer."""
     draw = random.Random(20240607)
-    methods = ["astm-asd", "astm-lrfd", "aashto-asd", "aashto-lfd", "aashto-lrfd", "aisi"]
-    profiles = {}
-    for shape in ["round", "pipe-arch", "underpass"]:
-        for profile in offered_lists(linux, ["verrick", "--shape", shape])["profile"]:
-            profiles[(shape, profile)] = offered_lists(linux, ["verrick", "--shape", shape, "--profile", profile])
-    header = ["id", "shape", "profile", "live-load", "method", "soil-density", "cover", "corner-radius", "span",
-              "size", "thickness", "installation", "reduction"]
+    profiles = {(shape, profile): lists for shape, profile, lists in verrick_profiles(linux, check=True)}
     rows = []
     for n in range(count):
         shape, profile = draw.choice(sorted(profiles))
@@ -112,8 +64,8 @@ def design_check_rows(linux, count):
         rows.append([
             f"S{n:03d}" if n % 50 else f"Br\u00fccke {n} \u00bd",
             shape, profile,
-            draw.choice(["H20", "H25", "E80"]),
-            draw.choice(methods),
+            draw.choice(LOADS),
+            draw.choice(METHODS),
             draw.choice(["", "100", "120", "140"]),
             draw.choice(["1", "1.5", "2", "3.25", "6", "12", "25", "50", "100"]),
             draw.choice(lists.get("corner-radius", [""])),
@@ -123,11 +75,7 @@ def design_check_rows(linux, count):
             draw.choice(["", "", "embankment", "trench-standard", "trench-special"]),
             draw.choice(["", "1.0", "0.86", "0.5"]),
         ])
-    return header, rows
-
-
-def csv_line(cells):
-    return ",".join('"' + c.replace('"', '""') + '"' if re.search(r'[",\s]', c) else c for c in cells)
+    return rows
 
 
 # A summary saved before, over which a check fails part-way: its file
@@ -136,8 +84,8 @@ KEPT = b"id,verdict\r\nthe summary saved yesterday,OK\r\n"
 
 
 def verrick_cases(linux, work_folders):
-    header, rows = design_check_rows(linux, 300)
-    jobs = ("\r\n".join(csv_line(row) for row in [header] + rows) + "\r\n").encode()
+    rows = design_check_rows(linux, 300)
+    jobs = check_file(rows)
     broken = jobs + jobs.split(b"\r\n", 1)[1] * 3 + b'"left open,round\r\n'
     for folder in work_folders:
         (folder / "jobs.csv").write_bytes(jobs)
@@ -146,26 +94,23 @@ def verrick_cases(linux, work_folders):
     cases = []
     for n, row in enumerate(rows[:80]):
         args = ["verrick"]
-        for name, cell in zip(header[1:], row[1:]):
+        for name, cell in zip(CHECK_HEADER[1:], row[1:]):
             if cell:
                 args += [f"--{name}", cell]
-        cases.append(Case("verrick", args))
-        cases.append(Case("verrick", args + ["-o", f"verrick-{n}.txt"]))
-    cases.append(Case("check", ["check", "jobs.csv"]))
-    cases.append(Case("check", ["check", "-"], stdin=jobs))
-    cases.append(Case("check", ["check", "jobs.csv", "-o", "summary.csv", "--reports", "reports"]))
-    cases.append(Case("check", ["check", "broken.csv", "-o", "kept.csv"]))
+        cases.append(Case(args, group="verrick"))
+        cases.append(saving(args, n, "verrick", group="verrick"))
+    cases += check_cases(jobs, group="check")
+    cases.append(Case(["check", "broken.csv", "-o", "kept.csv"], group="check"))
     for span, cover, method, load in [("48", "2", "aisi", "H20"), ("120", "30", "aisi", "E80"),
                                       ("96", "8", "aashto-lrfd", "H25"), ("144", "1", "astm-asd", "H20")]:
-        cases.append(Case("select", ["select", "--span", span, "--cover", cover, "--method", method,
-                                     "--live-load", load]))
+        cases.append(Case(["select", "--span", span, "--cover", cover, "--method", method, "--live-load", load],
+                          group="select"))
     return cases
 
 
 def other_cases():
-    return [Case("other", args) for args in [
-        ["--help"], ["--version"], [], ["tabrel"], ["ombrel", "--help"], ["tabrell", "--help"],
-        ["verrick", "--help"], ["check", "--help"], ["select", "--help"],
+    return [Case(args, group="other") for args in [
+        ["--help"], ["--version"], [], ["tabrel"], *SUBCOMMAND_HELP,
         ["verrick", "--shape", "pipe-arch", "--profile", "3", "--list"], ["tabrell", "--list"],
         ["ombrel", "-o", "-"], ["verrick", "--shape", "underpass", "-o", "-"],
         ["ombrel", "-o", "missing-folder/r.txt"], ["ombrel", "-o", "/nonexistent-folder/r.txt"],
@@ -173,35 +118,12 @@ def other_cases():
     ]]
 
 
+def sweep(linux, work_folders):
+    """Every command line, in the order they run; writes the files they read into each of work_folders."""
+    return ombrel_cases() + tabrell_cases(linux) + verrick_cases(linux, work_folders) + other_cases()
+
+
 # ---- running and comparing ----------------------------------------------------
-
-
-def run(command, case, folder):
-    done = subprocess.run(command + case.args, cwd=folder, input=case.stdin or b"", capture_output=True)
-    return done.returncode, done.stdout, done.stderr
-
-
-def differences(ours, theirs):
-    """What differs between two runs of one command line: (what, detail), or None."""
-    if ours[0] != theirs[0]:
-        return "exit status", f"Linux {ours[0]}, Windows {theirs[0]}"
-    for name, a, b in [("standard output", ours[1], theirs[1]), ("standard error", ours[2], theirs[2])]:
-        if a != b:
-            return name, first_difference(a, b)
-    return None
-
-
-def first_difference(a, b):
-    at = next((i for i, (x, y) in enumerate(zip(a, b)) if x != y), min(len(a), len(b)))
-    line = a.count(b"\n", 0, at) + 1
-    start = a.rfind(b"\n", 0, at) + 1
-
-    def line_at(text):
-        end = text.find(b"\n", start)
-        return text[start:end if end >= 0 else len(text)]
-
-    return f"byte {at} (line {line}): Linux {line_at(a)!r}, Windows {line_at(b)!r}" + (
-        f" (Linux {len(a)} bytes, Windows {len(b)})" if len(a) != len(b) else "")
 
 
 def files_in(folder):
@@ -211,6 +133,9 @@ def files_in(folder):
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
+    for program in sys.argv[1:3]:
+        if not Path(program).is_file():
+            sys.exit(f"not a program: {program}")
     linux = str(Path(sys.argv[1]).resolve())
     windows = ["wine", str(Path(sys.argv[2]).resolve())]
     work = Path(sys.argv[3])
@@ -219,7 +144,7 @@ def main():
     for folder in folders.values():
         folder.mkdir(parents=True)
 
-    cases = ombrel_cases() + tabrell_cases(linux) + verrick_cases(linux, folders.values()) + other_cases()
+    cases = sweep(linux, folders.values())
     linux_results = [run([linux], case, folders["Linux"]) for case in cases]
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
         windows_results = list(pool.map(lambda case: run(windows, case, folders["Windows"]), cases))
@@ -234,11 +159,11 @@ def main():
     # alone, and the runs again are counted in what is printed.
     runs_again = []
     for case, ours, theirs in zip(cases, linux_results, windows_results):
-        if differences(ours, theirs):
+        if differences(ours, theirs, SIDES):
             runs_again.append(case)
             theirs = run(windows, case, folders["Windows"])
-        if difference := differences(ours, theirs):
-            fail(case, *difference)
+        if found := differences(ours, theirs, SIDES):
+            fail(case, *found[0])
     for side, folder in folders.items():
         if folder.joinpath("kept.csv").read_bytes() != KEPT:
             print(f"first difference: on {side}, a check failing part-way changed the summary saved before it")
@@ -252,7 +177,7 @@ def main():
     for name in names:
         a, b = (folders[side].joinpath(name).read_bytes() for side in ("Linux", "Windows"))
         if a != b:
-            print(f"first difference: the file {name}: {first_difference(a, b)}")
+            print(f"first difference: the file {name}: {first_difference(a, b, SIDES)}")
             sys.exit(1)
 
     groups = {}
