@@ -88,8 +88,8 @@ void checkWidth(const csp::ReportListing& listing, std::size_t width, const csp:
 }
 
 // A section of a design check begins at a line that starts in column 0;
-// no section may hold both a not-a-number and an OK, and no line of the
-// summary may say OK for a section that holds one.
+// no section may hold both a not-a-number and an OK, and no check of the
+// record may be OK for a section that holds one.
 void checkVerdicts(const csp::designcheck::DesignCheck& check) {
     std::vector<std::string> sectionsWithNotANumber;
     std::string title;
@@ -108,11 +108,14 @@ void checkVerdicts(const csp::designcheck::DesignCheck& check) {
         ok = ok || line.ends_with(" OK");
     }
     endSection();
-    for (const std::string& line : check.summaryLines().lines()) {
-        if (!line.ends_with(" OK")) continue;
-        const std::string name = line.substr(line.find_first_not_of(' '), line.find("  ", 4) - line.find_first_not_of(' '));
+    // The record agrees: no check OK whose block shows a not-a-number, and
+    // an OK check's demand and capacity are numbers.
+    for (const auto& verdict : check.verdicts()) {
+        if (!verdict.ok) continue;
+        const std::string name(csp::designcheck::summaryCheckTexts[static_cast<std::size_t>(verdict.check)]);
         for (const std::string& section : sectionsWithNotANumber)
             if (section.starts_with(name)) csp::fuzz::fail("the summary says OK for " + section);
+        if (std::isnan(verdict.ratio())) csp::fuzz::fail("an OK check without a ratio: " + name);
     }
 }
 
