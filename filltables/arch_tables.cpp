@@ -231,17 +231,14 @@ std::string archSizeText(SizeNotation notation, double span, double rise) {
     return text;
 }
 
-Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile) {
+Outcome computeArchTable(const FillTableRequest& request, const ArchProfile& profile, TableValues& values) {
     const TableInputs in = readInputs(profile, request);
-    appendHead(request.report(), profile, in);
-    TableValues& values = request.tableValues();
     values.kind = TableKind::PipeArch;
     values.notation = in.layout == ArchLayout::Inch || in.layout == ArchLayout::Rib ? SizeNotation::Inches
                                                                                     : SizeNotation::FeetInches;
     values.columns.assign(cornerPressures.begin(), cornerPressures.end());
     values.rows.reserve(profile.span.size());
 
-    std::string scratch;
     std::size_t previousThickness = 0;
     double lastLimit = in.baseLimit;
     for (std::size_t size = 0; size < profile.span.size(); ++size) {
@@ -258,21 +255,28 @@ Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile)
         Outcome computed = computeMaxCover(wallCellOf(request, profile.walls[thickness.index], span, limits), wallCover);
         if (!computed) return computed;
 
-        Row row = {span, profile.rise[size], profile.walls[thickness.index].thickness, minimumCover, {}};
+        std::array<double, mostTableColumns> covers{};
         for (std::size_t j = 0; j < cornerPressures.size(); ++j) {
             const double hc = cornerCoverLimit(profile, in, size, cornerPressures[j]);
-            row.covers[j] = hc > wallCover ? wallCover : searchCover(profile, in, minimumCover, hc, span);
+            covers[j] = hc > wallCover ? wallCover : searchCover(profile, in, minimumCover, hc, span);
         }
-        appendRow(request.report(), scratch, in.layout, row);
-        values.rows.push_back({span, row.rise, minimumCover, {row.covers[0], row.covers[1], row.covers[2]}});
+        values.rows.push_back({span, profile.rise[size], minimumCover, covers, profile.walls[thickness.index].thickness});
     }
 
-    if (request.showCriteria() == 0) {
-        const double limit = profile.flexibilityRule == FlexibilityRule::PerThickness ? lastLimit : in.baseLimit;
-        request.appendCriteriaBlock(in.fillDensity, in.loadReduction, limit, in.seamSafetyFactor, profile.spanDivisor,
-                                    profile.coverFloor);
-    }
+    const double limit = profile.flexibilityRule == FlexibilityRule::PerThickness ? lastLimit : in.baseLimit;
+    values.criteria = {in.fillDensity, in.loadReduction, limit, in.seamSafetyFactor, profile.spanDivisor,
+                       profile.coverFloor};
     return Outcome::success();
+}
+
+void writeArchTable(const FillTableRequest& request, const ArchProfile& profile, const TableValues& values,
+                    ReportListing& report) {
+    const TableInputs in = readInputs(profile, request);
+    appendHead(report, profile, in);
+    std::string scratch;
+    for (const TableRowValues& row : values.rows)
+        appendRow(report, scratch, in.layout,
+                  {row.span, row.rise, row.thickness, row.minimumCover, {row.covers[0], row.covers[1], row.covers[2]}});
 }
 
 }  // namespace csp

@@ -276,7 +276,10 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
 // A size as the rows print it: "17 x 13", or "6-1 x 4-7" in feet and inches.
 std::string archSizeText(SizeNotation notation, double span, double rise);
 
-// One pipe-arch or underpass table, appended to the request's report.
-Outcome generateArchTable(FillTableRequest& request, const ArchProfile& profile);
+// One pipe-arch or underpass table's values: its rows and its criteria.
+Outcome computeArchTable(const FillTableRequest& request, const ArchProfile& profile, TableValues& values);
+// Its title, header and rows, written from them.
+void writeArchTable(const FillTableRequest& request, const ArchProfile& profile, const TableValues& values,
+                    ReportListing& report);
 
 }  // namespace csp

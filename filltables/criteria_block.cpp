@@ -50,9 +50,7 @@ void appendFlexibilityLines(ReportListing& report, const ShapeSpec* spec, Condit
 
 }  // namespace
 
-void FillTableRequest::appendCriteriaBlock(double fillDensity, double loadReductionFactor, double flexibilityLimit,
-                                           double seamSafetyFactor, const std::array<double, 3>& spanDivisors,
-                                           const std::array<double, 3>& minimumCovers) {
+void FillTableRequest::appendCriteriaBlock(const TableCriteria& criteria) {
     const std::size_t load = static_cast<std::size_t>(liveLoadIndex(liveLoad_));
     const ShapeSpec* spec = shapeSpecOf(shape_);
     report_.append(" ");
@@ -61,20 +59,20 @@ void FillTableRequest::appendCriteriaBlock(double fillDensity, double loadReduct
     report_.append(std::string("  Design Method = ") + designMethodName(designMethod_));
     if (isTrenchConditions(conditions_) && isRibProfile(spec))
         report_.append(trenchType_ == TrenchType::Special ? "  Trench Type = Special" : "  Trench Type = Standard");
-    report_.append(format("  Fill Density = %5.0f pcf (prism above pipe).", fillDensity));
+    report_.append(format("  Fill Density = %5.0f pcf (prism above pipe).", criteria.fillDensity));
     if (isAisiConditions(conditions_))
-        report_.append(format("  Load Reduction Factor = %4.2f for fill heights not less than span.", loadReductionFactor));
-    appendFlexibilityLines(report_, spec, conditions_, trenchType_, flexibilityLimit);
+        report_.append(format("  Load Reduction Factor = %4.2f for fill heights not less than span.", criteria.loadReduction));
+    appendFlexibilityLines(report_, spec, conditions_, trenchType_, criteria.flexibilityLimit);
     report_.append("  Safety Factor on Wall Area = 2.00");
     report_.append(bucklingEquation_ == BucklingEquation::AashtoAstm
                        ? "  Safety Factor on Buckling = 2.00 based on equations of AASHTO/ASTM."
                        : "  Safety Factor on Buckling = 2.00 based on equations of AISI.");
-    if (seamSafetyFactor == noSeamCheck)
+    if (criteria.seamSafetyFactor == noSeamCheck)
         report_.append("  Seam Strength check not required for helical pipe.");
     else
-        report_.append(format("  Safety Factor on Seam Strength = %4.2f", seamSafetyFactor));
-    report_.append(format("  Minimum Fill Height taken as Span/%2.0f but not less than %3.0f in.", spanDivisors[load],
-                          minimumCovers[load]));
+        report_.append(format("  Safety Factor on Seam Strength = %4.2f", criteria.seamSafetyFactor));
+    report_.append(format("  Minimum Fill Height taken as Span/%2.0f but not less than %3.0f in.",
+                          criteria.spanDivisors[load], criteria.minimumCovers[load]));
 }
 
 }  // namespace csp

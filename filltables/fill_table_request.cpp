@@ -140,12 +140,18 @@ void FillTableRequest::prepare() {
 
 Outcome FillTableRequest::generate() {
     prepare();
-    tableValues_.columns.clear();
-    tableValues_.rows.clear();
+    tableValues_ = {};
     const ShapeSpec* spec = shapeSpecOf(shape_);
-    if (spec && spec->round) return generateRoundTable(*this, *spec->round);
-    if (spec && spec->arch) return generateArchTable(*this, *spec->arch);
-    return Outcome::failure("This case is unavailable.");
+    if (!spec || (!spec->round && !spec->arch)) return Outcome::failure("This case is unavailable.");
+    const Outcome computed = spec->round ? computeRoundTable(*this, *spec->round, tableValues_)
+                                         : computeArchTable(*this, *spec->arch, tableValues_);
+    if (!computed) return computed;
+    if (spec->round)
+        writeRoundTable(*this, *spec->round, tableValues_, report_);
+    else
+        writeArchTable(*this, *spec->arch, tableValues_, report_);
+    if (showCriteria_ == 0) appendCriteriaBlock(tableValues_.criteria);
+    return Outcome::success();
 }
 
 }  // namespace csp

@@ -72,8 +72,8 @@ Outcome checkSoilDensity(std::string_view text);
 // and 1.
 Outcome checkLoadReduction(std::string_view text);
 
-// The numbers a table prints, kept row by row beside its lines as the
-// generator computes them, so that its chart shows what the table says.
+// The numbers a table prints, computed before a line is written: the
+// report and its chart are both written from them.
 enum class TableKind { RoundPipe, PipeArch };
 // How a pipe-arch row writes its size: "17 x 13" in inches, "6-1 x 4-7" in
 // feet and inches.
@@ -83,6 +83,15 @@ struct TableRowValues {
     double span, rise;    // in.; a round pipe's rise is its span
     double minimumCover;  // in.
     std::array<double, mostTableColumns> covers;  // ft, one per column
+    double thickness;     // in., a pipe-arch row's wall; 0 for a round pipe
+};
+// What the criteria block states about the table.
+struct TableCriteria {
+    double fillDensity = 0.0;       // pcf
+    double loadReduction = 0.0;
+    double flexibilityLimit = 0.0;  // the limit the block prints
+    double seamSafetyFactor = 0.0;  // noSeamCheck when none applied
+    std::array<double, 3> spanDivisors{}, minimumCovers{};  // by live load
 };
 struct TableValues {
     TableKind kind = TableKind::RoundPipe;
@@ -91,6 +100,7 @@ struct TableValues {
     // pressure (psf, pipe-arch).
     std::vector<double> columns;
     std::vector<TableRowValues> rows;
+    TableCriteria criteria;
 };
 
 // One request for a fill-height table: what the pages chose, what prepare
@@ -99,7 +109,7 @@ class FillTableRequest {
 public:
     ReportListing& report() { return report_; }
     const ReportListing& report() const { return report_; }
-    // The values of the table's rows, as generate last left them.
+    // The values of the table, as generate last computed them.
     TableValues& tableValues() { return tableValues_; }
     const TableValues& tableValues() const { return tableValues_; }
 
@@ -142,17 +152,13 @@ public:
     // Derives the buckling equation, seam safety factor, flexibility factor
     // and, for the ASTM condition sets, the load reduction text.
     void prepare();
-    // Runs prepare and the table generator of the shape. A refusal carries
-    // the message to show (possibly empty), and the report may hold a
-    // partial table, which the caller discards.
+    // Runs prepare, computes the table of the shape into tableValues, and
+    // appends its report, written from them. A refusal carries the message
+    // to show (possibly empty), and appends nothing.
     Outcome generate();
 
-    // The block that states the criteria a table rests on. The seam safety
-    // factor is the one the table used (noSeamCheck when none applied); the
-    // span divisors and minimum covers are indexed by live load.
-    void appendCriteriaBlock(double fillDensity, double loadReductionFactor, double flexibilityLimit,
-                             double seamSafetyFactor, const std::array<double, 3>& spanDivisors,
-                             const std::array<double, 3>& minimumCovers);
+    // The block that states the criteria a table rests on.
+    void appendCriteriaBlock(const TableCriteria& criteria);
 
 private:
     ReportListing report_;

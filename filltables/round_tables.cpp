@@ -92,23 +92,20 @@ void appendRoundTableHeader(ReportListing& report, int columns) {
     report.append(" ");
 }
 
-Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profile) {
+Outcome computeRoundTable(const FillTableRequest& request, const RoundProfile& profile, TableValues& values) {
     const double w = request.fillDensity();
     const double loadReduction = request.loadReductionFactor();
     if (profile.refusesRailroad && request.liveLoad() == LiveLoad::E80)
         return Outcome::failure("Railroad loadings not available for this product.");
     const double seamSafetyFactor = seamSafetyFactorOf(profile.seamRule, request);
-    appendHead(request.report(), profile, request.liveLoad());
 
     const std::size_t heaviest = profile.walls.size() - 1;
-    TableValues& values = request.tableValues();
     values.kind = TableKind::RoundPipe;
     values.columns.resize(profile.walls.size());
     for (std::size_t wall = 0; wall <= heaviest; ++wall) values.columns[wall] = profile.walls[wall].thickness;
     values.rows.reserve(static_cast<std::size_t>(profile.maxRows));
     std::array<double, mostWalls> covers{};
     double lastCellLimit = request.flexibilityFactor();
-    std::string scratch;
     double diameter = 0.0;
     for (int row = 0; row < profile.maxRows; ++row) {
         diameter = row == 0 ? profile.firstDiameter : diameter + profile.diameterIncrement;
@@ -125,18 +122,22 @@ Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profil
         // The table ends where even the heaviest wall is too flexible or
         // cannot carry the live load.
         if (covers[heaviest] == 0.0) break;
-        appendRow(request.report(), scratch, profile, diameter, minimumCover, covers);
-        values.rows.push_back({diameter, diameter, minimumCover, covers});
+        values.rows.push_back({diameter, diameter, minimumCover, covers, 0.0});
     }
 
-    if (request.showCriteria() == 0) {
-        // The rib profiles print their limit as a coefficient of I^1/3; the
-        // block is handed the last cell's limit all the same.
-        const double limit = profile.flexibilityRule == FlexibilityRule::PerThickness ? lastCellLimit
-                                                                                     : request.flexibilityFactor();
-        request.appendCriteriaBlock(w, loadReduction, limit, seamSafetyFactor, profile.spanDivisor, profile.coverFloor);
-    }
+    // The rib profiles print their limit as a coefficient of I^1/3; the
+    // block is handed the last cell's limit all the same.
+    const double limit = profile.flexibilityRule == FlexibilityRule::PerThickness ? lastCellLimit
+                                                                                 : request.flexibilityFactor();
+    values.criteria = {w, loadReduction, limit, seamSafetyFactor, profile.spanDivisor, profile.coverFloor};
     return Outcome::success();
+}
+
+void writeRoundTable(const FillTableRequest& request, const RoundProfile& profile, const TableValues& values,
+                     ReportListing& report) {
+    appendHead(report, profile, request.liveLoad());
+    std::string scratch;
+    for (const TableRowValues& row : values.rows) appendRow(report, scratch, profile, row.span, row.minimumCover, row.covers);
 }
 
 }  // namespace csp

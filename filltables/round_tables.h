@@ -153,7 +153,10 @@ void appendTableHeadTop(ReportListing& report);
 // The header of a table with 3, 4 or 5 thickness columns from 0.064 in. on.
 void appendRoundTableHeader(ReportListing& report, int columns);
 
-// One round pipe table, appended to the request's report.
-Outcome generateRoundTable(FillTableRequest& request, const RoundProfile& profile);
+// One round pipe table's values: its rows and its criteria.
+Outcome computeRoundTable(const FillTableRequest& request, const RoundProfile& profile, TableValues& values);
+// Its title, header and rows, written from them.
+void writeRoundTable(const FillTableRequest& request, const RoundProfile& profile, const TableValues& values,
+                     ReportListing& report);
 
 }  // namespace csp

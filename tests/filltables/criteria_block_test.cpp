@@ -14,8 +14,7 @@ using Lines = std::vector<std::string>;
 
 Lines blockOf(FillTableRequest request, double fillDensity = 120, double loadReduction = 1.0,
               double flexibilityLimit = 0.043, double seamSafetyFactor = noSeamCheck) {
-    request.appendCriteriaBlock(fillDensity, loadReduction, flexibilityLimit, seamSafetyFactor, {8, 8, 4},
-                                {12, 12, 24});
+    request.appendCriteriaBlock({fillDensity, loadReduction, flexibilityLimit, seamSafetyFactor, {8, 8, 4}, {12, 12, 24}});
     return request.report().lines();
 }
 
@@ -32,7 +31,7 @@ bool contains(const Lines& lines, const std::string& line) {
 TEST(CriteriaBlock, RibPipeArchInAnAisiTrench) {
     FillTableRequest request = preparedRequest({.shape = 15, .conditions = Conditions::TrenchAisi,
                                                 .trench = TrenchType::Special, .loadReduction = "0.86"});
-    request.appendCriteriaBlock(120, 0.86, 0.0365, noSeamCheck, {4, 4, 4}, {12, 12, 12});
+    request.appendCriteriaBlock({120, 0.86, 0.0365, noSeamCheck, {4, 4, 4}, {12, 12, 12}});
     const Lines expected = {
         " ",
         "The table is based on the following criteria (AISI trench):",
