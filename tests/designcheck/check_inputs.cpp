@@ -28,6 +28,12 @@ std::vector<std::string> reportOf(const CheckInputs& inputs) {
     return check.reportLines().lines();
 }
 
+DesignCheckResult resultOf(const CheckInputs& inputs) {
+    DesignCheck check;
+    store(inputs, check);
+    return computeDesignCheck(check);
+}
+
 namespace {
 bool isHeading(const std::string& line) { return !line.empty() && line[0] != ' '; }
 }  // namespace

@@ -30,6 +30,8 @@ void store(const CheckInputs& inputs, DesignCheck& check);
 
 // The whole report of one run.
 std::vector<std::string> reportOf(const CheckInputs& inputs);
+// What one run computes.
+DesignCheckResult resultOf(const CheckInputs& inputs);
 
 // The block headed by `title`, up to the next heading, without the blank
 // lines that end it.

@@ -54,9 +54,9 @@ TEST(Buckling, StressOfExactlyYieldDoesNotControl) {
     store(inputs, check);
     check.run();
     EXPECT_EQ(check.result().buckling.stress, 33000);
-    const auto& lines = check.reportLines().lines();
-    EXPECT_TRUE(contains(lines, "    Since 33000 > 33000 buckling does not control."));
-    EXPECT_NE(blockOf(lines, "Required Cross-Sectional Area:").at(2).find("*2/33000 = "), std::string::npos);
+    EXPECT_FALSE(check.result().buckling.controls);
+    EXPECT_EQ(check.result().area.designStress, 33000);
+    EXPECT_TRUE(contains(check.reportLines().lines(), "    Since 33000 > 33000 buckling does not control."));
 }
 
 TEST(Buckling, AisiEquationsFollowTheSlenderness) {
@@ -100,12 +100,12 @@ TEST(AreaCheck, AreaEqualToTheRoundedRequirementPasses) {
                                                "    A = T*SF/F, where F is the lesser of Fy = 33,000 or Fc",
                                                "    A = 12787.5*2/33000 = 0.775 sq. in./ft", " ",
                                                "    Cross-Sectional Area Provided: 0.775 sq in./ft    OK"}));
+    EXPECT_TRUE(resultOf(inputs).find(SummaryCheck::CrossSectionalArea)->ok);
     inputs.soilDensity = 640;
-    const std::vector<std::string> report = reportOf(inputs);
-    EXPECT_EQ(blockOf(report, "Required Cross-Sectional Area:").back(),
-              "    Cross-Sectional Area Provided: 0.775 sq in./ft    NO GOOD");
-    EXPECT_TRUE(contains(report, "    Required Cross-Sectional Area    NO GOOD"));
-    EXPECT_TRUE(contains(report, "INDICATED DESIGN CHECKS WERE NOT SATISFIED."));
+    const DesignCheckResult above = resultOf(inputs);
+    EXPECT_EQ(above.area.required, 0.776);
+    EXPECT_FALSE(above.find(SummaryCheck::CrossSectionalArea)->ok);
+    EXPECT_TRUE(above.failed);
 }
 
 TEST(AreaCheck, FactoredFormsDivideByTheirFactor) {
@@ -136,15 +136,13 @@ TEST(SeamCheck, SeamStrengthEqualToTheRequirementFails) {
     inputs.corrugation = "Annular";
     inputs.soilDensity = 360;
     inputs.cover = 10;
-    const std::vector<std::string> equal = reportOf(inputs);
-    EXPECT_EQ(blockOf(equal, "Required Seam Strength:"),
-              (std::vector<std::string>{"Required Seam Strength:", "    SS = T*SF", "    SS = 7200 * 3 = 21600 lb/ft",
-                                        " ", "    Seam Strength Provided: 21600    NO GOOD"}));
-    EXPECT_TRUE(contains(equal, "    Required Seam Strength           NO GOOD"));
+    const DesignCheckResult equal = resultOf(inputs);
+    ASSERT_TRUE(equal.seam);
+    EXPECT_EQ(equal.seam->required, 21600);
+    EXPECT_EQ(equal.seam->provided, 21600);
+    EXPECT_FALSE(equal.find(SummaryCheck::SeamStrength)->ok);
     inputs.soilDensity = 359;
-    const std::vector<std::string> below = reportOf(inputs);
-    EXPECT_EQ(blockOf(below, "Required Seam Strength:").back(), "    Seam Strength Provided: 21600    OK");
-    EXPECT_TRUE(contains(below, "    Required Seam Strength           OK"));
+    EXPECT_TRUE(resultOf(inputs).find(SummaryCheck::SeamStrength)->ok);
 }
 
 TEST(SeamCheck, FormsAndSafetyFactorsByMethod) {
@@ -190,12 +188,9 @@ TEST(SeamCheck, OnlyJointedSeamsOfSeamProfilesAreChecked) {
         CheckInputs inputs;
         inputs.profile = c.profile;
         inputs.corrugation = c.corrugation;
-        const std::vector<std::string> report = reportOf(inputs);
-        EXPECT_EQ(contains(report, "Required Seam Strength:"), c.checked) << c.name;
-        EXPECT_EQ(contains(report, "    Required Seam Strength           OK") ||
-                      contains(report, "    Required Seam Strength           NO GOOD"),
-                  c.checked)
-            << c.name;
+        const DesignCheckResult r = resultOf(inputs);
+        EXPECT_EQ(r.seam.has_value(), c.checked) << c.name;
+        EXPECT_EQ(r.find(SummaryCheck::SeamStrength) != nullptr, c.checked) << c.name;
     }
 }
 
