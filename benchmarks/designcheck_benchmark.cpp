@@ -86,6 +86,25 @@ void completeReports(benchmark::State& state) {
 }
 BENCHMARK(completeReports);
 
+// The same checks computed without writing a report: what check and select
+// ask for.
+void recordsOnly(benchmark::State& state) {
+    const std::vector<Combination> combinations = sweep();
+    DesignCheck check;
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const Combination& c = combinations[next];
+        next = next + 1 == combinations.size() ? 0 : next + 1;
+        acceptMainPage(c.main, check);
+        acceptPropertiesPage(c.properties, check);
+        if (reductionPageAsked(check)) acceptReductionPage("0.86", check);
+        check.compute();
+        benchmark::DoNotOptimize(check.result().checks.data());
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(recordsOnly);
+
 // The picture of each checked structure, drawn from the run that wrote its
 // report: what --svg adds to a report.
 void pictures(benchmark::State& state) {

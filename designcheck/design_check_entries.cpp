@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <mutex>
 
 #include "designcheck/design_check_pages.h"
 #include "shell/number_format.h"
@@ -83,7 +85,7 @@ Outcome chooseMainSelections(const Entries& entries, MainPageEntries& main) {
 }
 
 // The profile list of a shape, each profile also selected by its corrugation.
-ValueList profileList(int shape) {
+ValueList makeProfileList(int shape) {
     const std::string word(shapeWords[static_cast<std::size_t>(shape)]);
     ValueList list{"the " + word + " profile list", "Profiles of the " + word, {}, {}};
     for (const ProfileEntry& entry : profileEntries(static_cast<StructureShape>(shape))) {
@@ -98,7 +100,7 @@ ValueList profileList(int shape) {
 
 // The sizes of a pipe-arch or underpass, span x rise, each also selected by
 // the page's own label.
-ValueList sizeList(const DesignCheck& check) {
+ValueList makeSizeList(const DesignCheck& check) {
     ValueList list{"the span list", "Sizes, span x rise", "in.", {}};
     const ProfileCatalog* catalog = check.catalog();
     const std::vector<std::string> labels = spanEntries(check);
@@ -111,13 +113,48 @@ ValueList sizeList(const DesignCheck& check) {
 }
 
 // The thicknesses of the profile, each selected by its value in inches.
-ValueList thicknessList(const DesignCheck& check) {
+ValueList makeThicknessList(const DesignCheck& check) {
     ValueList list{"the thickness list", "Thicknesses", "in.", {}};
     const std::vector<std::string> texts = thicknessEntries(check);
     const ProfileCatalog* catalog = check.catalog();
     for (std::size_t i = 0; catalog && i < texts.size(); ++i)
         list.values.push_back({texts[i], {}, {}, {}, {catalog->thicknesses()[i]}});
     return list;
+}
+
+// A list depends only on the structure's shape, profile and corner radius,
+// which fix its catalog: each is made once, the first time it is asked for.
+struct ListKey {
+    int shape, profile, cornerRadius;
+    auto operator<=>(const ListKey&) const = default;
+};
+
+template <class Make>
+const ValueList& madeOnce(std::map<ListKey, ValueList>& made, const ListKey& key, Make make) {
+    static std::mutex guard;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto found = made.find(key);
+    if (found == made.end()) found = made.emplace(key, make()).first;
+    return found->second;
+}
+
+ListKey keyOf(const DesignCheck& check) {
+    return {static_cast<int>(check.shape()), static_cast<int>(check.profile()), check.cornerRadius()};
+}
+
+const ValueList& profileList(int shape) {
+    static std::map<ListKey, ValueList> made;
+    return madeOnce(made, {shape, 0, 0}, [shape] { return makeProfileList(shape); });
+}
+
+const ValueList& sizeList(const DesignCheck& check) {
+    static std::map<ListKey, ValueList> made;
+    return madeOnce(made, keyOf(check), [&check] { return makeSizeList(check); });
+}
+
+const ValueList& thicknessList(const DesignCheck& check) {
+    static std::map<ListKey, ValueList> made;
+    return madeOnce(made, keyOf(check), [&check] { return makeThicknessList(check); });
 }
 
 // The profile's position in the shape's profile list.
@@ -252,27 +289,32 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
         const auto position = static_cast<std::size_t>(value);
         return position < spec.words.size() ? std::string(spec.words[position]) : std::string();
     };
-    // A list entry by its value, as the list shows it.
-    const auto valueOf = [&given](const EntrySpec& spec, const ValueList& list) {
-        int position = 0;
-        if (!listPosition(spec, given, list, position)) return given.textOf(spec);
-        return list.values[static_cast<std::size_t>(position)].text;
+    // A list entry by its value, as the list shows it, at the position the
+    // check took; the text given where there is none.
+    const auto valueOf = [&given](const EntrySpec& spec, const ValueList& list, std::size_t position) {
+        return position < list.values.size() ? list.values[position].text : given.textOf(spec);
     };
+    const std::span<const ProfileEntry> profiles = profileEntries(check.shape());
+    const auto profilePosition = static_cast<std::size_t>(
+        std::find_if(profiles.begin(), profiles.end(), [&](const ProfileEntry& e) { return e.profile == check.profile(); }) -
+        profiles.begin());
     Entries used;
     for (const EntrySpec& spec : specs) {
         std::string text = given.textOf(spec);
         int position = 0;
         if (spec.kind == EntryKind::Choice && choicePosition(spec, given, position)) text = wordOf(spec, position);
-        if (&spec == &profileEntry) text = valueOf(spec, profileList(static_cast<int>(check.shape())));
-        if (&spec == &sizeEntry) text = roundPipe ? "" : valueOf(spec, sizeList(check));
-        if (&spec == &thicknessEntry) text = valueOf(spec, thicknessList(check));
+        if (&spec == &profileEntry) text = valueOf(spec, profileList(static_cast<int>(check.shape())), profilePosition);
+        if (&spec == &sizeEntry)
+            text = roundPipe ? "" : valueOf(spec, sizeList(check), static_cast<std::size_t>(check.sizeIndex()));
+        if (&spec == &thicknessEntry)
+            text = valueOf(spec, thicknessList(check), static_cast<std::size_t>(check.thicknessIndex()));
         if (&spec == &cornerPressureEntry && roundPipe) text.clear();
         if (&spec == &cornerRadiusEntry && check.cornerRadius() == 0) text.clear();
         if (&spec == &spanEntry && !roundPipe) text.clear();
         if (&spec == &reductionEntry && !check.reductionApplied()) text.clear();
         if (&spec == &corrugationEntry) text = wordOf(spec, check.corrugationType());
         if (&spec == &installationEntry) text = hasInstallation ? wordOf(spec, check.installationType()) : "";
-        used.set(spec.name, std::move(text));
+        used.add(spec.name, std::move(text));
     }
     return used;
 }

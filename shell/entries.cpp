@@ -34,10 +34,31 @@ std::string Entries::textOf(const EntrySpec& spec) const {
     return text ? *text : std::string(spec.defaultText);
 }
 
+namespace {
+
+// Words ignore case by ASCII alone, whatever the locale says of other bytes.
+char lowered(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool isIgnoredInWords(char c) { return c == ' ' || c == '\t' || c == '-'; }
+
+// Whether two texts are one word as normalisedWord compares them, without
+// making either.
+bool sameWord(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    for (;;) {
+        while (i < a.size() && isIgnoredInWords(a[i])) ++i;
+        while (j < b.size() && isIgnoredInWords(b[j])) ++j;
+        if (i == a.size() || j == b.size()) return i == a.size() && j == b.size();
+        if (lowered(a[i++]) != lowered(b[j++])) return false;
+    }
+}
+
+}  // namespace
+
 std::string normalisedWord(std::string_view text) {
     std::string word;
+    word.reserve(text.size());
     for (char c : text)
-        if (c != ' ' && c != '\t' && c != '-') word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!isIgnoredInWords(c)) word += lowered(c);
     return word;
 }
 
@@ -136,17 +157,19 @@ std::optional<std::string> nearestName(std::string_view name, std::span<const st
 }
 
 Outcome choicePosition(const EntrySpec& spec, const Entries& entries, int& position) {
-    const std::string word = entries.textOf(spec);
-    const std::string normalised = normalisedWord(word);
+    const std::string* given = entries.find(spec);
+    const std::string_view word = given ? std::string_view(*given) : spec.defaultText;
     const auto found = std::find_if(spec.words.begin(), spec.words.end(),
-                                    [&](std::string_view w) { return normalisedWord(w) == normalised; });
+                                    [&](std::string_view w) { return sameWord(w, word); });
     if (found != spec.words.end()) {
         position = static_cast<int>(found - spec.words.begin());
         return Outcome::success();
     }
     std::string words;
     for (std::string_view w : spec.words) words += (words.empty() ? "" : ", ") + std::string(w);
-    return Outcome::usageError(spec.name, "'" + word + "' is not one of " + words);
+    std::string message = "'";
+    message.append(word).append("' is not one of ").append(words);
+    return Outcome::usageError(spec.name, std::move(message));
 }
 
 namespace {

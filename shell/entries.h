@@ -54,6 +54,9 @@ constexpr EntrySpec withAlias(EntrySpec spec, std::string_view alias) {
 class Entries {
 public:
     void set(std::string_view name, std::string text);
+    // The same for a name not given yet, as when copying entries one name
+    // at a time: no search for an earlier text.
+    void add(std::string_view name, std::string text) { values_.emplace_back(std::string(name), std::move(text)); }
     bool given(std::string_view name) const { return find(name) != nullptr; }
     bool given(const EntrySpec& spec) const { return find(spec) != nullptr; }
     // The given text, or none.
