@@ -6,6 +6,7 @@
 #include "designcheck/design_check.h"
 #include "shell/entries.h"
 #include "shell/outcome.h"
+#include "shell/program_description.h"
 
 namespace csp::designcheck {
 
@@ -44,5 +45,8 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check);
 Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
 // The same, with the picture of the checked structure as SVG text.
 Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture);
+
+// Verrick as every front end sees it: entries, doors, lists and pages.
+const ProgramDescription& designCheckProgram();
 
 }  // namespace csp::designcheck

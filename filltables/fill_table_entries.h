@@ -5,6 +5,7 @@
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
+#include "shell/program_description.h"
 #include "shell/report_listing.h"
 
 namespace csp {
@@ -29,5 +30,8 @@ Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, 
 // asks. A usage error in the entries the lists depend on is returned
 // instead.
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists);
+
+// Tabrell as every front end sees it: entries, doors, lists and pages.
+const ProgramDescription& fillTableProgram();
 
 }  // namespace csp

@@ -6,6 +6,7 @@
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
+#include "shell/program_description.h"
 #include "shell/report_listing.h"
 
 namespace csp {
@@ -25,5 +26,8 @@ Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing
 // thicknesses by gage and the abrasion levels. A gage or abrasion level the
 // lists do not hold is a usage error, as for the report.
 Outcome listServiceLifeChoices(const Entries& entries, std::vector<OfferedList>& lists);
+
+// Ombrel as every front end sees it: entries, doors, lists and pages.
+const ProgramDescription& serviceLifeProgram();
 
 }  // namespace csp

@@ -16,15 +16,21 @@
 #include "shell/outcome.h"
 #include "shell/report_listing.h"
 #include "shell/windows1252.h"
-#include "web/page_model.h"
-#include "web/program_pages.h"
+#include "shell/page_model.h"
+#include "shell/program_pages.h"
+#include "web/module_program.h"
 
 namespace csp::web {
 namespace {
 
 using emscripten::val;
 
-const WebProgram* findProgram(const std::string& name) { return findWebProgram(name); }
+using namespace csp::pages;
+
+// The module's program, when it is the one named.
+const ProgramDescription* findProgram(const std::string& name) {
+    return moduleProgram().name == name ? &moduleProgram() : nullptr;
+}
 
 std::string_view kindName(EntryKind kind) {
     switch (kind) {
@@ -67,7 +73,7 @@ val unknownProgram(const std::string& name) {
 
 // The program's entries: name, kind, words, default, unit and help.
 val entries(const std::string& programName) {
-    const WebProgram* program = findProgram(programName);
+    const ProgramDescription* program = findProgram(programName);
     val result = val::array();
     if (program == nullptr) return result;
     for (const EntrySpec& spec : program->entries()) {
@@ -95,7 +101,7 @@ val bytesOf(const std::string& bytes) {
 // on a value read in part; and on success the report as shown (UTF-8, a
 // line a "\n") and as saved (Windows-1252, CR LF after every line).
 val produce(const std::string& programName, const val& pairs) {
-    const WebProgram* program = findProgram(programName);
+    const ProgramDescription* program = findProgram(programName);
     if (program == nullptr) return unknownProgram(programName);
     const Entries given = entriesFrom(pairs);
     ReportListing listing;
@@ -176,9 +182,10 @@ std::vector<std::pair<std::string, std::string>> pairsFrom(const val& pairs) {
 // page() describes and hands back each change and button press.
 class WebPages {
 public:
-    explicit WebPages(const std::string& program) : session_(program) {}
+    explicit WebPages(const std::string& program)
+        : known_(findProgram(program) != nullptr), session_(moduleProgram()) {}
 
-    bool known() const { return session_.known(); }
+    bool known() const { return known_; }
     std::string title() const { return session_.title(); }
     int depth() const { return session_.depth(); }
     bool showingResults() const { return session_.showingResults(); }
@@ -260,6 +267,7 @@ public:
     val about() const { return messageValue(session_.about()); }
 
 private:
+    bool known_;
     PageSession session_;
 };
 

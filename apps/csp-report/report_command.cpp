@@ -23,15 +23,13 @@
 namespace csp::cli {
 namespace {
 
-constexpr std::array<ReportProgram, 3> programs = {{
-    {"ombrel", "Service life of galvanized pipe and of each coating", serviceLifeEntries, produceServiceLifeReport,
-     listServiceLifeChoices, {}, produceServiceLifePicture},
-    {"tabrell", "Maximum fill heights for one shape and corrugation profile", fillTableEntries, produceFillTable,
-     listFillTableChoices, "shape", produceFillTablePicture},
-    {"verrick", "Design check of one buried corrugated steel structure", designcheck::designCheckEntries,
-     designcheck::produceDesignCheckReport, designcheck::listDesignCheckChoices, {},
-     designcheck::produceDesignCheckPicture},
-}};
+// The programs, in the order the help lists them.
+const std::array<ReportProgram, 3>& programList() {
+    static const std::array<ReportProgram, 3> programs = {serviceLifeProgram(), fillTableProgram(),
+                                                          designcheck::designCheckProgram()};
+    return programs;
+}
+constexpr std::size_t programCount = 3;
 
 const std::string versionText = std::string("csp-report ") + CSP_VERSION + "\n";
 constexpr const char* standardOutput = "-";
@@ -133,7 +131,7 @@ std::string joined(const std::vector<std::string>& words, const char* separator)
 
 std::string subcommandNames() {
     std::vector<std::string> names;
-    for (const ReportProgram& program : programs) names.emplace_back(program.name);
+    for (const ReportProgram& program : programList()) names.emplace_back(program.name);
     names.emplace_back("check");
     names.emplace_back("select");
     return joined(names, ", ");
@@ -275,7 +273,7 @@ int parseError(const CLI::ParseError& e, const Subcommand* command, std::ostream
 
 }  // namespace
 
-std::span<const ReportProgram> reportPrograms() { return programs; }
+std::span<const ReportProgram> reportPrograms() { return programList(); }
 
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     return runCommandLine(argc, argv, std::cin, out, err);
@@ -288,10 +286,10 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     // A command line means the same everywhere: on Windows too, "/reports"
     // is a path, not an option (the subcommands inherit this).
     app.allow_windows_style_options(false);
-    std::array<Subcommand, programs.size() + 2> commands;
-    for (std::size_t i = 0; i < programs.size(); ++i) addReportSubcommand(app, programs[i], commands[i]);
-    addCheckSubcommand(app, commands[programs.size()]);
-    addSelectSubcommand(app, commands[programs.size() + 1]);
+    std::array<Subcommand, programCount + 2> commands;
+    for (std::size_t i = 0; i < programCount; ++i) addReportSubcommand(app, programList()[i], commands[i]);
+    addCheckSubcommand(app, commands[programCount]);
+    addSelectSubcommand(app, commands[programCount + 1]);
     const auto parsedCommand = [&]() -> const Subcommand* {
         for (const Subcommand& command : commands)
             if (command.app->parsed()) return &command;

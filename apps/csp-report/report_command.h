@@ -8,25 +8,14 @@
 
 #include "shell/entries.h"
 #include "shell/outcome.h"
+#include "shell/program_description.h"
 #include "shell/report_listing.h"
 
 namespace csp::cli {
 
-// One report subcommand: a program's entries and its front door, which
-// gives the report, the program's refusal or a usage error.
-struct ReportProgram {
-    std::string_view name;
-    std::string_view description;
-    std::span<const EntrySpec> (*entries)();
-    Outcome (*produce)(const Entries& entries, ReportListing& listing);
-    // The lists its pages would show (--list); none for a program without
-    // lists to choose from.
-    Outcome (*lists)(const Entries& entries, std::vector<OfferedList>& lists) = nullptr;
-    // The entry whose whole list the help shows; empty for none.
-    std::string_view listedInHelp = {};
-    // The same door, giving the picture beside the report (--svg).
-    Outcome (*producePicture)(const Entries& entries, ReportListing& listing, std::string& picture) = nullptr;
-};
+// One report subcommand: a program as its engine describes it, whose
+// front door gives the report, the program's refusal or a usage error.
+using ReportProgram = ProgramDescription;
 
 // The report subcommands, in the order the help lists them.
 std::span<const ReportProgram> reportPrograms();

@@ -6,9 +6,9 @@
 #include "filltables/fill_table_entries.h"
 #include "filltables/fill_table_request.h"
 #include "filltables/wizard_page_texts.h"
-#include "web/program_pages.h"
+#include "shell/program_pages.h"
 
-namespace csp::web {
+namespace csp::pages {
 namespace {
 
 // --- Tabrell -------------------------------------------------------------------
@@ -170,7 +170,24 @@ private:
     std::optional<std::size_t> followUp_;
 };
 
-[[maybe_unused]] const bool added = addWebProgram({"tabrell", fillTableEntries, produceFillTable, [] { return std::unique_ptr<ProgramPages>(std::make_unique<FillTablePages>()); }});
-
 }  // namespace
-}  // namespace csp::web
+}  // namespace csp::pages
+
+namespace csp {
+
+const ProgramDescription& fillTableProgram() {
+    static const ProgramDescription program = {
+        .name = "tabrell",
+        .description = "Maximum fill heights for one shape and corrugation profile",
+        .id = ProgramId::Tabrell,
+        .entries = fillTableEntries,
+        .produce = produceFillTable,
+        .lists = listFillTableChoices,
+        .listedInHelp = "shape",
+        .producePicture = produceFillTablePicture,
+        .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::FillTablePages>()); },
+    };
+    return program;
+}
+
+}  // namespace csp

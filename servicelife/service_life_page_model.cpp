@@ -6,9 +6,9 @@
 #include "servicelife/service_life.h"
 #include "servicelife/service_life_entries.h"
 #include "servicelife/service_life_page_texts.h"
-#include "web/program_pages.h"
+#include "shell/program_pages.h"
 
-namespace csp::web {
+namespace csp::pages {
 namespace {
 
 class ServiceLifePages final : public ProgramPages {
@@ -69,7 +69,24 @@ public:
     }
 };
 
-[[maybe_unused]] const bool added = addWebProgram({"ombrel", serviceLifeEntries, produceServiceLifeReport, [] { return std::unique_ptr<ProgramPages>(std::make_unique<ServiceLifePages>()); }});
-
 }  // namespace
-}  // namespace csp::web
+}  // namespace csp::pages
+
+namespace csp {
+
+const ProgramDescription& serviceLifeProgram() {
+    static const ProgramDescription program = {
+        .name = "ombrel",
+        .description = "Service life of galvanized pipe and of each coating",
+        .id = ProgramId::Ombrel,
+        .entries = serviceLifeEntries,
+        .produce = produceServiceLifeReport,
+        .lists = listServiceLifeChoices,
+        .listedInHelp = {},
+        .producePicture = produceServiceLifePicture,
+        .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::ServiceLifePages>()); },
+    };
+    return program;
+}
+
+}  // namespace csp

@@ -5,9 +5,9 @@
 #include "designcheck/design_check_page_texts.h"
 #include "designcheck/design_check_pages.h"
 #include "designcheck/design_check_picture.h"
-#include "web/program_pages.h"
+#include "shell/program_pages.h"
 
-namespace csp::web {
+namespace csp::pages {
 namespace {
 
 namespace dc = csp::designcheck;
@@ -262,7 +262,24 @@ private:
     Stage stage_ = Stage::Main;
 };
 
-[[maybe_unused]] const bool added = addWebProgram({"verrick", dc::designCheckEntries, dc::produceDesignCheckReport, [] { return std::unique_ptr<ProgramPages>(std::make_unique<DesignCheckPages>()); }});
-
 }  // namespace
-}  // namespace csp::web
+}  // namespace csp::pages
+
+namespace csp::designcheck {
+
+const ProgramDescription& designCheckProgram() {
+    static const ProgramDescription program = {
+        .name = "verrick",
+        .description = "Design check of one buried corrugated steel structure",
+        .id = ProgramId::Verrick,
+        .entries = designCheckEntries,
+        .produce = produceDesignCheckReport,
+        .lists = listDesignCheckChoices,
+        .listedInHelp = {},
+        .producePicture = produceDesignCheckPicture,
+        .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::DesignCheckPages>()); },
+    };
+    return program;
+}
+
+}  // namespace csp::designcheck

@@ -1,17 +1,11 @@
-#include "web/page_model.h"
+#include "shell/page_model.h"
 
 #include <algorithm>
 
 #include "shell/typed_number.h"
-#include "web/program_pages.h"
+#include "shell/program_pages.h"
 
-namespace csp::web {
-
-namespace {
-
-std::vector<WebProgram>& programList();
-
-}  // namespace
+namespace csp::pages {
 
 int positionIn(std::string_view text) {
     int position = 0;
@@ -31,28 +25,6 @@ std::string shellWord(const std::string& value) {
     std::string quoted = "'";
     for (char c : value) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
-}
-
-namespace {
-
-std::vector<WebProgram>& programList() {
-    static std::vector<WebProgram> programs;
-    return programs;
-}
-
-}  // namespace
-
-bool addWebProgram(const WebProgram& program) {
-    programList().push_back(program);
-    return true;
-}
-
-const std::vector<WebProgram>& webPrograms() { return programList(); }
-
-const WebProgram* findWebProgram(std::string_view name) {
-    for (const WebProgram& program : programList())
-        if (program.name == name) return &program;
-    return nullptr;
 }
 
 std::string namePart(std::string_view text) {
@@ -159,9 +131,7 @@ std::vector<std::pair<std::string, std::string>> ProgramPages::linkEntries() con
     return link;
 }
 
-PageSession::PageSession(std::string_view program) {
-    if (const WebProgram* found = findWebProgram(program)) pages_ = found->pages();
-}
+PageSession::PageSession(const ProgramDescription& program) : pages_(program.pages()) {}
 
 PageSession::~PageSession() = default;
 
@@ -205,4 +175,4 @@ std::optional<MessageBox> PageSession::details(std::string_view button) const {
 }
 
 
-}  // namespace csp::web
+}  // namespace csp::pages

@@ -1,9 +1,9 @@
 #pragma once
 
-// What the pages of every program share in the browser edition's model,
-// and the list of programs a module carries: each program's pages are one
-// file that adds itself to that list, so that a page's module holds the
-// engine of its own program only.
+// What the page models of every program share: the entries as the pages
+// hold them, the Results they lead to and the helpers that describe a
+// page. Each engine's page model (<engine>/*_page_model.cpp) derives from
+// ProgramPages.
 
 #include <map>
 #include <memory>
@@ -20,9 +20,10 @@
 #include "shell/results_window_design.h"
 #include "shell/svg_writer.h"
 #include "shell/windows1252.h"
-#include "web/page_model.h"
+#include "shell/page_model.h"
+#include "shell/program_description.h"
 
-namespace csp::web {
+namespace csp::pages {
 
 inline std::string utf8(std::string_view windows1252) { return windows1252ToUtf8(std::string(windows1252)); }
 
@@ -167,18 +168,4 @@ private:
     Results results_;
 };
 
-// One program a module carries: its entries, its report door (for the
-// sweep against csp-report) and its pages.
-struct WebProgram {
-    std::string_view name;
-    std::span<const EntrySpec> (*entries)();
-    Outcome (*produce)(const Entries&, ReportListing&);
-    std::unique_ptr<ProgramPages> (*pages)();
-};
-
-// Adds a program; answers true, so that a file can add its own at start-up.
-bool addWebProgram(const WebProgram& program);
-const std::vector<WebProgram>& webPrograms();
-const WebProgram* findWebProgram(std::string_view name);
-
-}  // namespace csp::web
+}  // namespace csp::pages

@@ -9,13 +9,13 @@
 
 #include "shell/entries.h"
 
-namespace csp::web {
+namespace csp::pages {
 
-// The browser pages of one program as the desktop pages are: which page
+// The pages of one program, described once for every front end: which page
 // shows, what each of its controls holds and offers, and what its buttons
 // do. Every list, preset, check, message and page order comes from the
-// engine's page functions; the page in the browser only draws what this
-// model describes and hands back what the user did. Texts are UTF-8.
+// engine's page functions; a front end only draws what this model
+// describes and hands back what the user did. Texts are UTF-8.
 
 // One control of a page, named by the entry it fills (csp-report's option
 // name), or by a name of its own when it only shows a value.
@@ -77,14 +77,21 @@ struct Answer {
 
 class ProgramPages;
 
+}  // namespace csp::pages
+
+namespace csp {
+struct ProgramDescription;
+}
+
+namespace csp::pages {
+
 class PageSession {
 public:
-    explicit PageSession(std::string_view program);
+    explicit PageSession(const ProgramDescription& program);
     ~PageSession();
     PageSession(const PageSession&) = delete;
     PageSession& operator=(const PageSession&) = delete;
 
-    bool known() const { return pages_ != nullptr; }
     std::string title() const;
     // The page showing (meaningless while the Results view shows).
     Page page() const;
@@ -116,4 +123,4 @@ private:
     std::unique_ptr<ProgramPages> pages_;
 };
 
-}  // namespace csp::web
+}  // namespace csp::pages
