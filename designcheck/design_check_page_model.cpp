@@ -229,11 +229,11 @@ private:
     Answer leavePropertiesPage() {
         const Page shown = propertiesPage();
         dc::PropertiesPageEntries properties;
-        properties.sizeEntry = roundPipe() ? 0 : shown.controls[2].selected;
+        properties.sizeEntry = roundPipe() ? 0 : shown.control("size")->selected;
         properties.spanText = utf8ToWindows1252(valueOf("span"));
-        properties.thicknessEntry = shown.controls[3].selected;
-        const Control& corrugation = shown.controls[4];
-        const Control& installation = shown.controls[5];
+        properties.thicknessEntry = shown.control("thickness")->selected;
+        const Control& corrugation = *shown.control("corrugation");
+        const Control& installation = *shown.control("installation");
         if (corrugation.selected >= 0)
             properties.corrugationTypeText = utf8ToWindows1252(corrugation.items[static_cast<std::size_t>(corrugation.selected)]);
         if (installation.selected >= 0)

@@ -46,6 +46,12 @@ MessageBox refusal(std::string_view caption, const Outcome& outcome) {
     return {std::string(caption), {{"", utf8(outcome.message)}}, outcome.entry};
 }
 
+const Control* Page::control(std::string_view id) const {
+    for (const Control& c : controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
 Page makePage(std::string id, std::string_view title) {
     Page page;
     page.id = std::move(id);

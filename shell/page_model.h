@@ -47,6 +47,10 @@ struct Page {
     std::string focus;            // the control the page opens on
     bool twoColumns = false;
     std::string notice;  // a message the page gives as it opens; empty when none
+
+    // The control of this name, or none: controls are found by name, never
+    // by their place on the page.
+    const Control* control(std::string_view id) const;
 };
 
 // A box with one OK button: a refusal, the About box or a details box.

@@ -12,9 +12,9 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
+#include "shell/mnemonics.h"
 #include "shell/ui/program_shell.h"
 
 namespace csp::ui {
@@ -41,22 +41,6 @@ private:
 
 constexpr const char* entryProperty = "cspEntry";
 
-// The letter a text offers first: the first letter of a word not taken,
-// then any letter not taken; 0 when none is left.
-char freeLetter(const QString& text, const std::set<char>& taken, bool wordsFirst) {
-    const std::string latin = text.toLatin1().toStdString();
-    const auto isFree = [&](char c) {
-        return std::isalpha(static_cast<unsigned char>(c)) && !taken.count(static_cast<char>(std::toupper(c)));
-    };
-    if (wordsFirst)
-        for (std::size_t i = 0; i < latin.size(); ++i)
-            if ((i == 0 || !std::isalpha(static_cast<unsigned char>(latin[i - 1]))) && isFree(latin[i]))
-                return static_cast<char>(std::toupper(latin[i]));
-    for (char c : latin)
-        if (isFree(c)) return static_cast<char>(std::toupper(c));
-    return 0;
-}
-
 }  // namespace
 
 void markEntry(QWidget* control, std::string_view entry) {
@@ -76,27 +60,41 @@ void focusWithTextSelected(QWidget* control) {
 }
 
 std::vector<std::pair<QWidget*, char>> giveMnemonics(QWidget& page) {
-    std::vector<std::pair<QWidget*, char>> given;
-    std::set<char> taken;
-    const auto take = [&](QWidget* control, char letter) {
-        if (letter == 0) return false;
-        taken.insert(letter);
-        given.emplace_back(control, letter);
-        return true;
-    };
     // Push buttons first, so that "Next >" keeps its N whatever the page's
-    // radio buttons say.
+    // radio buttons say; then the labels of controls.
     QList<QAbstractButton*> buttons = page.findChildren<QAbstractButton*>();
     std::stable_partition(buttons.begin(), buttons.end(),
                           [](QAbstractButton* button) { return qobject_cast<QPushButton*>(button) != nullptr; });
+    std::vector<QWidget*> controls;
+    std::vector<std::string> texts;
+    std::vector<bool> wordsFirst;
     for (QAbstractButton* button : buttons) {
-        if (!button->shortcut().isEmpty() || !take(button, freeLetter(button->text(), taken, false))) continue;
-        button->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(given.back().second)));
+        if (!button->shortcut().isEmpty()) continue;
+        controls.push_back(button);
+        texts.push_back(button->text().toStdString());
+        wordsFirst.push_back(false);
     }
     for (QLabel* label : page.findChildren<QLabel*>()) {
-        QWidget* buddy = label->buddy();
-        if (!buddy || !take(label, freeLetter(label->text(), taken, true))) continue;
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(given.back().second)), &page);
+        if (!label->buddy()) continue;
+        controls.push_back(label);
+        texts.push_back(label->text().toStdString());
+        wordsFirst.push_back(true);
+    }
+    std::vector<MnemonicText> offered;
+    for (std::size_t i = 0; i < texts.size(); ++i) offered.push_back({texts[i], wordsFirst[i]});
+    const std::vector<char> letters = chooseMnemonics(offered);
+
+    std::vector<std::pair<QWidget*, char>> given;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (letters[i] == 0) continue;
+        given.emplace_back(controls[i], letters[i]);
+        const QKeySequence keys(Qt::ALT | static_cast<Qt::Key>(letters[i]));
+        if (auto* button = qobject_cast<QAbstractButton*>(controls[i])) {
+            button->setShortcut(keys);
+            continue;
+        }
+        QWidget* buddy = static_cast<QLabel*>(controls[i])->buddy();
+        auto* shortcut = new QShortcut(keys, &page);
         QObject::connect(shortcut, &QShortcut::activated, buddy, [buddy] {
             if (buddy->isEnabled()) focusWithTextSelected(buddy);
         });

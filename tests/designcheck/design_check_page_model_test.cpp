@@ -21,12 +21,6 @@ std::string doorBytes(const PageSession& session) {
     return savedBytes(listing);
 }
 
-const pages::Control* control(const pages::Page& page, std::string_view id) {
-    for (const pages::Control& c : page.controls)
-        if (c.id == id) return &c;
-    return nullptr;
-}
-
 // Verrick's sequence: main page, properties page (round or not), the Load
 // Reduction Factor page when AISI asks it, Results; each way gives the
 // door's report for the entries the pages hold.
@@ -83,7 +77,7 @@ TEST(DesignCheckPageModel, RefusalsKeepThePageAndNameTheirField) {
         EXPECT_EQ(answer.message.rows.front().second, c.message);
         EXPECT_EQ(answer.message.focus, c.field);
         EXPECT_EQ(session.page().id, "main");
-        EXPECT_EQ(control(session.page(), c.field)->text, c.text);
+        EXPECT_EQ(session.page().control(c.field)->text, c.text);
     }
 }
 
@@ -92,20 +86,20 @@ TEST(DesignCheckPageModel, RefusalsKeepThePageAndNameTheirField) {
 // as not applicable and not used.
 TEST(DesignCheckPageModel, AShapeOrProfileChangeResetsWhatFollowsIt) {
     PageSession session(designCheckProgram());
-    EXPECT_TRUE(control(session.page(), "corner-pressure")->disabled);
-    EXPECT_TRUE(control(session.page(), "corner-radius")->disabled);
+    EXPECT_TRUE(session.page().control("corner-pressure")->disabled);
+    EXPECT_TRUE(session.page().control("corner-radius")->disabled);
     session.change("shape", "1");
     session.change("profile", "3");  // 6 x 2: two corner radii
     session.change("corner-radius", "1");
     session.change("corner-pressure", "5000");
-    EXPECT_FALSE(control(session.page(), "corner-radius")->disabled);
-    EXPECT_EQ(control(session.page(), "corner-radius")->selected, 1);
+    EXPECT_FALSE(session.page().control("corner-radius")->disabled);
+    EXPECT_EQ(session.page().control("corner-radius")->selected, 1);
     session.change("profile", "1");
-    EXPECT_TRUE(control(session.page(), "corner-radius")->disabled);
-    EXPECT_EQ(control(session.page(), "corner-pressure")->text, "5000");
+    EXPECT_TRUE(session.page().control("corner-radius")->disabled);
+    EXPECT_EQ(session.page().control("corner-pressure")->text, "5000");
     session.change("shape", "2");
-    EXPECT_EQ(control(session.page(), "profile")->selected, 0);
-    EXPECT_NE(control(session.page(), "corner-pressure")->text, "5000");
+    EXPECT_EQ(session.page().control("profile")->selected, 0);
+    EXPECT_NE(session.page().control("corner-pressure")->text, "5000");
     EXPECT_EQ(session.page().focus, "shape");
 }
 
@@ -128,7 +122,7 @@ TEST(DesignCheckPageModel, BackOkAndQuit) {
     session.back();
     session.back();
     EXPECT_EQ(session.page().id, "main");
-    EXPECT_EQ(control(session.page(), "cover")->text, "6");
+    EXPECT_EQ(session.page().control("cover")->text, "6");
     EXPECT_EQ(session.press("quit").kind, Answer::Kind::End);
 }
 
