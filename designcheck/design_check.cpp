@@ -1,19 +1,12 @@
 #include "designcheck/design_check.h"
 
-#include <cmath>
-
 #include "shell/number_format.h"
+#include "shell/steel_catalog.h"
 
 namespace csp::designcheck {
 namespace {
 
 constexpr double inchesPerFoot = 12.0;
-// The catalogs list I x 10^3.
-constexpr double inertiaScale = 1000.0;
-// Ribbed walls: the flexibility limit is a coefficient times I^(1/3), with
-// the exponent as the design tables write it; composite walls are 5% stiffer.
-constexpr double ribbedLimitExponent = 0.333333;
-constexpr double compositeRibbedFactor = 1.05;
 
 template <std::size_t N>
 std::optional<int> indexOfText(const std::array<std::string_view, N>& texts, std::string_view text) {
@@ -65,7 +58,7 @@ std::string_view DesignCheck::installationTypeText() const {
 double DesignCheck::wallArea() const { return catalog_ ? catalog_->area(thicknessIndex_).value_or(0.0) : 0.0; }
 
 double DesignCheck::wallInertia() const {
-    return catalog_ ? catalog_->inertia(thicknessIndex_).value_or(0.0) / inertiaScale : 0.0;
+    return catalog_ ? catalog_->inertia(thicknessIndex_).value_or(0.0) / steel::inertiaScale : 0.0;
 }
 
 double DesignCheck::wallThickness() const {
@@ -97,8 +90,9 @@ std::optional<double> DesignCheck::flexibilityLimit() const {
     if (!limit) return limit;
     switch (catalog_->data().ribKind) {
     case RibKind::None: return limit;
-    case RibKind::Ribbed: return *limit * std::pow(wallInertia(), ribbedLimitExponent);
-    case RibKind::Composite: return *limit * compositeRibbedFactor * std::pow(wallInertia(), ribbedLimitExponent);
+    case RibKind::Ribbed: return steel::ribbedWallFlexibilityLimit(*limit, wallInertia());
+    case RibKind::Composite:
+        return steel::ribbedWallFlexibilityLimit(*limit * steel::compositeRibLeniency, wallInertia());
     }
     return limit;
 }

@@ -118,7 +118,7 @@ ValueList makeThicknessList(const DesignCheck& check) {
     const std::vector<std::string> texts = thicknessEntries(check);
     const ProfileCatalog* catalog = check.catalog();
     for (std::size_t i = 0; catalog && i < texts.size(); ++i)
-        list.values.push_back({texts[i], {}, {}, {}, {catalog->thicknesses()[i]}});
+        list.values.push_back({texts[i], {}, {}, {}, {catalog->walls()[i].thickness}});
     return list;
 }
 

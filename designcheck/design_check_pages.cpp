@@ -147,7 +147,7 @@ std::vector<std::string> spanEntries(const DesignCheck& check) {
 std::vector<std::string> thicknessEntries(const DesignCheck& check) {
     std::vector<std::string> entries;
     if (const ProfileCatalog* catalog = check.catalog())
-        for (double thickness : catalog->thicknesses()) entries.push_back(format("%g", thickness));
+        for (const steel::Wall& wall : catalog->walls()) entries.push_back(format("%g", wall.thickness));
     return entries;
 }
 

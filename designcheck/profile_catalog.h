@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "designcheck/design_types.h"
+#include "shell/steel_catalog.h"
 
 namespace csp::designcheck {
 
@@ -29,13 +30,6 @@ struct SizeList {
     std::span<const double> cornerRadius;  // Rc; empty when the corner radius is the list's own
 };
 
-// Wall sections by thickness index.
-struct WallList {
-    std::span<const double> thickness;  // in.
-    std::span<const double> area;       // sq in/ft
-    std::span<const double> inertia;    // I x 10^3, in^4/in
-};
-
 // A flexibility limit for round pipe, pipe-arch and underpass.
 using ShapeLimits = std::array<std::optional<double>, 3>;
 // Limits by installation type (Embankment, Trench Standard, Trench Special).
@@ -47,14 +41,6 @@ struct MethodFamilyRules {
 };
 struct InstallationRules {
     ChoiceFlags astm, aashto, aisi;
-};
-
-// Seam strength by thickness, with a weaker column for short spans where a
-// profile has one.
-struct SeamStrengths {
-    std::span<const double> strength;    // lb/ft; empty when the profile has no seam value
-    std::span<const double> shortSpans;  // lb/ft, spans under shortSpanLimit; empty when none
-    double shortSpanLimit;               // in.
 };
 
 // Pipe-arch sizes that go with one corner radius, for a profile whose size
@@ -81,8 +67,9 @@ struct ProfileData {
     RibKind ribKind;
     ChoiceFlags corrugationTypes;
     InstallationRules installations;
-    WallList walls;
-    SeamStrengths seams;  // a profile without seam strengths has no seam check
+    // Wall sections by thickness index, from the steel catalog; a profile
+    // whose seams are not rated has no seam check.
+    std::span<const steel::Wall> walls;
     // Pipe-arch sizes; for the 6 x 2 plate the underpass sizes, kept in feet.
     SizeList sizes;
     bool underpassSizes;
@@ -99,7 +86,7 @@ struct ProfileData {
     // Under railway loads (ASTM) the least cover is the span over this.
     double railwayCoverDivisor;
 
-    constexpr bool hasSeams() const { return !seams.strength.empty(); }
+    constexpr bool hasSeams() const { return !walls.empty() && walls.front().seam.has_value(); }
     constexpr bool isPlateArch() const { return !cornerRadiusSizes.empty(); }
 };
 
@@ -122,7 +109,7 @@ public:
     ChoiceFlags corrugationTypes() const { return data_->corrugationTypes; }
     ChoiceFlags installations(CheckMethod method) const;
 
-    std::span<const double> thicknesses() const { return data_->walls.thickness; }
+    std::span<const steel::Wall> walls() const { return data_->walls; }
     std::optional<double> thickness(int thicknessIndex) const;
     // Area of the wall, sq in/ft.
     std::optional<double> area(int thicknessIndex) const;
@@ -144,11 +131,12 @@ public:
     std::vector<std::string> underpassLabels() const;
 
     // Flexibility factor limit, in./lb; for the ribbed profiles the
-    // coefficient that the wall's I^0.333333 multiplies.
+    // coefficient of the wall's I^(1/3) (steel::ribbedWallFlexibilityLimit).
     std::optional<double> flexibilityLimit(StructureShape shape, InstallationType installation, CheckMethod method,
                                            double span) const;
 
 private:
+    const steel::Wall* wall(int thicknessIndex) const;
     const CornerRadiusSizes* cornerRadiusSizes() const;
     SizeList sizes() const;
 

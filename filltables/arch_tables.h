@@ -8,6 +8,7 @@
 #include "filltables/fill_table_request.h"
 #include "filltables/table_data.h"
 #include "filltables/wall_profiles.h"
+#include "shell/steel_catalog.h"
 
 namespace csp {
 
@@ -46,7 +47,6 @@ struct ArchProfile {
 
 namespace arch_data {
 
-
 inline constexpr std::string_view corrugatedTitle = "Maximum Fill Heights for Corrugated Steel Pipe-arch";
 inline constexpr std::string_view ribTitle = " Maximum Fill Heights for Steel Pipe-Arch";
 inline constexpr std::array<ArchLayout, 3> inchLayout = {ArchLayout::Inch, ArchLayout::Inch, ArchLayout::Inch};
@@ -54,25 +54,30 @@ inline constexpr std::array<ArchLayout, 3> ribLayout = {ArchLayout::Rib, ArchLay
 inline constexpr std::array<ArchLayout, 3> footInchLayout = {ArchLayout::FootInch, ArchLayout::FootInch,
                                                              ArchLayout::FootInch};
 
-// Pipe-arch 2-2/3 x 1/2 (inches).
-inline constexpr std::array<double, 12> span2by2 = {17, 21, 24, 28, 35, 42, 49, 57, 64, 71, 77, 83};
-inline constexpr std::array<double, 12> rise2by2 = {13, 15, 18, 20, 24, 29, 33, 38, 43, 47, 52, 57};
-inline constexpr std::array<double, 12> rc2by2 = {3.5, 4.1, 4.9, 5.5, 6.9, 8.2, 9.6, 11.0, 12.4, 13.75, 15.1, 16.5};
-inline constexpr std::array<double, 12> rt2by2 = {8.6,  10.75, 11.9, 14.0, 17.9, 21.5,
-                                                  25.1, 28.6,  32.2, 35.7, 39.4, 43.0};
+// The sizes come from the steel catalog (shell/steel_catalog.h), with the
+// radii of the tables' own source where it lists others.
+
+// A catalog column with one size's value replaced by the tables' own.
+template <std::size_t N>
+constexpr std::array<double, N> withValue(std::array<double, N> values, std::size_t size, double value) {
+    values[size] = value;
+    return values;
+}
+// One radius for every size.
+template <std::size_t N>
+constexpr std::array<double, N> repeatedRadius(double radius) {
+    return repeated<double, N>({{static_cast<int>(N), radius}});
+}
+
+// Pipe-arch 2-2/3 x 1/2 (inches); its radii are the tables' own.
+inline constexpr auto& sizes2by2 = steel::twoThirdsByHalf::arches;
 inline constexpr auto cover2by2Highway = repeated<double, 12>({{12, 12}});
 inline constexpr auto cover2by2Railroad = repeated<double, 12>({{12, 24}});
 inline constexpr auto start2by2 = repeated<int, 12>({{6, 0}, {1, 1}, {2, 2}, {1, 3}, {2, 4}});
 
-// Pipe-arch 3 x 1 (inches); the 5 x 1 pipe-arches are its sizes from 81 in. on.
-inline constexpr std::array<double, 17> span1Inch = {53,  60,  66,  73,  81,  87,  95,  103, 112,
-                                                     117, 128, 137, 142, 150, 157, 164, 171};
-inline constexpr std::array<double, 17> rise1Inch = {41, 46, 51, 55, 59, 63, 67, 71, 75,
-                                                     79, 83, 87, 91, 96, 101, 105, 110};
-inline constexpr std::array<double, 17> rc1Inch = {16.6, 18.75, 20.75, 22.9, 20.9, 22.6, 24.4, 26.1, 27.75,
-                                                   29.5, 31.2,  33,    34.75, 36,  38,   40,   41};
-inline constexpr std::array<double, 17> rt1Inch = {25.9, 29.4, 32.6, 36.8, 39.5, 43.4, 47, 51.2, 54.9,
-                                                   59.4, 63.2, 67.4, 71.6, 76,   80,   82, 85};
+// Pipe-arch 3 x 1 (inches), radii the tables' own; the 5 x 1 pipe-arches
+// are its sizes from 81 in. on (the design check offers all of them).
+inline constexpr auto& sizes1Inch = steel::threeByOne::arches;
 inline constexpr std::size_t first5by1Size = 4;
 inline constexpr auto cover3by1Highway = repeated<double, 17>({{7, 12}, {3, 18}, {3, 24}, {4, 30}});
 inline constexpr auto cover3by1Railroad = repeated<double, 17>({{7, 24}, {3, 30}, {3, 36}, {4, 48}});
@@ -82,17 +87,8 @@ inline constexpr auto cover5by1Railroad = repeated<double, 13>({{3, 24}, {3, 30}
 inline constexpr auto start5by1 = repeated<int, 13>({{8, 2}, {1, 3}, {4, previousSizeThickness}});
 
 // Pipe-arch 6 x 2, 18 in. corner radius (Rc and Rt in feet).
-inline constexpr std::array<double, 34> span18 = {73,  76,  81,  84,  87,  92,  95,  98,  103, 106, 112, 114,
-                                                  117, 123, 128, 131, 137, 139, 142, 148, 150, 152, 154, 161,
-                                                  167, 169, 171, 178, 184, 186, 188, 190, 197, 199};
-inline constexpr std::array<double, 34> rise18 = {55, 57, 59, 61, 63, 65, 67,  69,  71,  73,  75,  77,
-                                                  79, 81, 83, 85, 87, 89, 91,  93,  95,  97,  100, 101,
-                                                  103, 105, 107, 109, 111, 113, 115, 118, 119, 121};
-inline constexpr auto rc18 = repeated<double, 34>({{34, 1.5}});
-inline constexpr std::array<double, 34> rt18 = {3.07, 3.18, 3.42, 3.53, 3.63, 3.88, 3.98, 4.08, 4.33,
-                                                4.42, 4.68, 4.78, 4.86, 5.13, 5.41, 5.49, 5.78, 5.85,
-                                                5.93, 6.23, 6.29, 6.37, 6.44, 6.73, 7.03, 7.09, 7.16,
-                                                7.47, 7.78, 7.83, 7.89, 7.96, 8.27, 8.33};
+inline constexpr auto& sizes18 = steel::sixByTwo::arches18;
+inline constexpr auto rc18 = repeatedRadius<34>(sizes18.cornerRadius / steel::inchesPerFoot);
 inline constexpr auto cover18Highway = repeated<double, 34>({{7, 12}, {12, 18}, {13, 24}, {2, 30}});
 inline constexpr auto cover18Railroad = repeated<double, 34>({{13, 24}, {8, 30}, {7, 36}, {6, 42}});
 inline constexpr auto start18Highway = repeated<int, 34>({{34, 0}});
@@ -100,43 +96,26 @@ inline constexpr auto start18Highway = repeated<int, 34>({{34, 0}});
 inline constexpr auto start18Railroad = repeated<int, 34>({{17, 0}, {17, 1}});
 
 // Pipe-arch 6 x 2, 31 in. corner radius (Rc and Rt in feet).
-inline constexpr std::array<double, 24> span31 = {159, 162, 168, 170, 173, 179, 184, 187, 190, 195, 198, 204,
-                                                  206, 209, 215, 217, 223, 225, 231, 234, 236, 239, 245, 247};
-inline constexpr auto rise31 = evenlySpaced<24>(112, 2);
-inline constexpr auto rc31 = repeated<double, 24>({{24, 31.0 / 12.0}});
-inline constexpr std::array<double, 24> rt31 = {6.68, 6.78, 7.03, 7.13, 7.22, 7.48, 7.76, 7.84,
-                                                7.93, 8.21, 8.29, 8.58, 8.65, 8.73, 9.02, 9.09,
-                                                9.38, 9.46, 9.75, 9.83, 9.9,  9.98, 10.27, 10.33};
+inline constexpr auto& sizes31 = steel::sixByTwo::arches31;
+inline constexpr auto rc31 = repeatedRadius<24>(sizes31.cornerRadius / steel::inchesPerFoot);
 inline constexpr auto cover31 = repeated<double, 24>({{9, 24}, {13, 30}, {2, 36}});
 inline constexpr auto cover31SecondRailroad = repeated<double, 24>({{6, 36}, {8, 42}, {10, 48}});
 inline constexpr auto start31Highway = repeated<int, 24>({{19, 0}, {5, 1}});
 inline constexpr auto start31Railroad = repeated<int, 24>({{19, 1}, {5, 2}});
 
 // Underpass 6 x 2 (Rc and Rt in feet).
-inline constexpr std::array<double, 22> spanUnderpass = {68,  68,  69,  70,  70,  146, 155, 158, 166, 169, 174,
-                                                         178, 186, 188, 196, 197, 201, 207, 220, 229, 234, 244};
-inline constexpr std::array<double, 22> riseUnderpass = {69,  78,  88,  92,  98,  132, 134, 142, 146, 154, 161,
-                                                         168, 172, 180, 185, 192, 195, 204, 203, 206, 211, 213};
-inline constexpr auto rcUnderpass = repeated<double, 22>({{5, 1.5}, {12, 3.17}, {5, 3.92}});
-inline constexpr std::array<double, 22> rtUnderpass = {2.25, 2.42, 2.33, 2.5,  2.33, 5.67, 6.17, 6.08,
-                                                       6.42, 6.42, 6.5,  6.58, 6.92, 6.83, 7.17, 7.33,
-                                                       7.42, 7.5,  8.25, 8.75, 8.92, 9.5};
+inline constexpr auto& sizesUnderpass = steel::sixByTwo::underpasses;
 inline constexpr auto coverUnderpass = repeated<double, 22>({{5, 12}, {9, 24}, {8, 36}});
 inline constexpr auto coverUnderpassSecondRailroad = repeated<double, 22>({{5, 24}, {7, 36}, {10, 48}});
 inline constexpr auto startUnderpassHighway = repeated<int, 22>({{14, 0}, {4, 1}, {4, 2}});
 inline constexpr auto startUnderpassRailroad = repeated<int, 22>({{4, 0}, {14, 1}, {4, 2}});
 
 // Rib pipe-arches (inches); the 3/4 x 1 x 11-1/2 ones are the first nine sizes.
-// The 40 x 31 size's Rc is 8.625 in. here, where the design check lists
-// 8.375: each keeps the value of its own source table, and they are not to
-// be merged.
-inline constexpr std::array<double, 16> spanRib = {20, 23, 27, 33, 40, 46, 53, 60, 66, 73, 81, 87, 95, 103, 112, 117};
-inline constexpr std::array<double, 16> riseRib = {16, 19, 21, 26, 31, 36, 41, 46, 51, 55, 59, 63, 67, 71, 75, 79};
-inline constexpr std::array<double, 16> rcRib = {5,      5.375, 5.75,   7.125,  8.625, 9.75,   11.125, 18.75,
-                                                 20.75,  22.875, 20.875, 22.625, 24.375, 26.125, 27.75, 29.5};
-inline constexpr std::array<double, 16> rtRib = {10.25, 11.625, 13.5,   16.625, 20.25, 23.25, 26.625, 29.375,
-                                                 32.625, 36.75, 39.5,   43.375, 47,    51.25, 54.875, 59.375};
-inline constexpr std::size_t rib1by11Sizes = 9;
+inline constexpr auto& sizesRib = steel::ribbedArches::sizes;
+// The 40 x 31 size's Rc is the tables' own.
+inline constexpr auto rcRib = withValue(sizesRib.cornerRadius, steel::ribbedArches::fortyByThirtyOne,
+                                        steel::ribbedArches::fillTableFortyByThirtyOneCornerRadius);
+inline constexpr std::size_t rib1by11Sizes = steel::ribbedArches::elevenHalfSizes;
 inline constexpr auto coverRib3by4 = repeated<double, 16>({{6, 12}, {7, 18}, {3, 30}});
 inline constexpr auto coverRib1by11 = repeated<double, 9>({{6, 12}, {3, 18}});
 inline constexpr auto startRib3by4 = repeated<int, 16>({{7, 0}, {1, 1}, {2, 2}, {6, 3}});
@@ -162,8 +141,9 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load           2-2/3 x 1/2 Corrugation"},
      .layout = arch_data::inchLayout,
      .walls = corrugation2by2Walls, .thicknessCap = 4,
-     .span = arch_data::span2by2, .rise = arch_data::rise2by2,
-     .cornerRadius = arch_data::rc2by2, .topRadius = arch_data::rt2by2,
+     .span = arch_data::sizes2by2.span, .rise = arch_data::sizes2by2.rise,
+     .cornerRadius = steel::twoThirdsByHalf::fillTableCornerRadius,
+     .topRadius = steel::twoThirdsByHalf::fillTableTopRadius,
      .rowCover = {arch_data::cover2by2Highway, arch_data::cover2by2Highway, arch_data::cover2by2Railroad},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::start2by2, arch_data::start2by2, arch_data::start2by2},
@@ -175,8 +155,8 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load           3 x 1 Corrugation"},
      .layout = arch_data::inchLayout,
      .walls = corrugation3by1Walls, .thicknessCap = 4,
-     .span = arch_data::span1Inch, .rise = arch_data::rise1Inch,
-     .cornerRadius = arch_data::rc1Inch, .topRadius = arch_data::rt1Inch,
+     .span = arch_data::sizes1Inch.span, .rise = arch_data::sizes1Inch.rise,
+     .cornerRadius = steel::threeByOne::fillTableCornerRadius, .topRadius = steel::threeByOne::fillTableTopRadius,
      .rowCover = {arch_data::cover3by1Highway, arch_data::cover3by1Highway, arch_data::cover3by1Railroad},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::start3by1, arch_data::start3by1, arch_data::start3by1},
@@ -188,10 +168,10 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load           5 x 1 Corrugation"},
      .layout = arch_data::inchLayout,
      .walls = corrugation5by1Walls, .thicknessCap = 4,
-     .span = arch_data::from(arch_data::span1Inch, arch_data::first5by1Size),
-     .rise = arch_data::from(arch_data::rise1Inch, arch_data::first5by1Size),
-     .cornerRadius = arch_data::from(arch_data::rc1Inch, arch_data::first5by1Size),
-     .topRadius = arch_data::from(arch_data::rt1Inch, arch_data::first5by1Size),
+     .span = arch_data::from(arch_data::sizes1Inch.span, arch_data::first5by1Size),
+     .rise = arch_data::from(arch_data::sizes1Inch.rise, arch_data::first5by1Size),
+     .cornerRadius = arch_data::from(steel::threeByOne::fillTableCornerRadius, arch_data::first5by1Size),
+     .topRadius = arch_data::from(steel::threeByOne::fillTableTopRadius, arch_data::first5by1Size),
      .rowCover = {arch_data::cover5by1Highway, arch_data::cover5by1Highway, arch_data::cover5by1Railroad},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::start5by1, arch_data::start5by1, arch_data::start5by1},
@@ -204,8 +184,8 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load           18 in. Corner Radius  6 x 2 Corrugation"},
      .layout = {ArchLayout::Paired, ArchLayout::Paired, ArchLayout::FootInch},
      .walls = corrugation6by2Walls, .thicknessCap = 6,
-     .span = arch_data::span18, .rise = arch_data::rise18,
-     .cornerRadius = arch_data::rc18, .topRadius = arch_data::rt18,
+     .span = arch_data::sizes18.span, .rise = arch_data::sizes18.rise,
+     .cornerRadius = arch_data::rc18, .topRadius = arch_data::sizes18.topRadius,
      .rowCover = {arch_data::cover18Highway, arch_data::cover18Highway, arch_data::cover18Railroad},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::start18Highway, arch_data::start18Highway, arch_data::start18Railroad},
@@ -218,8 +198,8 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load         31 in. Corner Radius  6 x 2 Corrugation"},
      .layout = arch_data::footInchLayout,
      .walls = corrugation6by2Walls, .thicknessCap = 6,
-     .span = arch_data::span31, .rise = arch_data::rise31,
-     .cornerRadius = arch_data::rc31, .topRadius = arch_data::rt31,
+     .span = arch_data::sizes31.span, .rise = arch_data::sizes31.rise,
+     .cornerRadius = arch_data::rc31, .topRadius = arch_data::sizes31.topRadius,
      .rowCover = {arch_data::cover31, arch_data::cover31, arch_data::cover31},
      .secondRailroadRowCover = arch_data::cover31SecondRailroad,
      .startingThickness = {arch_data::start31Highway, arch_data::start31Highway, arch_data::start31Railroad},
@@ -232,8 +212,8 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       "E 80 Live Load         Underpass  6 x 2 Corrugation"},
      .layout = arch_data::footInchLayout,
      .walls = corrugation6by2Walls, .thicknessCap = 6,
-     .span = arch_data::spanUnderpass, .rise = arch_data::riseUnderpass,
-     .cornerRadius = arch_data::rcUnderpass, .topRadius = arch_data::rtUnderpass,
+     .span = arch_data::sizesUnderpass.span, .rise = arch_data::sizesUnderpass.rise,
+     .cornerRadius = arch_data::sizesUnderpass.cornerRadius, .topRadius = arch_data::sizesUnderpass.topRadius,
      .rowCover = {arch_data::coverUnderpass, arch_data::coverUnderpass, arch_data::coverUnderpass},
      .secondRailroadRowCover = arch_data::coverUnderpassSecondRailroad,
      .startingThickness = {arch_data::startUnderpassHighway, arch_data::startUnderpassHighway,
@@ -247,8 +227,8 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       " E 80 Live Load           3/4 x 3/4 x 7-1/2 Ribs"},
      .layout = arch_data::ribLayout,
      .walls = ribs3by4Walls, .thicknessCap = 2,
-     .span = arch_data::spanRib, .rise = arch_data::riseRib,
-     .cornerRadius = arch_data::rcRib, .topRadius = arch_data::rtRib,
+     .span = arch_data::sizesRib.span, .rise = arch_data::sizesRib.rise,
+     .cornerRadius = arch_data::rcRib, .topRadius = arch_data::sizesRib.topRadius,
      .rowCover = {arch_data::coverRib3by4, arch_data::coverRib3by4, arch_data::coverRib3by4},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::startRib3by4, arch_data::startRib3by4, arch_data::startRib3by4},
@@ -261,10 +241,10 @@ inline constexpr std::array<ArchProfile, 8> archProfiles = {{
                       " E 80 Live Load           3/4 x 1 x 11-1/2 Ribs"},
      .layout = arch_data::ribLayout,
      .walls = ribs1by11Walls, .thicknessCap = 1,
-     .span = arch_data::firstOf(arch_data::spanRib, arch_data::rib1by11Sizes),
-     .rise = arch_data::firstOf(arch_data::riseRib, arch_data::rib1by11Sizes),
+     .span = arch_data::firstOf(arch_data::sizesRib.span, arch_data::rib1by11Sizes),
+     .rise = arch_data::firstOf(arch_data::sizesRib.rise, arch_data::rib1by11Sizes),
      .cornerRadius = arch_data::firstOf(arch_data::rcRib, arch_data::rib1by11Sizes),
-     .topRadius = arch_data::firstOf(arch_data::rtRib, arch_data::rib1by11Sizes),
+     .topRadius = arch_data::firstOf(arch_data::sizesRib.topRadius, arch_data::rib1by11Sizes),
      .rowCover = {arch_data::coverRib1by11, arch_data::coverRib1by11, arch_data::coverRib1by11},
      .secondRailroadRowCover = {},
      .startingThickness = {arch_data::startRib1by11, arch_data::startRib1by11, arch_data::startRib1by11},

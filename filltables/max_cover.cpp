@@ -4,6 +4,7 @@
 
 #include "filltables/min_fill_checks.h"
 #include "shell/steel.h"
+#include "shell/steel_catalog.h"
 
 namespace csp {
 namespace {
@@ -23,7 +24,7 @@ constexpr double factoredWallAreaCoefficient = 40615.0;
 // resistance of LRFD and AASHTO LFD: the seam's resistance factor 0.67 over
 // the earth load factor 1.95.
 constexpr double seamThrustCoefficient = 60.0;
-constexpr double seamSpanThreshold = 36.0;  // in.
+constexpr double seamSpanThreshold = steel::fillTableShortSpansUpTo;  // in.
 constexpr double factoredSeamFactor = 0.67 / 1.95;
 
 // AISI buckling: no reduction up to D = 294 r, inelastic up to 500 r,

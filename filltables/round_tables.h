@@ -52,7 +52,8 @@ inline constexpr std::string_view fourColumnRow = " %4.0f %9.0f  %9.0f %9.0f %9.
 inline constexpr std::string_view fiveColumnRow = " %4.0f %9.0f  %9.0f %9.0f %9.0f %9.0f %9.0f";
 inline constexpr std::string_view sevenColumnRow = " %4.0f %9.0f  %9.0f %7.0f %7.0f %7.0f %7.0f %7.0f %7.0f";
 
-inline constexpr double compositeScale = 1.05;
+// The composite rib tables scale the rib profile's limits.
+inline constexpr double compositeScale = steel::compositeRibLeniency;
 
 }  // namespace round_data
 

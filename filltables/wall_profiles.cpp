@@ -14,8 +14,11 @@ constexpr double largeSpanLimit = 0.08, largeSpanBound = 78.0;
 
 double ribFlexibilityLimit(const RibFlexibilityLimits& limits, Conditions conditions, TrenchType trenchType,
                            std::size_t thickness) {
-    if (!isTrenchConditions(conditions)) return limits.embankment[thickness];
-    return trenchType == TrenchType::Special ? limits.trenchSpecial[thickness] : limits.trenchStandard[thickness];
+    const steel::RibLimitCoefficients& c = limits.coefficients;
+    const double coefficient = !isTrenchConditions(conditions)    ? c.embankment
+                               : trenchType == TrenchType::Special ? c.trenchSpecial
+                                                                   : c.trenchStandard;
+    return toFourDecimals(steel::ribbedWallFlexibilityLimit(coefficient, steel::inertiaPerInch(limits.walls[thickness])));
 }
 
 double aisiTrenchLimitBySpan(double span, double baseLimit) {

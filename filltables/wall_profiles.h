@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "filltables/fill_table_request.h"
 #include "filltables/max_cover.h"
+#include "shell/steel_catalog.h"
 
 namespace csp {
 
@@ -20,81 +22,61 @@ struct Wall {
 // a seam check.
 inline constexpr double unseamedStrength = 100000.0;
 
-//                                            thickness  A       I        seam <= 36  seam > 36
-inline constexpr std::array<Wall, 4> ribs3by4Walls = {{
-    {0.064, 0.509, 0.03385, unseamedStrength, unseamedStrength},
-    {0.079, 0.712, 0.0444, unseamedStrength, unseamedStrength},
-    {0.109, 1.184, 0.0664, unseamedStrength, unseamedStrength},
-    {0.138, 1.717, 0.0892, unseamedStrength, unseamedStrength},
-}};
-inline constexpr std::array<Wall, 3> ribs1by11Walls = {{
-    {0.064, 0.374, 0.055, unseamedStrength, unseamedStrength},
-    {0.079, 0.524, 0.073, unseamedStrength, unseamedStrength},
-    {0.109, 0.883, 0.1111, unseamedStrength, unseamedStrength},
-}};
-inline constexpr std::array<Wall, 4> compositeRibs3by4Walls = {{
-    {0.064, 0.52, 0.0332, unseamedStrength, unseamedStrength},
-    {0.079, 0.728, 0.0435, unseamedStrength, unseamedStrength},
-    {0.109, 1.212, 0.0651, unseamedStrength, unseamedStrength},
-    {0.138, 1.758, 0.0874, unseamedStrength, unseamedStrength},
-}};
-inline constexpr std::array<Wall, 3> compositeRibs1by11Walls = {{
-    {0.064, 0.371, 0.045, unseamedStrength, unseamedStrength},
-    {0.079, 0.521, 0.0594, unseamedStrength, unseamedStrength},
-    {0.109, 0.878, 0.0897, unseamedStrength, unseamedStrength},
-}};
-inline constexpr std::array<Wall, 5> corrugation2by2Walls = {{  // 2-2/3 x 1/2
-    {0.064, 0.775, 0.0227, 16700, 21600},
-    {0.079, 0.968, 0.0287, 18200, 29800},
-    {0.109, 1.356, 0.0411, 23400, 46800},
-    {0.138, 1.744, 0.0544, 24500, 49000},
-    {0.168, 2.133, 0.0687, 25600, 51300},
-}};
-// The 0.064 in. wall's seam is 28700 lb/ft in the fill-height tables, where
-// the design check lists 26700: each keeps the value of its own source
-// table, and they are not to be merged.
-inline constexpr std::array<Wall, 5> corrugation3by1Walls = {{
-    {0.064, 0.89, 0.1039, 28700, 28700},
-    {0.079, 1.113, 0.1306, 35700, 35700},
-    {0.109, 1.56, 0.1855, 53000, 53000},
-    {0.138, 2.008, 0.2421, 63700, 63700},
-    {0.168, 2.458, 0.301, 70700, 70700},
-}};
-inline constexpr std::array<Wall, 5> corrugation5by1Walls = {{
-    {0.064, 0.794, 0.1062, unseamedStrength, unseamedStrength},
-    {0.079, 0.992, 0.1331, unseamedStrength, unseamedStrength},
-    {0.109, 1.39, 0.1878, unseamedStrength, unseamedStrength},
-    {0.138, 1.788, 0.2438, unseamedStrength, unseamedStrength},
-    {0.168, 2.186, 0.3011, unseamedStrength, unseamedStrength},
-}};
-inline constexpr std::array<Wall, 7> corrugation6by2Walls = {{  // bolted structural plate
-    {0.111, 1.556, 0.725, 42000, 42000},
-    {0.140, 2.003, 0.938, 62000, 62000},
-    {0.170, 2.449, 1.154, 81000, 81000},
-    {0.188, 2.739, 1.296, 93000, 93000},
-    {0.218, 3.199, 1.523, 112000, 112000},
-    {0.249, 3.658, 1.754, 132000, 132000},
-    {0.280, 4.119, 1.99, 144000, 144000},
-}};
+// A value to four decimals, as the tables list I per foot and the rib
+// limits (positive values).
+constexpr double toFourDecimals(double value) {
+    return static_cast<double>(static_cast<long long>(value * 1e4 + 0.5)) / 1e4;
+}
+
+// A wall of the steel catalog as the tables take it: I per foot to four
+// decimals, both seam columns, and the tables' own values where their
+// source lists others.
+constexpr Wall tableWall(const steel::Wall& wall) {
+    const steel::FillTableOwnValues& own = wall.fillTables;
+    const double inertiaPerFoot = toFourDecimals(wall.inertia * steel::inchesPerFoot / steel::inertiaScale);
+    const steel::SeamStrength seam = wall.seam.value_or(steel::SeamStrength{unseamedStrength, unseamedStrength});
+    return {.thickness = wall.thickness,
+            .area = own.area.value_or(wall.area),
+            .inertia = own.inertiaPerFoot.value_or(inertiaPerFoot),
+            .seamStrengthUpTo36 = own.seamStrength.value_or(seam.shortSpans),
+            .seamStrengthOver36 = own.seamStrength.value_or(seam.longSpans)};
+}
+// The first N walls of a profile.
+template <std::size_t N>
+constexpr std::array<Wall, N> tableWalls(std::span<const steel::Wall> walls) {
+    std::array<Wall, N> rows{};
+    for (std::size_t i = 0; i < N; ++i) rows[i] = tableWall(walls[i]);
+    return rows;
+}
+template <std::size_t N>
+constexpr std::array<Wall, N> tableWalls(const std::array<steel::Wall, N>& walls) {
+    return tableWalls<N>(std::span<const steel::Wall>(walls));
+}
+
+inline constexpr auto ribs3by4Walls = tableWalls(steel::ribbedSevenHalf::walls);
+inline constexpr auto ribs1by11Walls = tableWalls(steel::ribbedElevenHalf::walls);
+inline constexpr auto compositeRibs3by4Walls = tableWalls(steel::compositeSevenHalf::walls);
+inline constexpr auto compositeRibs1by11Walls = tableWalls(steel::compositeElevenHalf::walls);
+inline constexpr auto corrugation2by2Walls = tableWalls(steel::twoThirdsByHalf::walls);
+inline constexpr auto corrugation3by1Walls = tableWalls(steel::threeByOne::walls);
+inline constexpr auto corrugation5by1Walls = tableWalls(steel::fiveByOne::walls);
+// Bolted structural plate, as far as the tables list it.
+inline constexpr auto corrugation6by2Walls = tableWalls<steel::sixByTwo::wallsInFillTables>(steel::sixByTwo::walls);
+static_assert(corrugation6by2Walls.back().thickness == 0.28);
 
 // Flexibility limits (in./lb) of a rib profile, by wall thickness: the
-// installation's coefficient times (I / 12)^(1/3), to four decimals.
+// installation's coefficient times I^(1/3) (steel::ribbedWallFlexibilityLimit),
+// to four decimals.
 struct RibFlexibilityLimits {
-    std::array<double, 4> embankment;
-    std::array<double, 4> trenchStandard;
-    std::array<double, 4> trenchSpecial;
+    steel::RibLimitCoefficients coefficients;
+    std::span<const steel::Wall> walls;  // the catalog's, whose I the limits follow
 };
-
-inline constexpr RibFlexibilityLimits ribs3by4Limits = {
-    {0.0307, 0.0336, 0.0384, 0.0423},
-    {0.0372, 0.0407, 0.0465, 0.0513},
-    {0.0519, 0.0568, 0.0649, 0.0716},
-};
-inline constexpr RibFlexibilityLimits ribs1by11Limits = {
-    {0.0232, 0.0256, 0.0294},
-    {0.0271, 0.0298, 0.0342},
-    {0.0365, 0.0402, 0.0462},
-};
+// The composite rib tables take these too, scaled by the composite leniency
+// (round_tables.h); the design check takes the composite wall's own I.
+inline constexpr RibFlexibilityLimits ribs3by4Limits = {steel::ribbedSevenHalf::limitCoefficients,
+                                                        steel::ribbedSevenHalf::walls};
+inline constexpr RibFlexibilityLimits ribs1by11Limits = {steel::ribbedElevenHalf::limitCoefficients,
+                                                         steel::ribbedElevenHalf::walls};
 
 // The limit for a thickness under the request's installation: embankment,
 // or trench split by trench type.

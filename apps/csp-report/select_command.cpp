@@ -117,7 +117,7 @@ int runSelect(const Entries& job, std::ostream& out, std::ostream& err) {
     for (std::size_t p = 0; p < profiles.size(); ++p) {
         ProfileChoice choice;
         choice.profile = profiles[p].text;
-        const std::size_t thicknesses = dc::profileData(static_cast<int>(profiles[p].profile))->walls.thickness.size();
+        const std::size_t thicknesses = dc::profileData(static_cast<int>(profiles[p].profile))->walls.size();
         const Outcome walked = chooseWall(job, static_cast<int>(p), thicknesses, choice);
         if (walked.usageError()) return usageError(err, command, refusalText(walked));
         if (walked.refused()) {

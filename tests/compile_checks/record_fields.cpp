@@ -13,7 +13,6 @@ constexpr csp::designcheck::ProfileData profile = {
     .corrugationTypes = {true, false, false},
     .installations = {},
     .walls = {},
-    .seams = {.strength = {}, .shortSpans = {}, .shortSpanLimit = 0.0},
     .sizes = {},
     .underpassSizes = false,
     .cornerRadiusSizes = {},

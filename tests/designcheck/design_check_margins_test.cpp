@@ -51,7 +51,7 @@ TEST(DesignCheckMargins, EachVerdictIsOkExactlyWhenItsRatioAllowsIt) {
                 ProfileCatalog catalog(data, radius);
                 const std::size_t sizes = shape == 0 ? 3 : catalog.sizeSpans().size();
                 for (std::size_t size = 0; size < sizes; size += shape == 0 ? 1 : 4) {
-                    for (std::size_t thickness = 0; thickness < catalog.thicknesses().size(); ++thickness) {
+                    for (std::size_t thickness = 0; thickness < catalog.walls().size(); ++thickness) {
                         for (int method = 0; method < 6; ++method) {
                             for (int load = 0; load < 3; ++load) {
                                 for (double cover : {1.5, 4.0, 8.5, 20.0}) {

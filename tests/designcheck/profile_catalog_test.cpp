@@ -42,7 +42,7 @@ TEST(ProfileCatalog, EachProfileListsItsWallsSizesAndSeamTypes) {
         const int thicknesses = static_cast<int>(c.thicknessCount), sizes = static_cast<int>(c.sizeCount);
         EXPECT_EQ(catalog.name(), c.name);
         EXPECT_EQ(catalog.corrugationTypes(), c.corrugationTypes);
-        EXPECT_EQ(catalog.thicknesses().size(), c.thicknessCount);
+        EXPECT_EQ(catalog.walls().size(), c.thicknessCount);
         EXPECT_EQ(catalog.sizeSpans().size(), c.sizeCount);
         EXPECT_EQ(catalog.underpassLabels().size(), c.underpassLabelCount);
         EXPECT_EQ(catalog.span(sizes - 1), c.lastSpan);
