@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/mnemonics.h"
 #include "shell/typed_number.h"
 #include "shell/program_pages.h"
 
@@ -142,7 +143,42 @@ PageSession::PageSession(const ProgramDescription& program) : pages_(program.pag
 PageSession::~PageSession() = default;
 
 std::string PageSession::title() const { return pages_ ? std::string(pages_->texts().name) : std::string(); }
-Page PageSession::page() const { return pages_ ? pages_->page() : Page{}; }
+namespace {
+
+// The page's letters by the one mnemonic rule, in the desktop's order:
+// push buttons (the page's, then those among its controls), radio
+// buttons, then the labels of lists and fields.
+void giveMnemonics(Page& page) {
+    std::vector<MnemonicText> texts;
+    std::vector<char*> letters;
+    const auto offer = [&](std::string_view text, bool wordsFirst, char& letter) {
+        texts.push_back({text, wordsFirst});
+        letters.push_back(&letter);
+    };
+    for (Button& button : page.buttons) offer(button.text, false, button.mnemonic);
+    for (Control& control : page.controls)
+        if (control.kind == Control::Kind::Button) offer(control.text, false, control.mnemonic);
+    for (Control& control : page.controls)
+        if (control.kind == Control::Kind::Radio) {
+            control.itemMnemonics.assign(control.items.size(), 0);
+            for (std::size_t i = 0; i < control.items.size(); ++i)
+                offer(control.items[i], false, control.itemMnemonics[i]);
+        }
+    for (Control& control : page.controls)
+        if ((control.kind == Control::Kind::List || control.kind == Control::Kind::Field) && !control.label.empty())
+            offer(control.label, true, control.mnemonic);
+    const std::vector<char> chosen = chooseMnemonics(texts);
+    for (std::size_t i = 0; i < chosen.size(); ++i) *letters[i] = chosen[i];
+}
+
+}  // namespace
+
+Page PageSession::page() const {
+    if (!pages_) return {};
+    Page page = pages_->page();
+    giveMnemonics(page);
+    return page;
+}
 int PageSession::depth() const { return pages_ ? pages_->stage() : 0; }
 bool PageSession::showingResults() const { return pages_ && pages_->showingResults(); }
 

@@ -30,11 +30,14 @@ struct Control {
     std::string text;                // Field, Shown, Note, Button
     bool disabled = false;           // not used by the chosen shape
     int column = 0;                  // 0 or 1: the desktop page's column
+    char mnemonic = 0;               // Alt+letter of its label or button; 0 for none
+    std::vector<char> itemMnemonics;  // Radio: each button's
 };
 
 struct Button {
     std::string id;
     std::string text;
+    char mnemonic = 0;  // Alt+letter, by chooseMnemonics; 0 for none
 };
 
 struct Page {

@@ -13,6 +13,7 @@
 
 #include "shell/entries.h"
 #include "shell/listing_file.h"
+#include "shell/mnemonics.h"
 #include "shell/outcome.h"
 #include "shell/report_listing.h"
 #include "shell/windows1252.h"
@@ -178,6 +179,19 @@ std::vector<std::pair<std::string, std::string>> pairsFrom(const val& pairs) {
     return result;
 }
 
+// The letters the one mnemonic rule gives buttons of these texts, in order
+// ("" for none): for the views the page model does not describe.
+val buttonMnemonics(const val& texts) {
+    std::vector<std::string> held;
+    const auto count = texts["length"].as<unsigned>();
+    for (unsigned i = 0; i < count; ++i) held.push_back(texts[i].as<std::string>());
+    std::vector<MnemonicText> offered;
+    for (const std::string& t : held) offered.push_back({t, false});
+    val letters = val::array();
+    for (char letter : chooseMnemonics(offered)) letters.call<void>("push", std::string(letter ? 1 : 0, letter));
+    return letters;
+}
+
 // One program's pages for the page in the browser, which draws what
 // page() describes and hands back each change and button press.
 class WebPages {
@@ -212,11 +226,16 @@ public:
             control.set("text", c.text);
             control.set("disabled", c.disabled);
             control.set("column", c.column);
+            control.set("mnemonic", std::string(c.mnemonic ? 1 : 0, c.mnemonic));
+            val items = val::array();
+            for (char letter : c.itemMnemonics) items.call<void>("push", std::string(letter ? 1 : 0, letter));
+            control.set("itemMnemonics", items);
             controls.call<void>("push", control);
         }
         page.set("controls", controls);
         val buttons = val::array();
-        for (const Button& b : shown.buttons) buttons.call<void>("push", textArray(std::array{b.id, b.text}));
+        for (const Button& b : shown.buttons)
+            buttons.call<void>("push", textArray(std::array{b.id, b.text, std::string(b.mnemonic ? 1 : 0, b.mnemonic)}));
         page.set("buttons", buttons);
         return page;
     }
@@ -278,6 +297,7 @@ EMSCRIPTEN_BINDINGS(csp_web) {
     using csp::web::WebPages;
     emscripten::function("entries", &csp::web::entries);
     emscripten::function("produce", &csp::web::produce);
+    emscripten::function("mnemonics", &csp::web::buttonMnemonics);
     emscripten::class_<WebPages>("Pages")
         .constructor<std::string>()
         .function("known", &WebPages::known)

@@ -112,14 +112,10 @@
 
   // --- a page -------------------------------------------------------------------
 
-  function mnemonics(buttons) {
-    const used = new Set();
-    for (const button of buttons) {
-      const letter = [...button.textContent.toUpperCase()].find((c) => c >= 'A' && c <= 'Z' && !used.has(c));
-      if (!letter) continue;
-      used.add(letter);
-      button.accessKey = letter.toLowerCase();
-    }
+  // Alt+letter, as the desktop's: the letter comes from the module's one
+  // mnemonic rule.
+  function giveAccessKey(element, letter) {
+    if (letter) element.accessKey = letter.toLowerCase();
   }
 
   function pressButton(id) {
@@ -144,11 +140,12 @@
     });
   }
 
-  function makeButton(id, text, isDefault) {
+  function makeButton(id, text, isDefault, mnemonic) {
     const button = document.createElement('button');
     button.type = 'button';
     button.id = 'b-' + id;
     button.textContent = text;
+    giveAccessKey(button, mnemonic);
     if (isDefault) button.classList.add('default');
     button.addEventListener('click', () => pressButton(id));
     return button;
@@ -192,6 +189,7 @@
         radio.value = String(i);
         radio.id = 'c-' + control.id + '-' + i;
         radio.checked = i === control.selected;
+        giveAccessKey(radio, control.itemMnemonics[i]);
         radio.addEventListener('change', () => changed(control.id, radio.value));
         const text = document.createElement('span');
         text.textContent = item;
@@ -213,7 +211,7 @@
       fillList(element, control);
       element.addEventListener('change', () => changed(control.id, element.value));
     } else if (control.kind === 'button') {
-      element = makeButton(control.id, control.text, false);
+      element = makeButton(control.id, control.text, false, control.mnemonic);
       element.id = 'c-' + control.id;
       label.textContent = '';
     } else {
@@ -233,6 +231,7 @@
       }
     }
     element.id = 'c-' + control.id;
+    if (control.kind !== 'button') giveAccessKey(element, control.mnemonic);
     holder.append(element);
     if (control.unit) {
       const unit = document.createElement('span');
@@ -278,9 +277,8 @@
     for (const control of page.controls) fields.append(controlRow(control));
     const buttons = document.createElement('div');
     buttons.className = 'buttons';
-    for (const [id, text] of page.buttons) buttons.append(makeButton(id, text, id === page.defaultButton));
+    for (const [id, text, mnemonic] of page.buttons) buttons.append(makeButton(id, text, id === page.defaultButton, mnemonic));
     form.append(title, fields, buttons);
-    mnemonics(form.querySelectorAll('button'));
   }
 
   function show() {
@@ -378,7 +376,8 @@
       button.addEventListener('click', act);
       return button;
     }));
-    mnemonics(buttons.querySelectorAll('button'));
+    const letters = window.cspModule.mnemonics(actions.map(([, text]) => text));
+    buttons.querySelectorAll('button').forEach((button, i) => giveAccessKey(button, letters[i]));
     resultsView.dataset.escape = results.escapeButton;
     document.getElementById('command').textContent = results.commandLine;
     report.focus();

@@ -24,6 +24,26 @@ std::string doorBytes(const PageSession& session) {
     return savedBytes(listing);
 }
 
+// A page's Alt+letters: no letter twice, and every button has one.
+bool mnemonicsAreDistinct(const pages::Page& page) {
+    std::set<char> used;
+    int given = 0;
+    const auto take = [&](char letter) {
+        if (letter == 0) return;
+        ++given;
+        used.insert(letter);
+    };
+    for (const pages::Button& button : page.buttons) {
+        if (button.mnemonic == 0) return false;
+        take(button.mnemonic);
+    }
+    for (const Control& control : page.controls) {
+        take(control.mnemonic);
+        for (char letter : control.itemMnemonics) take(letter);
+    }
+    return static_cast<int>(used.size()) == given;
+}
+
 struct Walk {
     std::vector<std::string> pages;  // the follow-up pages in the order shown
     bool results = false;
@@ -40,6 +60,7 @@ Walk walk(PageSession& session, int shape, int conditions, int liveLoad, const s
     Answer answer = session.press("next");
     for (std::size_t step = 0; answer.kind == Answer::Kind::Page && !session.showingResults() && step < 8; ++step) {
         const pages::Page page = session.page();
+        EXPECT_TRUE(mnemonicsAreDistinct(page)) << page.id;
         walked.pages.push_back(page.id);
         const std::size_t at = walked.pages.size() - 1;
         const int choice = at < answers.size() ? answers[at] : 0;

@@ -117,6 +117,10 @@ async function flows(browser, name) {
     const page = await open(browser, blocked, flow.program);
     const first = await state(page);
     check(first.focus !== '' && first.focus !== 'report', `${where}: focus on the first control (${first.focus})`);
+    // Alt+letters as the desktop gives them: Next's N, no letter twice.
+    const keysGiven = await page.evaluate(() => [...document.querySelectorAll('[accesskey]')].map((e) => e.accessKey));
+    check(keysGiven.includes('n') && new Set(keysGiven).size === keysGiven.length,
+      `${where}: one Alt+letter each, Next's N among them (${keysGiven.join('')})`);
     await axe(page, `${where} main page`);
     await keys(page, flow.keys);
     const shown = await state(page);
