@@ -72,7 +72,7 @@ struct Results {
     std::string fileName;           // for Save As; the picture takes ".svg"
     std::string commandLine;        // the csp-report command that writes the same file
     int pageBreakLine = -1;         // the first line of the second printed page, or -1
-    std::string escapeButton;       // "save" or "ok"
+    std::string escapeButton;       // "ok": back to the main page, entries kept
 };
 
 // What a button press or a change leads to.

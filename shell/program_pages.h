@@ -130,7 +130,9 @@ protected:
             if (const std::string* text = entries.find(s.name))
                 made.commandLine += " --" + std::string(s.name) + " " + shellWord(*text);
         made.commandLine += " -o " + made.fileName;
-        made.escapeButton = resultsWindowDesign(program_).escape == EscapeAction::SaveAs ? "save" : "ok";
+        // A browser never starts a download without being asked: Escape is
+        // OK there, whatever the desktop's Results window does with it.
+        made.escapeButton = "ok";
         results_ = std::move(made);
         showingResults_ = true;
         fromLink_ = false;

@@ -166,8 +166,12 @@ async function flows(browser, name) {
       check(squeeze(printed.parts.join('\n')).includes(squeeze(widest)), `${where}: the widest line prints whole on ${format}`);
     }
 
+    // OK, by Enter or by Escape, goes to the main page with the entries
+    // kept; Escape never starts a download.
+    const offeredBefore = await page.evaluate(() => window.offered.length);
     await page.focus('#report');
-    await page.keyboard.press('Enter');  // OK: the main page, entries kept
+    await page.keyboard.press(flow.program === 'ombrel' ? 'Enter' : 'Escape');
+    check(await page.evaluate(() => window.offered.length) === offeredBefore, `${where}: Escape in Results downloads nothing`);
     const back = await state(page);
     check(back.report === null && back.title === flow.program[0].toUpperCase() + flow.program.slice(1),
       `${where}: OK goes back to the main page`);
