@@ -282,6 +282,13 @@ Outcome produceDesignCheck(const Entries& entries, DesignCheck& check, DesignChe
     return Outcome::success();
 }
 
+const ValueList* designCheckValueList(std::string_view entry, int shape, const DesignCheck& check) {
+    if (entry == profileEntry.name) return shape >= 0 && shape < 3 ? &profileList(shape) : nullptr;
+    if (entry == sizeEntry.name) return &sizeList(check);
+    if (entry == thicknessEntry.name) return &thicknessList(check);
+    return nullptr;
+}
+
 Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
     const bool roundPipe = check.shape() == StructureShape::RoundPipe;
     const bool hasInstallation = !installationTypeEntries(check).empty();

@@ -46,6 +46,11 @@ Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing)
 // The same, with the picture of the checked structure as SVG text.
 Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
+// The list a position entry (profile, size, thickness) selects from for a
+// structure of this shape whose main page `check` holds; none for another
+// entry.
+const ValueList* designCheckValueList(std::string_view entry, int shape, const DesignCheck& check);
+
 // Verrick as every front end sees it: entries, doors, lists and pages.
 const ProgramDescription& designCheckProgram();
 

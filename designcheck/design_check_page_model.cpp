@@ -100,6 +100,10 @@ public:
         return produced;
     }
 
+    const ValueList* valueList(std::string_view entry) const override {
+        return dc::designCheckValueList(entry, static_cast<int>(shape()), check_);
+    }
+
     std::string fileNameOf(const Entries& entries) const override {
         const bool round = selectedIn("shape") == static_cast<int>(dc::StructureShape::RoundPipe);
         std::string size;
@@ -221,6 +225,10 @@ private:
         // The properties page preselects its first entries on every run,
         // unless a link gave them.
         if (!fromLink_) forget({"span", "size", "thickness", "corrugation", "installation", "load-reduction"});
+        // A size or thickness kept from before that the new lists lack
+        // gives way to the preset, with a notice.
+        if (!roundPipe()) dropValueNotOffered("size", "size");
+        dropValueNotOffered("thickness", "thickness");
         if (!roundPipe()) check_.setSizeIndex(selectedIn("size"));
         stage_ = Stage::Properties;
         return {};

@@ -228,6 +228,11 @@ const EntrySpec& entryOf(FollowUpPage page) {
 
 std::span<const EntrySpec> fillTableEntries() { return specs; }
 
+const ValueList& fillTableShapeList() {
+    static const ValueList list = shapeList();
+    return list;
+}
+
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists) {
     Choices c;
     if (Outcome chosen = readChoices(entries, c); !chosen) return chosen;

@@ -31,6 +31,9 @@ Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, 
 // instead.
 Outcome listFillTableChoices(const Entries& entries, std::vector<OfferedList>& lists);
 
+// The shape list the shape entry selects from.
+const ValueList& fillTableShapeList();
+
 // Tabrell as every front end sees it: entries, doors, lists and pages.
 const ProgramDescription& fillTableProgram();
 

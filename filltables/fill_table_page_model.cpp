@@ -93,6 +93,10 @@ public:
         return producedBy(produceFillTablePicture, entries, results);
     }
 
+    const ValueList* valueList(std::string_view entry) const override {
+        return entry == "shape" ? &fillTableShapeList() : nullptr;
+    }
+
     std::string fileNameOf(const Entries& entries) const override {
         const std::size_t shape = static_cast<std::size_t>(std::clamp(selectedIn("shape"), 0, shapeCount - 1));
         (void)entries;

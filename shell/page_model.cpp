@@ -99,11 +99,6 @@ std::vector<std::string> ProgramPages::load(const std::vector<std::pair<std::str
             const auto word = std::find_if(found->words.begin(), found->words.end(),
                                            [&given](std::string_view w) { return normalisedWord(w) == given; });
             usable.set(found->name, word != found->words.end() ? std::string(*word) : text);
-        } else if (found != nullptr && found->kind == EntryKind::Position && positionIn(text) < 0) {
-            // The page's list shows a position; a value it cannot place
-            // would be shown as one entry and computed as another.
-            leftOut.push_back("The link's " + std::string(found->name) + " '" + text +
-                              "' is not a position in its list; the page starts from its preset.");
         } else if (found != nullptr) {
             usable.set(found->name, text);
         } else
@@ -176,6 +171,7 @@ void giveMnemonics(Page& page) {
 Page PageSession::page() const {
     if (!pages_) return {};
     Page page = pages_->page();
+    if (page.notice.empty()) page.notice = pages_->notice();
     giveMnemonics(page);
     return page;
 }
@@ -188,12 +184,21 @@ const Results& PageSession::results() const {
 }
 
 void PageSession::change(std::string_view control, std::string_view value) {
-    if (pages_) pages_->change(control, value);
+    if (!pages_) return;
+    pages_->clearNotice();
+    pages_->change(control, value);
 }
 
-Answer PageSession::press(std::string_view button) { return pages_ ? pages_->press(button) : Answer{}; }
+Answer PageSession::press(std::string_view button) {
+    if (!pages_) return {};
+    pages_->clearNotice();
+    return pages_->press(button);
+}
+
 void PageSession::back() {
-    if (pages_) pages_->back();
+    if (!pages_) return;
+    pages_->clearNotice();
+    pages_->back();
 }
 
 std::vector<std::string> PageSession::load(const std::vector<std::pair<std::string, std::string>>& given) {

@@ -5,7 +5,9 @@
 // page. Each engine's page model (<engine>/*_page_model.cpp) derives from
 // ProgramPages.
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <memory>
 #include <span>
 #include <string>
@@ -67,12 +69,17 @@ public:
     virtual Answer press(std::string_view button) = 0;
     virtual void back() = 0;
     virtual std::optional<MessageBox> details(std::string_view) const { return std::nullopt; }
+    // The list a position entry's value is chosen from as the pages now
+    // stand; none where the entry's position is kept as it is.
+    virtual const ValueList* valueList(std::string_view) const { return nullptr; }
     // The door's report, refusal or usage error for these entries.
     virtual Outcome produce(const Entries& entries, Results& results) const = 0;
     // The name part of a saved file after the program's name.
     virtual std::string fileNameOf(const Entries& entries) const = 0;
 
     bool showingResults() const { return showingResults_; }
+    const std::string& notice() const { return notice_; }
+    void clearNotice() { notice_.clear(); }
     const Results& results() const { return results_; }
 
     std::vector<std::string> load(const std::vector<std::pair<std::string, std::string>>& given);
@@ -93,7 +100,36 @@ protected:
             const auto found = std::find(s.words.begin(), s.words.end(), value);
             return found == s.words.end() ? 0 : static_cast<int>(found - s.words.begin());
         }
+        if (const ValueList* list = valueList(entry)) return positionOf(s, value, *list).value_or(0);
         return std::max(0, positionIn(value));
+    }
+    // Where a value stands in a list, as csp-report finds it; none when the
+    // list does not offer it.
+    static std::optional<int> positionOf(const EntrySpec& s, const std::string& value, const ValueList& list) {
+        Entries one;
+        one.set(s.name, value);
+        int position = 0;
+        if (!listPosition(s, one, list, position)) return std::nullopt;
+        return position;
+    }
+    // A list entry by what it is, as csp-report takes it: its spelling, or
+    // its text without blanks ("0.109", "81x59", "6x2").
+    static std::string valueWord(const ListValue& value) {
+        if (!value.spelling.empty()) return value.spelling;
+        std::string word = value.text;
+        std::erase(word, ' ');
+        return word;
+    }
+    // A kept list value the list no longer offers is dropped for the
+    // page's preset, with a notice naming both.
+    void dropValueNotOffered(std::string_view entry, std::string_view what) {
+        const auto found = values_.find(std::string(entry));
+        const ValueList* list = valueList(entry);
+        if (found == values_.end() || list == nullptr || list->values.empty()) return;
+        if (positionOf(spec(entry), found->second, *list)) return;
+        notice_ = "The " + std::string(what) + " " + found->second + " is not offered here; the page takes " +
+                  list->values.front().text + " instead.";
+        values_.erase(found);
     }
     // Stores what a control now holds: a list's position becomes its word.
     void store(std::string_view control, std::string_view value) {
@@ -104,6 +140,15 @@ protected:
             const int position = positionIn(value);
             if (position < 0 || static_cast<std::size_t>(position) >= s->words.size()) return;
             text = std::string(s->words[static_cast<std::size_t>(position)]);
+        }
+        // A list's entry is kept by what it is, so that it stays itself when
+        // the list around it changes.
+        if (const ValueList* list = s->kind == EntryKind::Position ? valueList(control) : nullptr) {
+            const int position = positionIn(value);
+            if (position >= 0 && static_cast<std::size_t>(position) < list->values.size()) {
+                std::string word = valueWord(list->values[static_cast<std::size_t>(position)]);
+                if (positionOf(*s, word, *list) == position) text = std::move(word);
+            }
         }
         values_[std::string(control)] = std::move(text);
     }
@@ -158,6 +203,8 @@ protected:
     }
 
     std::map<std::string, std::string> values_;
+    // A message for the page just opened, until the next change or press.
+    std::string notice_;
     bool showingResults_ = false;
     // The entries came from a link: the later pages show the link's values
     // on the first run instead of their presets.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,38 @@ TEST(DesignCheckPageModel, BackOkAndQuit) {
     EXPECT_EQ(session.page().id, "main");
     EXPECT_EQ(session.page().control("cover")->text, "6");
     EXPECT_EQ(session.press("quit").kind, Answer::Kind::End);
+}
+
+// A list entry is kept by what it is: 0.109 stays 0.109 when the profile
+// changes to another that offers it, and gives way to the preset, with a
+// notice naming both, when the new profile lacks it; the link holds it by
+// value, as csp-report takes it.
+TEST(DesignCheckPageModel, AListValueFollowsWhatItIsNotItsPlace) {
+    PageSession session(designCheckProgram());
+    session.load({{"cover", "4"}});
+    session.press("next");
+    const auto thickness = [&session] {
+        const pages::Page page = session.page();
+        const pages::Control* c = page.control("thickness");
+        return c->items.at(static_cast<std::size_t>(c->selected));
+    };
+    session.change("thickness", "2");
+    EXPECT_EQ(thickness(), "0.109");
+    const auto link = session.linkEntries();
+    EXPECT_NE(std::find(link.begin(), link.end(), std::pair<std::string, std::string>("thickness", "0.109")), link.end());
+    session.press("backup");
+    session.change("profile", "1");  // 3 x 1 offers 0.109 too, one place later
+    session.press("next");
+    EXPECT_EQ(thickness(), "0.109");
+    EXPECT_TRUE(session.page().notice.empty());
+    session.press("backup");
+    session.change("profile", "3");  // 6 x 2 plate starts at 0.111
+    session.press("next");
+    EXPECT_EQ(thickness(), "0.111");
+    EXPECT_NE(session.page().notice.find("0.109"), std::string::npos) << session.page().notice;
+    EXPECT_NE(session.page().notice.find("0.111"), std::string::npos) << session.page().notice;
+    session.change("thickness", "1");
+    EXPECT_TRUE(session.page().notice.empty());
 }
 
 }  // namespace
