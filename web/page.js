@@ -51,6 +51,15 @@
   }
 
   window.addEventListener('popstate', (event) => {
+    // A fragment of the user's own (typed, or a link followed in this tab)
+    // is no step of ours: it fills the pages as opening the link would.
+    if (!event.state && location.hash.replace(/^#/, '') !== linkText()) {
+      ignoredPops = 0;
+      if (dialog.open) dialog.close();
+      while (pages.depth() > 0) pages.back();
+      start();
+      return;
+    }
     if (ignoredPops > 0) {
       ignoredPops -= 1;
       history.replaceState({ depth: pages.depth() }, '', currentUrl());

@@ -236,6 +236,17 @@ async function flows(browser, name) {
     check(unitCommand.includes('-o verrick-60in-8ft.txt'), `${name}: the file is named by the number (${unitCommand})`);
     await withUnit.close();
 
+    // A fragment changed in the open tab fills the pages as the link would.
+    const retyped = await open(browser, blocked, 'verrick');
+    await retyped.evaluate(() => { location.hash = '#cover=8&span=60&thickness=1'; });
+    await pause(300);
+    const refilled = await retyped.evaluate(() => [document.getElementById('c-cover').value, location.hash]);
+    check(refilled[0] === '8' && refilled[1].includes('cover=8'), `${name}: a changed fragment fills the pages (${refilled})`);
+    await keys(retyped, ['Enter', 'Enter']);
+    check((await state(retyped)).report === native('verrick', ['--cover', '8', '--span', '60', '--thickness', '1']).stdout.toString(),
+      `${name}: the changed fragment's check`);
+    await retyped.close();
+
     const odd = await open(browser, blocked, 'ombrel', '#colour=red&ph=6');
     const told = await state(odd);
     check(told.dialog !== null && told.dialog.includes("'colour'"), `${name}: the link's unknown entry is named (${told.dialog})`);
