@@ -110,6 +110,26 @@ const keyboardFlows = [
   { program: 'ombrel', keys: ['Enter'], args: [], printed: 1 },
 ];
 
+// Whether a page fits its window: nothing runs off the side, and each list
+// shows its whole entry.
+function fitsScript() {
+  const wide = [...document.querySelectorAll('#page label, #page select, #page input, button')]
+    .filter((element) => element.offsetParent !== null)
+    .filter((element) => element.getBoundingClientRect().right > document.documentElement.clientWidth + 0.5);
+  // A list shows its whole entry: the chosen text fits inside the box
+  // beside its arrow.
+  const measure = document.createElement('canvas').getContext('2d');
+  for (const select of document.querySelectorAll('#page select')) {
+    if (select.offsetParent === null || select.selectedIndex < 0) continue;
+    const style = getComputedStyle(select);
+    measure.font = `${style.fontSize} ${style.fontFamily}`;
+    const text = measure.measureText(select.options[select.selectedIndex].text).width;
+    if (text + 28 > select.clientWidth) wide.push(`${select.id} shows part of its entry`);
+  }
+  return { sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+    wide: wide.map((element) => (typeof element === 'string' ? element : element.id || element.textContent)) };
+}
+
 async function flows(browser, name) {
   const blocked = [];
   for (const flow of keyboardFlows) {
@@ -302,17 +322,11 @@ async function flows(browser, name) {
   // At 200% zoom on a 1280-pixel screen, and on a tablet held upright, the
   // page is 640 or 600 CSS pixels wide: every control and button fits
   // without scrolling sideways, and the picture goes below the report.
-  for (const [width, scale] of [[640, 2], [600, 1]]) {
+  for (const [width, scale] of [[640, 2], [600, 1], [400, 1]]) {
     const where = `${name} ${width} px wide at ${scale * 100}%`;
     const page = await open(browser, blocked, 'verrick');
     await page.setViewport({ width, height: 800, deviceScaleFactor: scale });
-    const fits = () => page.evaluate(() => {
-      const wide = [...document.querySelectorAll('#page label, #page select, #page input, button')]
-        .filter((element) => element.offsetParent !== null)
-        .filter((element) => element.getBoundingClientRect().right > document.documentElement.clientWidth + 0.5);
-      return { sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
-        wide: wide.map((element) => element.id || element.textContent) };
-    });
+    const fits = () => page.evaluate(fitsScript);
     const main = await fits();
     check(!main.sideways && main.wide.length === 0, `${where}: the main page fits (${JSON.stringify(main)})`);
     await keys(page, ['Enter']);
@@ -327,6 +341,12 @@ async function flows(browser, name) {
       `${where}: Results fit with the picture below the report (${JSON.stringify(results)}, below ${below})`);
     if (process.env.CSP_WEB_SCREENSHOTS) await page.screenshot({ path: path.join(process.env.CSP_WEB_SCREENSHOTS, `${name}-${width}.png`), fullPage: true });
     await page.close();
+    // Tabrell's lists hold the longest entries.
+    const tables = await open(browser, blocked, 'tabrell');
+    await tables.setViewport({ width, height: 800, deviceScaleFactor: scale });
+    const tablesFit = await tables.evaluate(fitsScript);
+    check(!tablesFit.sideways && tablesFit.wide.length === 0, `${where}: Tabrell's main page fits (${JSON.stringify(tablesFit)})`);
+    await tables.close();
   }
   check(blocked.length === 0, `${name}: no network request (${blocked.join(', ')})`);
 }
