@@ -15,8 +15,9 @@
 
   // --- the link ---------------------------------------------------------------
 
-  function linkEntries() {
-    const text = location.hash.replace(/^#/, '');
+  function linkEntries() { return parseLink(location.hash.replace(/^#/, '')); }
+
+  function parseLink(text) {
     if (!text) return [];
     return text.split('&').filter((part) => part.length > 0).map((part) => {
       const at = part.indexOf('=');
@@ -35,9 +36,26 @@
     return location.pathname + location.search + (link ? '#' + link : '');
   }
 
+  // The last entries are kept in the browser, for the next visit; a link's
+  // entries win over them, and Reset forgets them.
+  const keptKey = 'csp-suite-' + program + '-entries';
+  function keptEntries() {
+    try { return parseLink(localStorage.getItem(keptKey) || ''); } catch (e) { return []; }
+  }
+  function keepEntries() {
+    try { localStorage.setItem(keptKey, linkText()); } catch (e) { /* a browser that keeps nothing */ }
+  }
+
+  // A link to the Results view: the entries and "view=results".
+  function resultsLink() {
+    const link = linkText();
+    return location.href.replace(/#.*$/, '') + '#' + (link ? link + '&' : '') + 'view=results';
+  }
+
   // Each page is one step of the browser's history; the fragment follows
   // the entries as they change.
   function followHistory() {
+    keepEntries();
     const depth = pages.depth();
     const at = (history.state && typeof history.state.depth === 'number') ? history.state.depth : 0;
     if (depth > at) {
@@ -260,6 +278,7 @@
     pages.change(id, value);
     refreshPage(pages.page());
     history.replaceState(history.state, '', currentUrl());
+    keepEntries();
   }
 
   function refreshPage(page) {
@@ -375,6 +394,7 @@
       ['print', results.printText, () => window.print()],
       ['save-picture', 'Save Picture...',
         () => download(results.savedPicture, 'image/svg+xml', results.fileName.replace(/\.txt$/, '.svg'))],
+      ['copy-link', 'Copy Link', () => copyText(resultsLink())],
     ];
     buttons.replaceChildren(...actions.map(([id, text, act]) => {
       const button = document.createElement('button');
@@ -389,7 +409,25 @@
     buttons.querySelectorAll('button').forEach((button, i) => giveAccessKey(button, letters[i]));
     resultsView.dataset.escape = results.escapeButton;
     document.getElementById('command').textContent = results.commandLine;
+    document.getElementById('results-link').textContent = resultsLink();
     report.focus();
+  }
+
+  // The clipboard where the browser lends it, else a selected copy.
+  function copyText(text) {
+    const fallback = () => {
+      const area = document.createElement('textarea');
+      area.value = text;
+      area.setAttribute('readonly', '');
+      area.style.cssText = 'position:absolute;left:-10000px';
+      document.body.append(area);
+      area.select();
+      try { document.execCommand('copy'); } catch (e) { /* the link stays on the page to copy by hand */ }
+      area.remove();
+    };
+    window.copiedText = text;
+    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).catch(fallback);
+    else fallback();
   }
 
   // --- keys ---------------------------------------------------------------------
@@ -415,14 +453,35 @@
   form.addEventListener('submit', (event) => event.preventDefault());
 
   document.getElementById('about-button').addEventListener('click', () => openBox(pages.about(), null));
+  document.getElementById('reset-button').addEventListener('click', () => {
+    try { localStorage.removeItem(keptKey); } catch (e) { /* nothing kept */ }
+    if (dialog.open) dialog.close();
+    while (pages.depth() > 0) pages.back();
+    pages.load([]);
+    shownPage = '';
+    show();
+    history.replaceState({ depth: pages.depth() }, '', currentUrl());
+  });
 
   // --- start --------------------------------------------------------------------------
 
   function start() {
-    const leftOut = pages.load(linkEntries());
+    const given = linkEntries();
+    const toResults = given.some(([name, value]) => name === 'view' && value === 'results');
+    const entries = given.filter(([name]) => name !== 'view');
+    const leftOut = pages.load(given.length > 0 ? entries : keptEntries());
+    // A link to the Results goes through the pages by their default
+    // buttons, as Enter would, and stops at a page that refuses.
+    if (toResults && leftOut.length === 0) {
+      for (let step = 0; step < 8 && !pages.showingResults(); ++step) {
+        const answer = pages.press(pages.page().defaultButton);
+        if (typeof answer !== 'string' || answer !== 'page') break;
+      }
+    }
     shownPage = '';
     show();
     history.replaceState({ depth: pages.depth() }, '', currentUrl());
+    keepEntries();
     if (leftOut.length > 0) {
       const page = pages.page();
       openBox({ title: pages.title(), rows: leftOut.map((line) => ['', line]) }, () => focusControl(page.focus));

@@ -44,6 +44,10 @@ async function open(browser, blocked, program, fragment = '') {
     else { blocked.push(url); request.abort(); }
   });
   page.on('pageerror', (error) => check(false, `${program}: page error ${error.message}`));
+  // Each flow starts from the presets, but for a reload that keeps them.
+  await page.evaluateOnNewDocument(() => {
+    try { if (!sessionStorage.getItem('keep')) localStorage.clear(); } catch (e) { /* a document without storage */ }
+  });
   const file = 'file://' + path.resolve(pagesDir, `${program}.html`) + fragment;
   await page.goto(file);
   await page.waitForSelector('body[data-ready]', { timeout: 15000 });
@@ -255,6 +259,34 @@ async function flows(browser, name) {
     const unitCommand = await withUnit.evaluate(() => document.getElementById('command').textContent);
     check(unitCommand.includes('-o verrick-60in-8ft.txt'), `${name}: the file is named by the number (${unitCommand})`);
     await withUnit.close();
+
+    // The last entries are kept for the next visit, and Reset forgets
+    // them; Copy Link gives a link that opens straight on the same Results.
+    const kept = await open(browser, blocked, 'verrick');
+    await kept.evaluate(() => {
+      const cover = document.getElementById('c-cover');
+      cover.value = '8';
+      cover.dispatchEvent(new Event('input'));
+      sessionStorage.setItem('keep', '1');
+      history.replaceState(history.state, '', location.pathname);
+    });
+    await kept.reload();
+    await kept.waitForSelector('body[data-ready]');
+    check(await kept.evaluate(() => document.getElementById('c-cover').value) === '8', `${name}: the entries are kept after a reload`);
+    await keys(kept, ['Enter', 'Enter']);
+    await kept.click('#b-copy-link');
+    const copied = await kept.evaluate(() => window.copiedText);
+    check(copied && copied.includes('view=results') && copied.includes('cover=8') &&
+      (await kept.evaluate(() => document.getElementById('results-link').textContent)) === copied,
+      `${name}: Copy Link copies the link the Results show (${copied})`);
+    await kept.click('#reset-button');
+    check(await kept.evaluate(() => document.getElementById('c-cover').value) === '1.5', `${name}: Reset goes back to the presets`);
+    await kept.close();
+    const linked = await open(browser, blocked, 'verrick', copied.slice(copied.indexOf('#')));
+    const onResults = await state(linked);
+    check(onResults.report === native('verrick', ['--cover', '8']).stdout.toString(), `${name}: the copied link opens on the same Results`);
+    await axe(linked, `${name} verrick Results with Copy Link`);
+    await linked.close();
 
     // A fragment changed in the open tab fills the pages as the link would.
     const retyped = await open(browser, blocked, 'verrick');
