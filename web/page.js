@@ -86,8 +86,21 @@
     const target = (event.state && typeof event.state.depth === 'number') ? event.state.depth : 0;
     if (dialog.open) dialog.close();
     if (target > pages.depth()) {
-      ignoredPops += 1;
-      history.go(pages.depth() - target);
+      // Forward: on through the pages by their default buttons, as Enter
+      // would, to the page it returns to; a page that refuses stays, with
+      // its box, and the history steps back to it.
+      let answer = 'page';
+      while (pages.depth() < target && !pages.showingResults() && answer === 'page') {
+        answer = pages.press(pages.page().defaultButton);
+      }
+      show();
+      if (typeof answer !== 'string') openBox(answer, null);
+      if (pages.depth() < target) {
+        ignoredPops += 1;
+        history.go(pages.depth() - target);
+      } else {
+        history.replaceState({ depth: pages.depth() }, '', currentUrl());
+      }
       return;
     }
     while (pages.depth() > target) pages.back();

@@ -216,6 +216,27 @@ async function flows(browser, name) {
     const after = await state(page);
     check(after.dialog === null && after.title === 'Verrick' && after.focus === 'c-cover' && after.selected === '12,5',
       `${name}: after the box, the cover is focused with its text selected as typed (${JSON.stringify(after)})`);
+    // Back and Forward step through the pages as < Backup and Next do.
+    {
+      const walk = await open(browser, blocked, 'verrick', '#cover=3&span=60');
+      await keys(walk, ['Enter']);
+      await walk.goBack();
+      await pause(200);
+      const backTitle = (await state(walk)).title;
+      await walk.goForward();
+      await pause(300);
+      const forwardTitle = (await state(walk)).title;
+      await keys(walk, ['Enter']);
+      await walk.goBack();
+      await pause(200);
+      await walk.goForward();
+      await pause(300);
+      const again = await state(walk);
+      check(backTitle === 'Verrick' && forwardTitle === 'Round Pipe Properties' &&
+        again.report === native('verrick', ['--cover', '3', '--span', '60']).stdout.toString(),
+        `${name}: Back and Forward go through the pages (${backTitle}, ${forwardTitle}, ${again.title})`);
+      await walk.close();
+    }
     // Back from the properties page keeps the main page's entries.
     await keys(page, ['type:6', 'Shift+Tab', 'Shift+Tab', 'type:110', 'Enter']);
     check((await state(page)).title === 'Round Pipe Properties', `${name}: Enter goes on to the properties page`);
