@@ -301,8 +301,13 @@ std::string captionOf(const FillTableRequest& request) {
                           (conditions < conditionsTexts.size() ? labelOf(conditionsTexts[conditions]) : "?") +
                           "; design: " + designText(request.designMethod()) + "; soil density " +
                           request.soilDensityText() + " pcf; load reduction factor " + request.loadReductionText() +
-                          ". Each line ends where its wall is no longer allowed (a cell of 0 is not drawn); "
-                          "the dashed line is each row's minimum cover in feet.";
+                          ". ";
+    if (request.tableValues().kind == TableKind::PipeArch)
+        caption += "Each line is one corner bearing pressure; a size whose cell is 0 is not drawn; "
+                   "the dashed line is each size's minimum cover in feet.";
+    else
+        caption += "Each line ends where its wall is no longer allowed (a cell of 0 is not drawn); "
+                   "the dashed line, along the foot of the chart, is each row's minimum cover in feet.";
     return caption;
 }
 

@@ -170,6 +170,14 @@ async function flows(browser, name) {
       .replace(/&amp;/g, '&').replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"');
     check(spoken.role === 'img' && spoken.name === element('title') && spoken.description === element('desc'),
       `${where}: the picture is read as its title and description (${JSON.stringify(spoken)})`);
+    // In a 1280-pixel window the picture's smallest text reads at 11 CSS
+    // pixels or more.
+    await page.setViewport({ width: 1280, height: 900 });
+    await pause(100);
+    const smallest = await page.evaluate(() => Math.min(...[...document.querySelectorAll('#picture-box svg text')]
+      .map((t) => { const m = t.getScreenCTM(); return parseFloat(getComputedStyle(t).fontSize) * Math.hypot(m.a, m.b); })));
+    check(smallest >= 11, `${where}: the picture's smallest text is ${smallest.toFixed(1)} px at 1280 pixels`);
+    await page.setViewport({ width: 1100, height: 900 });
     await page.click('#b-save-picture');
     check((await lastOffered(page)).toString() === picture, `${where}: Save Picture offers the csp-report --svg bytes`);
 
