@@ -51,6 +51,16 @@ void drawPatterns(SvgWriter& svg) {
     svg.end();
 }
 
+// A bar's total stands just past its end; one that would run into the
+// limit line (97 beside the 100-year line) stands past the line instead.
+double totalLabelX(double barEnd, const std::string& total, double axisYears) {
+    constexpr double digitWidth = 7.5;  // of the total's bold 12 px digits
+    const double limit = xOf(maximumTotalLife, axisYears);
+    const double start = barEnd + 6;
+    const double end = start + digitWidth * static_cast<double>(total.size());
+    return start < limit && end > limit - 2 ? limit + 4 : start;
+}
+
 void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
     const std::string total = wholeNumber(row.total);
     svg.beginGroup({{"class", "bar"},
@@ -69,7 +79,7 @@ void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) 
     const double addOnEnd = xOf(std::max(row.total, row.galvanized), axisYears);
     svg.rect(barLeft, y - barHeight / 2, galvanizedEnd - barLeft, barHeight, "galvanized");
     if (addOnEnd > galvanizedEnd) svg.rect(galvanizedEnd, y - barHeight / 2, addOnEnd - galvanizedEnd, barHeight, "add-on");
-    svg.text(addOnEnd + 6, y + 4, total, "total");
+    svg.text(totalLabelX(addOnEnd, total, axisYears), y + 4, total, "total");
     svg.endGroup();
 }
 
