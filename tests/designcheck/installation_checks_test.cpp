@@ -173,7 +173,8 @@ TEST(MinimumCoverCheck, CoverUnderOneFootFailsEveryRuleSet) {
     for (const auto& c : cases) {
         CheckInputs inputs = coverInputs(c.method, c.liveLoad, Profile::TwoThirdsByHalf, 48, 0.5);
         EXPECT_EQ(blockOf(reportOf(inputs), "Minimum Cover Requirement:").back(), c.verdict);
-        const CheckResult* cover = resultOf(inputs).find(SummaryCheck::MinimumCover);
+        const DesignCheckResult result = resultOf(inputs);
+        const CheckResult* cover = result.find(SummaryCheck::MinimumCover);
         EXPECT_FALSE(cover->ok);
         EXPECT_GE(cover->demand, 1.0);  // the floor of 1 ft at least
         EXPECT_EQ(cover->capacity, 0.5);
