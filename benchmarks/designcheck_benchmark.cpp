@@ -64,6 +64,15 @@ std::vector<Combination> sweep() {
     return combinations;
 }
 
+// The next combination stored as the pages store it.
+void storeNext(const std::vector<Combination>& combinations, std::size_t& next, DesignCheck& check) {
+    const Combination& c = combinations[next];
+    next = next + 1 == combinations.size() ? 0 : next + 1;
+    acceptMainPage(c.main, check);
+    acceptPropertiesPage(c.properties, check);
+    if (reductionPageAsked(check)) acceptReductionPage("0.86", check);
+}
+
 // Each combination is stored as the pages store it, then run.
 void completeReports(benchmark::State& state) {
     const std::vector<Combination> combinations = sweep();
@@ -71,11 +80,7 @@ void completeReports(benchmark::State& state) {
     std::size_t next = 0;
     std::size_t lines = 0;
     for (auto _ : state) {
-        const Combination& c = combinations[next];
-        next = next + 1 == combinations.size() ? 0 : next + 1;
-        acceptMainPage(c.main, check);
-        acceptPropertiesPage(c.properties, check);
-        if (reductionPageAsked(check)) acceptReductionPage("0.86", check);
+        storeNext(combinations, next, check);
         check.run();
         lines += check.reportLines().count();
         benchmark::DoNotOptimize(check.reportLines().lines().data());
@@ -93,11 +98,7 @@ void recordsOnly(benchmark::State& state) {
     DesignCheck check;
     std::size_t next = 0;
     for (auto _ : state) {
-        const Combination& c = combinations[next];
-        next = next + 1 == combinations.size() ? 0 : next + 1;
-        acceptMainPage(c.main, check);
-        acceptPropertiesPage(c.properties, check);
-        if (reductionPageAsked(check)) acceptReductionPage("0.86", check);
+        storeNext(combinations, next, check);
         check.compute();
         benchmark::DoNotOptimize(check.result().checks.data());
     }

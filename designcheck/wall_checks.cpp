@@ -226,11 +226,10 @@ void appendSeamBlock(const DesignCheck& check, const DesignCheckResult& result, 
         report.append(format("    SS = %g * %g = %g lb/ft", loads.thrust, seam.factor, seam.required));
         break;
     case DesignForm::LoadResistanceFactor:
-        report.append("    SS = Tf/phi, where phi is the resistance factor for seam strength.");
-        report.append(format("    SS = %g / %g = %g lb/ft", loads.factoredThrust, seam.factor, seam.required));
-        break;
     case DesignForm::LoadFactor:
-        report.append("    SS = Tf/phi, where phi is the capacity modification factor.");
+        report.append(formOf(check.method()) == DesignForm::LoadFactor
+                          ? "    SS = Tf/phi, where phi is the capacity modification factor."
+                          : "    SS = Tf/phi, where phi is the resistance factor for seam strength.");
         report.append(format("    SS = %g / %g = %g lb/ft", loads.factoredThrust, seam.factor, seam.required));
         break;
     }
