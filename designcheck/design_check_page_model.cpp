@@ -28,7 +28,11 @@ public:
         case Stage::Reduction: break;
         }
         Page page = makePage("load-reduction", std::string(dc::reductionTitle));
-        page.controls = {field("load-reduction", dc::reductionLabel, valueOf("load-reduction")), note("note", dc::reductionNote)};
+        Control factor = field("load-reduction", dc::reductionLabel, valueOf("load-reduction"));
+        factor.widthInChars = numberWidthInChars;
+        Control explained = note("note", dc::reductionNote);
+        explained.wrapInChars = 56;  // the note on two lines
+        page.controls = {factor, explained};
         page.buttons = {{"backup", std::string(dc::backupButtonText)}, {"next", std::string(dc::nextButtonText)}};
         page.defaultButton = "next";
         page.escapeButton = "backup";
@@ -119,6 +123,7 @@ public:
 
 private:
     enum class Stage { Main, Properties, Reduction };
+    static constexpr int numberWidthInChars = 12;
 
     dc::StructureShape shape() const { return static_cast<dc::StructureShape>(std::clamp(selectedIn("shape"), 0, 2)); }
     bool roundPipe() const { return shape() == dc::StructureShape::RoundPipe; }
@@ -156,6 +161,8 @@ private:
         page.twoColumns = true;
         Control shapeList = list("shape", dc::structureShapeLabel, textsOf(dc::shapeTexts), static_cast<int>(shape()));
         Control profileList = list("profile", dc::profileLabel, profileTexts(), profilePosition());
+        // The two lists head the page without labels of their own.
+        shapeList.labelHidden = profileList.labelHidden = true;
         Control radius = list("corner-radius", dc::cornerRadiusLabel, textsOf(cornerRadii()), selectedIn("corner-radius"));
         radius.disabled = cornerRadii().size() <= 1;
         Control pressure = field("corner-pressure", dc::cornerPressureLabel, cornerPressureText(), dc::cornerPressureUnit);
@@ -168,7 +175,12 @@ private:
                          list("method", dc::designMethodLabel, textsOf(dc::methodTexts), selectedIn("method")),
                          radius,
                          pressure};
-        for (std::size_t i = 0; i < page.controls.size(); ++i) page.controls[i].column = static_cast<int>(i % 2);
+        for (std::size_t i = 0; i < page.controls.size(); ++i) {
+            page.controls[i].column = static_cast<int>(i % 2);
+            if (page.controls[i].kind == Control::Kind::Field) page.controls[i].widthInChars = numberWidthInChars;
+        }
+        page.columnWidthInChars = 20;
+        page.minimiseBox = true;
         page.buttons = {{"next", std::string(dc::nextButtonText)}, {"quit", std::string(dc::quitButtonText)}};
         page.defaultButton = "next";
         page.escapeButton = "quit";
@@ -189,13 +201,15 @@ private:
 
     Page propertiesPage() const {
         Page page = makePage("properties", dc::spanIsTyped(shape()) ? dc::roundPropertiesTitle : dc::propertiesTitle);
-        const Control shownShape =
+        Control shownShape =
             makeControl("structure-shape", Control::Kind::Shown, dc::structureShapeLabel, utf8(check_.shapeText()));
-        const Control shownProfile =
+        Control shownProfile =
             makeControl("profile-name", Control::Kind::Shown, dc::profileLabel, utf8(check_.profileText()));
+        shownShape.minWidthInChars = shownProfile.minWidthInChars = 34;
         Control span = roundPipe() ? field("span", dc::spanLabel, valueOf("span"), dc::inchesUnit)
                                    : list("size", dc::spanLabel, textsOf(dc::spanEntries(check_)), selectedIn("size"));
         span.unit = std::string(dc::inchesUnit);
+        span.widthInChars = roundPipe() ? numberWidthInChars : 0;
         const std::vector<std::string> thicknesses = textsOf(dc::thicknessEntries(check_));
         Control thickness = list("thickness", dc::thicknessLabel, thicknesses, selectedIn("thickness"));
         thickness.unit = std::string(dc::inchesUnit);

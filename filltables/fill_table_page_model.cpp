@@ -36,10 +36,12 @@ public:
     Page page() const override {
         if (followUp_) return followUpPage(asked_[*followUp_]);
         Page page = makePage("main", std::string(texts().name));
+        Control soilDensity = field("soil-density", soilDensityLabel, valueOf("soil-density"));
+        soilDensity.widthInChars = 12;
         page.controls = {
             list("shape", shapeProfileLabel, textsOf(shapeProfileTexts), selectedIn("shape")),
             list("live-load", liveLoadLabel, textsOf(liveLoadTexts), selectedIn("live-load")),
-            field("soil-density", soilDensityLabel, valueOf("soil-density")),
+            soilDensity,
             list("conditions", conditionsLabel, textsOf(conditionsTexts), selectedIn("conditions")),
             list("criteria", printLabel, textsOf(printTexts), selectedIn("criteria")),
         };
@@ -47,6 +49,8 @@ public:
         page.defaultButton = "next";
         page.escapeButton = "done";
         page.focus = "shape";
+        page.columnGap = 10;
+        page.minimiseBox = true;
         return page;
     }
 
@@ -111,16 +115,24 @@ private:
             page.title = std::string(texts->title);
             Control radio = list(entry, texts->groupCaption, textsOf(texts->choices), radioPosition(asked));
             radio.kind = Control::Kind::Radio;
+            radio.wrapInChars = 60;
+            radio.sideBySide = asked == FollowUpPage::BaseForTables;
             page.controls = {radio};
             page.buttons = {{"next", std::string(nextButtonText)}, {"back", std::string(texts->backButton)}};
         } else {
             page.title = std::string(loadReductionTitle);
-            page.controls = {field(entry, loadReductionLabel, valueOf(entry)), note("note", loadReductionNote)};
+            Control factor = field(entry, loadReductionLabel, valueOf(entry));
+            factor.widthInChars = 10;
+            Control explained = note("note", loadReductionNote);
+            explained.wrapInChars = 60;
+            page.controls = {factor, explained};
+            page.columnGap = page.rowGap = 10;
             page.buttons = {{"next", std::string(nextButtonText)}, {"back", std::string(backButtonText)}};
         }
         page.defaultButton = "next";
         page.escapeButton = "back";
         page.focus = entry;
+        page.buttonGap = 8;
         return page;
     }
 

@@ -23,10 +23,13 @@ public:
         for (const Gage& gage : gageTable) gages.push_back(utf8(gage.listText));
         std::vector<std::string> levels;
         for (const AbrasionLevelText& level : abrasionLevelTexts) levels.push_back(utf8(level.listEntry));
+        Control resistivity = field("resistivity", resistivityLabel, valueOf("resistivity"), resistivityUnit);
+        Control ph = field("ph", phLabel, valueOf("ph"));
+        resistivity.widthInChars = ph.widthInChars = 12;
         page.controls = {
             list("gage", thicknessLabel, gages, selectedIn("gage")),
-            field("resistivity", resistivityLabel, valueOf("resistivity"), resistivityUnit),
-            field("ph", phLabel, valueOf("ph")),
+            resistivity,
+            ph,
             list("abrasion", abrasionLevelLabel, levels, selectedIn("abrasion")),
             makeControl("more-info", Control::Kind::Button, {}, std::string(moreInfoButtonText)),
         };
@@ -35,6 +38,9 @@ public:
         page.defaultButton = "next";
         page.escapeButton = "done";
         page.focus = "gage";
+        page.columnGap = 10;
+        // The Results window opens over the page, which stays in view.
+        page.hiddenUnderLaterPages = false;
         return page;
     }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/entries.h"
+#include "shell/report_listing.h"
 
 namespace csp::pages {
 
@@ -32,6 +33,14 @@ struct Control {
     int column = 0;                  // 0 or 1: the desktop page's column
     char mnemonic = 0;               // Alt+letter of its label or button; 0 for none
     std::vector<char> itemMnemonics;  // Radio: each button's
+
+    // The desktop's geometry, in average character widths of the page's
+    // font; 0 where the control takes its natural size.
+    int widthInChars = 0;     // a field's fixed width
+    int minWidthInChars = 0;  // a shown value's least width
+    int wrapInChars = 0;      // a note or radio text goes on over another line past this
+    bool labelHidden = false;  // the desktop names it to a screen reader only
+    bool sideBySide = false;   // Radio: its buttons in one row
 };
 
 struct Button {
@@ -51,6 +60,16 @@ struct Page {
     bool twoColumns = false;
     std::string notice;  // a message the page gives as it opens; empty when none
 
+    // The desktop's window: its gaps in pixels (between a label and its
+    // control and between columns, between rows, above the buttons), the
+    // least width of a two-column page's first control column, whether a
+    // main page has a minimise box, and whether it hides while the later
+    // pages and the Results window run.
+    int columnGap = 8, rowGap = 8, buttonGap = 12;
+    int columnWidthInChars = 0;
+    bool minimiseBox = false;
+    bool hiddenUnderLaterPages = true;
+
     // The control of this name, or none: controls are found by name, never
     // by their place on the page.
     const Control* control(std::string_view id) const;
@@ -61,10 +80,12 @@ struct MessageBox {
     std::string title;
     std::vector<std::pair<std::string, std::string>> rows;  // label (may be empty), text
     std::string focus;                                       // the field to focus when it closes
+    int wrapInChars = 60;  // the desktop's text goes on over another line past this
 };
 
 // What the Results view shows and saves.
 struct Results {
+    ReportListing listing;          // the report as the desktop's Results window shows and prints it
     std::string display;            // the report, a line a "\n"
     std::string saved;              // Windows-1252, CR LF after every line
     std::string picture;            // SVG text

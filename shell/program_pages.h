@@ -198,6 +198,7 @@ protected:
             results.display += '\n';
         }
         results.saved = savedBytes(listing);
+        results.listing = listing;
         results.savedPicture = savedPicture(picture);
         results.picture = std::move(picture);
     }

@@ -1,8 +1,4 @@
-#include "servicelife/ui/ombrel_dlg.h"
+#include "servicelife/service_life_entries.h"
 #include "shell/ui/program_shell.h"
 
-int main(int argc, char** argv) {
-    return csp::ui::runProgram(argc, argv, csp::ProgramId::Ombrel, [](const csp::ui::ProgramShell& shell) {
-        return std::make_unique<csp::ui::COmbrelDlg>(shell);
-    });
-}
+int main(int argc, char** argv) { return csp::ui::runProgram(argc, argv, csp::serviceLifeProgram()); }

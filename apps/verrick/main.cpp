@@ -1,8 +1,4 @@
-#include "designcheck/ui/verrick_dlg.h"
+#include "designcheck/design_check_entries.h"
 #include "shell/ui/program_shell.h"
 
-int main(int argc, char** argv) {
-    return csp::ui::runProgram(argc, argv, csp::ProgramId::Verrick, [](const csp::ui::ProgramShell& shell) {
-        return std::make_unique<csp::ui::CVerrickDlg>(shell);
-    });
-}
+int main(int argc, char** argv) { return csp::ui::runProgram(argc, argv, csp::designcheck::designCheckProgram()); }

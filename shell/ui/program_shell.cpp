@@ -1,5 +1,7 @@
 #include "shell/ui/program_shell.h"
 
+#include "shell/ui/program_dlg.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEventLoop>
@@ -71,9 +73,8 @@ void runMainPage(QDialog& mainPage) {
     untilClosed.exec();
 }
 
-int runProgram(int& argc, char** argv, ProgramId program,
-               const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage) {
-    if (const std::optional<CommandLineAnswer> answer = answerCommandLine(program, argc, argv)) {
+int runProgram(int& argc, char** argv, const ProgramDescription& program) {
+    if (const std::optional<CommandLineAnswer> answer = answerCommandLine(program.id, argc, argv)) {
         std::fputs(answer->text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? answer->status : 1;
     }
@@ -83,10 +84,10 @@ int runProgram(int& argc, char** argv, ProgramId program,
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     QApplication application(argc, argv);
-    const ProgramShell shell(program);
+    const ProgramShell shell(program.id);
     QApplication::setWindowIcon(shell.icon());
-    const std::unique_ptr<QDialog> mainPage = makeMainPage(shell);
-    runMainPage(*mainPage);
+    CProgramDlg mainPage(shell, program);
+    runMainPage(mainPage);
     return 0;
 }
 

@@ -13,6 +13,10 @@
 
 class QDialog;
 
+namespace csp {
+struct ProgramDescription;
+}
+
 namespace csp::ui {
 
 // What every page of one program shares: its texts, its icon, its
@@ -55,8 +59,7 @@ QString toQString(std::string_view text);
 // Start-up: --help and --version answered on the command line; otherwise
 // the application object, then the main page as the application window, run until it closes (whatever closed it); then the program ends.
 // The page may hide itself while later pages run without ending the program.
-int runProgram(int& argc, char** argv, ProgramId program,
-               const std::function<std::unique_ptr<QDialog>(const ProgramShell&)>& makeMainPage);
+int runProgram(int& argc, char** argv, const ProgramDescription& program);
 
 // Shows the main page and returns when it closes.
 void runMainPage(QDialog& mainPage);

@@ -1,4 +1,5 @@
-#include "designcheck/ui/verrick_dlg.h"
+#include "designcheck/design_check_entries.h"
+#include "shell/ui/program_dlg.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -98,7 +99,7 @@ protected:
     QTemporaryDir folder;
     FakeUser user;
     ProgramShell shell{ProgramId::Verrick, user.services()};
-    CVerrickDlg page{shell};
+    CProgramDlg page{shell, designcheck::designCheckProgram()};
     std::deque<Step> steps;
     std::vector<bool> mainPageVisibleUnder;
 };
@@ -127,13 +128,13 @@ TEST_F(VerrickPages, TheListsFollowTheShapeAndProfileAndAShapeChangeReplacesTheC
     };
     for (const Change& change : changes) {
         const bool shapeChange = change.list && std::string_view(change.list) == "shape";
-        if (shapeChange) type("cornerPressure", "2500");  // replaced by the shape's preset
+        if (shapeChange) type("corner-pressure", "2500");  // replaced by the shape's preset
         if (change.list) select(change.list, change.entry);
         EXPECT_EQ(entriesOf(list(page, "profile")), change.profiles) << change.what;
-        EXPECT_EQ(entriesOf(list(page, "cornerRadius")), change.cornerRadii) << change.what;
-        EXPECT_EQ(list(page, "cornerRadius")->currentIndex(), 0) << change.what;
+        EXPECT_EQ(entriesOf(list(page, "corner-radius")), change.cornerRadii) << change.what;
+        EXPECT_EQ(list(page, "corner-radius")->currentIndex(), 0) << change.what;
         if (!change.list || shapeChange) {
-            EXPECT_EQ(field(page, "cornerPressure")->text(), change.cornerPressure) << change.what;
+            EXPECT_EQ(field(page, "corner-pressure")->text(), change.cornerPressure) << change.what;
         }
         // The N/A controls leave the Tab order with the shape that has no use for them.
         EXPECT_EQ(keyboardFaults(page), Strings{}) << change.what;
@@ -144,7 +145,7 @@ TEST_F(VerrickPages, AnUnderpassOffersItsSpansLabelledWithTheRiseWhereTheyRepeat
     select("shape", 2);
     steps.push_back([](QDialog& properties) {
         EXPECT_EQ(properties.windowTitle(), "Design Properties");
-        const Strings spans = entriesOf(list(properties, "span"));
+        const Strings spans = entriesOf(list(properties, "size"));
         ASSERT_EQ(spans.size(), 22u);
         EXPECT_EQ(Strings(spans.begin(), spans.begin() + 6),
                   (Strings{"68 (x69)", "68 (x78)", "69", "70 (x92)", "70 (x98)", "146"}));
@@ -169,14 +170,15 @@ TEST_F(VerrickPages, TheLoadReductionFactorPageIsAskedOnlyUnderAisiWhenTwelveTim
         steps.push_back(pressing("Next >"));
         if (c.asked)
             steps.push_back([](QDialog& reduction) {
-                EXPECT_EQ(field(reduction, "reductionFactor")->text(), "1.0");
-                field(reduction, "reductionFactor")->setText("0.86");
+                EXPECT_EQ(field(reduction, "load-reduction")->text(), "1.0");
+                field(reduction, "load-reduction")->setText("0.86");
                 press(reduction, "Next >");
             });
         steps.push_back(pressing("OK"));
         next();
         EXPECT_EQ(user.modalTitles.size(), c.asked ? 3u : 2u) << what;
-        EXPECT_EQ(page.designCheck().reductionApplied(), c.asked) << what << ": the flag is cleared when not asked";
+        const bool reduced = page.session().results().commandLine.find("--load-reduction 0.86") != std::string::npos;
+        EXPECT_EQ(reduced, c.asked) << what << ": the factor is left out when not asked";
     }
 }
 
@@ -187,7 +189,7 @@ TEST_F(VerrickPages, ACompositeRibbedProfileUnderAnAashtoMethodOffersNoInstallat
         select("profile", profile);
         select("method", method);
         steps.push_back([this](QDialog& properties) {
-            EXPECT_EQ(list(properties, "installationType")->count(), 0);
+            EXPECT_EQ(list(properties, "installation")->count(), 0);
             press(properties, "Next >");
             ASSERT_FALSE(user.warnings.empty());
             EXPECT_EQ(user.warnings.back().text,
@@ -217,7 +219,7 @@ TEST_F(VerrickPages, BackupReturnsToThePageBeforeShownAgainWithItsValues) {
             press(properties, "< Backup");
         },
         [this](QDialog& reduction) {
-            field(reduction, "reductionFactor")->setText("0");
+            field(reduction, "load-reduction")->setText("0");
             press(reduction, "Next >");
             ASSERT_EQ(user.warnings.size(), 1u);
             EXPECT_EQ(user.warnings.back().text, "The reduction factor must be > 0.");
@@ -263,7 +265,7 @@ TEST_F(VerrickPages, AMisreadFieldKeepsItsPageOpenOnIt) {
     EXPECT_EQ(user.warnings[0].text, "The cover '12,5' is not a number.");
     EXPECT_EQ(page.focusWidget(), field(page, "cover"));
     EXPECT_EQ(field(page, "cover")->selectedText(), "12,5");
-    EXPECT_FALSE(field(page, "cornerPressure")->isEnabled()) << "N/A for a round pipe";
+    EXPECT_FALSE(field(page, "corner-pressure")->isEnabled()) << "N/A for a round pipe";
     type("cover", "5");
     steps = {[this](QDialog& properties) {
                  field(properties, "span")->setText("48.0.0");
@@ -301,18 +303,20 @@ TEST_F(VerrickPages, ThePropertiesPagesOpenOnTheSpanAndTabGoesDownTheFieldsThenA
     const struct {
         int shape;
         const char* title;
+        const char* span;      // the typed span, or the list of sizes
         const char* selected;  // the span field's text, selected; nothing for a list
-    } cases[] = {
-        {0, "Round Pipe Properties", "48"}, {1, "Design Properties", nullptr}, {2, "Design Properties", nullptr}};
+    } cases[] = {{0, "Round Pipe Properties", "span", "48"},
+                 {1, "Design Properties", "size", nullptr},
+                 {2, "Design Properties", "size", nullptr}};
     for (const auto& c : cases) {
         select("shape", c.shape);
         steps.push_back([&c](QDialog& properties) {
             EXPECT_EQ(properties.windowTitle(), c.title);
-            ASSERT_EQ(nameOf(properties.focusWidget()), "span") << c.title;
+            ASSERT_EQ(nameOf(properties.focusWidget()), c.span) << c.title;
             if (c.selected) {
                 EXPECT_EQ(field(properties, "span")->selectedText(), c.selected);
             }
-            EXPECT_EQ(tabCycle(properties), (Strings{"span", "thickness", "corrugationType", "installationType",
+            EXPECT_EQ(tabCycle(properties), (Strings{c.span, "thickness", "corrugation", "installation",
                                                      "< Backup", "Next >"}))
                 << c.shape;
             press(properties, "< Backup");
@@ -353,24 +357,24 @@ TEST_F(VerrickPages, SaveAsWritesTheBytesThatCspReportWritesForTheSameEntries) {
     for (const SavedCase& c : savedCases) {
         select("shape", c.shape);
         select("profile", c.profile);
-        select("cornerRadius", c.cornerRadius);
-        select("liveLoad", c.liveLoad);
+        select("corner-radius", c.cornerRadius);
+        select("live-load", c.liveLoad);
         select("method", c.method);
         type("cover", c.cover);
-        if (c.shape != 0) type("cornerPressure", c.cornerPressure);
+        if (c.shape != 0) type("corner-pressure", c.cornerPressure);
         steps.push_back([&c](QDialog& properties) {
             if (c.shape == 0)
                 field(properties, "span")->setText(c.span);
             else
-                list(properties, "span")->setCurrentIndex(c.size);
+                list(properties, "size")->setCurrentIndex(c.size);
             list(properties, "thickness")->setCurrentIndex(c.thickness);
-            list(properties, "corrugationType")->setCurrentIndex(c.corrugation);
-            list(properties, "installationType")->setCurrentIndex(c.installation);
+            list(properties, "corrugation")->setCurrentIndex(c.corrugation);
+            list(properties, "installation")->setCurrentIndex(c.installation);
             press(properties, "Next >");
         });
         if (c.reduction)
             steps.push_back([&c](QDialog& reduction) {
-                field(reduction, "reductionFactor")->setText(c.reduction);
+                field(reduction, "load-reduction")->setText(c.reduction);
                 press(reduction, "Next >");
             });
         const QString saved = folder.filePath(QString::fromLatin1(c.name) + ".txt");
@@ -382,9 +386,8 @@ TEST_F(VerrickPages, SaveAsWritesTheBytesThatCspReportWritesForTheSameEntries) {
         next();
         ASSERT_TRUE(steps.empty()) << c.name;
         EXPECT_TRUE(page.isVisible()) << c.name;
-        EXPECT_TRUE(page.designCheck().reportLines().isEmpty()) << c.name;
         EXPECT_EQ(field(page, "cover")->text(), c.cover) << c.name;
-        EXPECT_EQ(list(page, "cornerRadius")->currentIndex(), c.cornerRadius) << c.name;
+        EXPECT_EQ(list(page, "corner-radius")->currentIndex(), c.cornerRadius) << c.name;
 
         const auto expected = cli::temporaryReportPath("verrick-pages");
         std::vector<const char*> arguments = {"verrick", "-o", expected.c_str()};
@@ -402,8 +405,8 @@ TEST_F(VerrickPages, PrintPutsTheReportOnTwoPagesTheSecondFromThePageBreakLine) 
     Strings before, after;  // the report's lines, split at the page-break line
     steps.push_back(pressing("Next >"));
     steps.push_back([&](QDialog& results) {
-        const Strings& report = page.designCheck().reportLines().lines();
-        const auto pageBreak = static_cast<std::size_t>(page.designCheck().pageBreakLine());
+        const Strings& report = page.session().results().listing.lines();
+        const auto pageBreak = static_cast<std::size_t>(page.session().results().pageBreakLine);
         for (std::size_t i = 0; i < report.size(); ++i)
             (i < pageBreak ? before : after).push_back(windows1252ToUtf8(report[i]));
         user.printToPdf = pdf;

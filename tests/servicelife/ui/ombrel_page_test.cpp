@@ -1,4 +1,5 @@
-#include "servicelife/ui/ombrel_dlg.h"
+#include "servicelife/service_life_entries.h"
+#include "shell/ui/program_dlg.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,22 +68,22 @@ protected:
     ScratchSettings settings;
     FakeUser user;
     ProgramShell shell{ProgramId::Ombrel, user.services()};
-    COmbrelDlg page{shell};
+    CProgramDlg page{shell, serviceLifeProgram()};
     std::vector<std::vector<std::string>> reports;
 };
 
 TEST_F(OmbrelPage, OffersTheListsInOrderWithThePresetsSelected) {
     EXPECT_EQ(page.windowTitle(), "Ombrel");
-    EXPECT_EQ(entriesOf(list("thickness")),
+    EXPECT_EQ(entriesOf(list("gage")),
               (std::vector<std::string>{"0.052 (in)  18 Gage", "0.064 (in)  16 Gage", "0.079 (in)  14 Gage",
                                         "0.109 (in)  12 Gage", "0.138 (in)  10 Gage", "0.168 (in)    8 Gage"}));
-    EXPECT_EQ(list("thickness")->currentText(), "0.064 (in)  16 Gage");
+    EXPECT_EQ(list("gage")->currentText(), "0.064 (in)  16 Gage");
     EXPECT_EQ(field("resistivity")->text(), "5000");
     EXPECT_EQ(field("ph")->text(), "7.0");
-    EXPECT_EQ(entriesOf(list("abrasionLevel")),
+    EXPECT_EQ(entriesOf(list("abrasion")),
               (std::vector<std::string>{"Level 1: Non-Abrasive", "Level 2: Low Abrasion", "Level 3: Moderate Abrasion",
                                         "Level 4: Severe Abrasion"}));
-    EXPECT_EQ(list("abrasionLevel")->currentIndex(), 0);
+    EXPECT_EQ(list("abrasion")->currentIndex(), 0);
     EXPECT_EQ(keyboardFaults(page), std::vector<std::string>{});
 }
 
@@ -117,7 +118,7 @@ TEST_F(OmbrelPage, AMisreadFieldKeepsThePageOpenOnIt) {
     for (const auto& c : cases) {
         field("ph")->setText(c.ph);
         field("resistivity")->setText(c.resistivity);
-        list("thickness")->setFocus();
+        list("gage")->setFocus();
         next();
         ASSERT_FALSE(user.warnings.empty());
         EXPECT_EQ(user.warnings.back().text.toStdString(), c.message);
@@ -151,10 +152,10 @@ TEST_F(OmbrelPage, AResistivityOutOfRangeIsRefusedWithItsMessage) {
 }
 
 TEST_F(OmbrelPage, TheEntriesReachTheReportExactlyAsTyped) {
-    list("thickness")->setCurrentIndex(0);
+    list("gage")->setCurrentIndex(0);
     field("resistivity")->setText("5000.0 ohm cm");
     field("ph")->setText("7.0 \u00BD");
-    list("abrasionLevel")->setCurrentIndex(2);
+    list("abrasion")->setCurrentIndex(2);
     next();
     ASSERT_EQ(user.warnings.size(), 1u);
     EXPECT_EQ(user.warnings[0].text, "The pH '7.0 \u00BD' is not a number.");
@@ -188,7 +189,7 @@ TEST_F(OmbrelPage, MoreInfoExplainsTheFourLevelsAndChangesNothing) {
                          "Level 3:", "Moderate Abrasion - Bedloads of sand and gravel with velocities between 5 and 15 ft/sec.",
                          "Level 4:",
                          "Severe Abrasion - Heavy bedloads of gravel and rock with velocities exceeding 15 ft/sec."}));
-    EXPECT_EQ(list("abrasionLevel")->currentIndex(), 0);
+    EXPECT_EQ(list("abrasion")->currentIndex(), 0);
 }
 
 TEST_F(OmbrelPage, DoneAndEscapeEndThePage) {
