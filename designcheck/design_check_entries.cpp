@@ -176,14 +176,17 @@ Outcome choose(const Entries& entries, DesignCheck& check, MainPageEntries& main
     const auto shape = static_cast<StructureShape>(main.shape);
     const bool roundPipe = shape == StructureShape::RoundPipe;
     if (Outcome chosen = chooseProfile(entries, main); !chosen) return chosen;
-    if (roundPipe && entries.given(cornerPressureEntry))
-        return Outcome::usageError(cornerPressureEntry.name, "a round pipe has no corners");
-    if (entries.given(cornerRadiusEntry) && cornerRadiusEntries(shape, main.profileEntry).size() <= 1)
-        return Outcome::usageError(cornerRadiusEntry.name, "only a 6 x 2 pipe-arch offers a corner radius");
-    if (!roundPipe && entries.given(spanEntry))
-        return Outcome::usageError(spanEntry.name, "only a round pipe has a typed span; use --size");
-    if (roundPipe && entries.given(sizeEntry))
-        return Outcome::usageError(sizeEntry.name, "a round pipe has a typed span; use --span");
+    // An entry the chosen structure has no page control for.
+    static constexpr std::array<std::pair<const EntrySpec*, std::string_view>, 4> notAsked = {{
+        {&cornerPressureEntry, "a round pipe has no corners"},
+        {&cornerRadiusEntry, "only a 6 x 2 pipe-arch offers a corner radius"},
+        {&spanEntry, "only a round pipe has a typed span; use --size"},
+        {&sizeEntry, "a round pipe has a typed span; use --span"},
+    }};
+    const bool radiusOffered = cornerRadiusEntries(shape, main.profileEntry).size() > 1;
+    for (const auto& [spec, why] : notAsked)
+        if (entries.given(*spec) && !entryApplies(spec->name, shape, radiusOffered, true))
+            return Outcome::usageError(spec->name, std::string(why));
     storeMainPageSelections(main, check);
 
     if (!roundPipe) {
@@ -270,11 +273,13 @@ Outcome produceDesignCheck(const Entries& entries, DesignCheck& check, DesignChe
     MainPageEntries main;
     PropertiesPageEntries properties;
     if (Outcome chosen = choose(entries, check, main, properties); !chosen) return chosen;
-    if (Outcome accepted = acceptMainPage(main, check); !accepted) return accepted;
-    if (Outcome accepted = acceptPropertiesPage(properties, check); !accepted) return accepted;
-    if (reductionPageAsked(check))
-        if (Outcome accepted = acceptReductionPage(typedText(reductionEntry, entries), check); !accepted)
-            return accepted;
+    // Each page in the order the pages come, as the user would go through them.
+    for (DesignCheckPage page = DesignCheckPage::Main; page != DesignCheckPage::Results; page = pageAfter(page, check)) {
+        const Outcome accepted = page == DesignCheckPage::Main         ? acceptMainPage(main, check)
+                                 : page == DesignCheckPage::Properties ? acceptPropertiesPage(properties, check)
+                                                                       : acceptReductionPage(typedText(reductionEntry, entries), check);
+        if (!accepted) return accepted;
+    }
     switch (output) {
     case DesignCheckOutput::Report: check.run(); break;
     case DesignCheckOutput::RecordOnly: check.compute(); break;
@@ -311,14 +316,11 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
         int position = 0;
         if (spec.kind == EntryKind::Choice && choicePosition(spec, given, position)) text = wordOf(spec, position);
         if (&spec == &profileEntry) text = valueOf(spec, profileList(static_cast<int>(check.shape())), profilePosition);
-        if (&spec == &sizeEntry)
-            text = roundPipe ? "" : valueOf(spec, sizeList(check), static_cast<std::size_t>(check.sizeIndex()));
+        if (&spec == &sizeEntry && !roundPipe)
+            text = valueOf(spec, sizeList(check), static_cast<std::size_t>(check.sizeIndex()));
         if (&spec == &thicknessEntry)
             text = valueOf(spec, thicknessList(check), static_cast<std::size_t>(check.thicknessIndex()));
-        if (&spec == &cornerPressureEntry && roundPipe) text.clear();
-        if (&spec == &cornerRadiusEntry && check.cornerRadius() == 0) text.clear();
-        if (&spec == &spanEntry && !roundPipe) text.clear();
-        if (&spec == &reductionEntry && !check.reductionApplied()) text.clear();
+        if (!entryApplies(spec.name, check.shape(), check.cornerRadius() != 0, check.reductionApplied())) text.clear();
         if (&spec == &corrugationEntry) text = wordOf(spec, check.corrugationType());
         if (&spec == &installationEntry) text = hasInstallation ? wordOf(spec, check.installationType()) : "";
         used.add(spec.name, std::move(text));

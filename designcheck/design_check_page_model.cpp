@@ -23,7 +23,8 @@ public:
 
     Page page() const override {
         switch (stage_) {
-        case Stage::Main: return mainPage();
+        case Stage::Main:
+        case Stage::Results: return mainPage();
         case Stage::Properties: return propertiesPage();
         case Stage::Reduction: break;
         }
@@ -83,7 +84,8 @@ public:
             if (button != "next") return {};
             if (Outcome accepted = dc::acceptReductionPage(utf8ToWindows1252(valueOf("load-reduction")), check_); !accepted)
                 return {Answer::Kind::Message, refusal(texts().name, accepted)};
-            return runCheck(true);
+            return goOn(Stage::Reduction);
+        case Stage::Results: break;
         }
         return {};
     }
@@ -122,7 +124,7 @@ public:
     }
 
 private:
-    enum class Stage { Main, Properties, Reduction };
+    using Stage = dc::DesignCheckPage;
     static constexpr int numberWidthInChars = 12;
 
     dc::StructureShape shape() const { return static_cast<dc::StructureShape>(std::clamp(selectedIn("shape"), 0, 2)); }
@@ -244,8 +246,7 @@ private:
         if (!roundPipe()) dropValueNotOffered("size", "size");
         dropValueNotOffered("thickness", "thickness");
         if (!roundPipe()) check_.setSizeIndex(selectedIn("size"));
-        stage_ = Stage::Properties;
-        return {};
+        return goOn(Stage::Main);
     }
 
     Answer leavePropertiesPage() {
@@ -263,20 +264,21 @@ private:
                 utf8ToWindows1252(installation.items[static_cast<std::size_t>(installation.selected)]);
         if (Outcome accepted = dc::acceptPropertiesPage(properties, check_); !accepted)
             return {Answer::Kind::Message, refusal(texts().name, accepted)};
-        if (dc::reductionPageAsked(check_)) {
-            stage_ = Stage::Reduction;
-            return {};
-        }
-        return runCheck(false);
+        return goOn(Stage::Properties);
     }
 
-    Answer runCheck(bool reductionAsked) {
-        std::vector<std::string_view> names = {"shape", "profile", "live-load", "method", "soil-density", "cover"};
-        if (!roundPipe()) names.push_back("corner-pressure");
-        if (cornerRadii().size() > 1) names.push_back("corner-radius");
-        names.push_back(roundPipe() ? "span" : "size");
-        for (std::string_view name : {"thickness", "corrugation", "installation"}) names.push_back(name);
-        if (reductionAsked) names.push_back("load-reduction");
+    // The page after one accepted, or the check with the entries the pages
+    // took on the way.
+    Answer goOn(Stage accepted) {
+        const Stage next = dc::pageAfter(accepted, check_);
+        if (next != Stage::Results) {
+            stage_ = next;
+            return {};
+        }
+        std::vector<std::string_view> names;
+        for (const EntrySpec& s : specs())
+            if (dc::entryApplies(s.name, shape(), cornerRadii().size() > 1, accepted == Stage::Reduction))
+                names.push_back(s.name);
         return showResults(doorEntries(names));
     }
 

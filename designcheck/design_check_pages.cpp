@@ -191,6 +191,26 @@ bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSp
     return method == CheckMethod::Aisi && 12.0 * coverFeet >= effectiveSpan;
 }
 
+DesignCheckPage pageAfter(DesignCheckPage page, const DesignCheck& check) {
+    switch (page) {
+    case DesignCheckPage::Main: return DesignCheckPage::Properties;
+    case DesignCheckPage::Properties:
+        return reductionPageAsked(check) ? DesignCheckPage::Reduction : DesignCheckPage::Results;
+    case DesignCheckPage::Reduction:
+    case DesignCheckPage::Results: break;
+    }
+    return DesignCheckPage::Results;
+}
+
+bool entryApplies(std::string_view entry, StructureShape shape, bool cornerRadiusOffered, bool reductionAsked) {
+    const bool roundPipe = shape == StructureShape::RoundPipe;
+    if (entry == "span") return roundPipe;
+    if (entry == "size" || entry == "corner-pressure") return !roundPipe;
+    if (entry == "corner-radius") return cornerRadiusOffered;
+    if (entry == "load-reduction") return reductionAsked;
+    return true;
+}
+
 Outcome acceptReductionPage(std::string_view factorText, DesignCheck& check) {
     if (Outcome read = checkTypedNumber("soil dead load reduction factor", factorText); !read)
         return std::move(read).from("reduction");

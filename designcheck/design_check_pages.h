@@ -93,6 +93,22 @@ bool reductionPageAsked(const DesignCheck& check);
 // The same rule on a method, a cover (ft) and an effective span (in.).
 bool reductionPageAsked(CheckMethod method, double coverFeet, double effectiveSpan);
 
+// --- The pages in order ------------------------------------------------------------
+
+// The design check's pages, and the Results that end them.
+enum class DesignCheckPage { Main, Properties, Reduction, Results };
+
+// Where "Next >" leads once `page` has accepted its entries: the properties
+// page after the main page, then the Load Reduction Factor page when asked,
+// then the Results.
+DesignCheckPage pageAfter(DesignCheckPage page, const DesignCheck& check);
+
+// Whether an entry belongs to the structure as chosen: a round pipe has a
+// typed span, a pipe-arch or underpass a size from its list and a corner
+// pressure; only a list of corner radii offers one; the load reduction
+// factor only when its page is asked. Every other entry always belongs.
+bool entryApplies(std::string_view entry, StructureShape shape, bool cornerRadiusOffered, bool reductionAsked);
+
 // --- Load Reduction Factor page -------------------------------------------------
 
 inline constexpr std::string_view defaultReductionText = "1.0";
