@@ -47,13 +47,6 @@ void CMainPageDlg::openAboutBox() {
     shell_.runModal(about);
 }
 
-int CMainPageDlg::runWithPageHidden(QDialog& dialog) {
-    hide();
-    const int result = shell_.runModal(dialog);
-    show();
-    return result;
-}
-
 void CMainPageDlg::setPageLayout(QLayout* layout) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setLayout(layout);

@@ -24,12 +24,6 @@ public:
     QAction* aboutAction() const { return aboutAction_; }
     void openAboutBox();
 
-    // Runs a later page or the Results window modally with this page hidden,
-    // as Tabrell and Verrick do, and shows the page again afterwards, with
-    // every entry kept. Later pages close with QDialog::Accepted for their
-    // forward button and QDialog::Rejected for their back button.
-    int runWithPageHidden(QDialog& dialog);
-
 protected:
     // Gives the page its layout and fixes the frame to it.
     void setPageLayout(QLayout* layout);

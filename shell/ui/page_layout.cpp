@@ -39,20 +39,7 @@ private:
     QPointer<QWidget> first_;
 };
 
-constexpr const char* entryProperty = "cspEntry";
-
 }  // namespace
-
-void markEntry(QWidget* control, std::string_view entry) {
-    control->setProperty(entryProperty, toQString(entry));
-}
-
-QWidget* markedControl(const QWidget& page, std::string_view entry) {
-    if (entry.empty()) return nullptr;
-    for (QWidget* control : page.findChildren<QWidget*>())
-        if (control->property(entryProperty).toString() == toQString(entry)) return control;
-    return nullptr;
-}
 
 void focusWithTextSelected(QWidget* control) {
     control->setFocus(Qt::TabFocusReason);
@@ -100,28 +87,6 @@ std::vector<std::pair<QWidget*, char>> giveMnemonics(QWidget& page) {
         });
     }
     return given;
-}
-
-PageButtons pageButtons(QDialog& page, std::string_view forwardText, std::string_view backText) {
-    auto* forward = new QPushButton(toQString(forwardText), &page);
-    auto* back = new QPushButton(toQString(backText), &page);
-    forward->setDefault(true);
-    back->setAutoDefault(false);
-    QObject::connect(back, &QPushButton::clicked, &page, &QDialog::reject);
-    return {forward, back};
-}
-
-QBoxLayout* buttonRow(QPushButton* left, QPushButton* right) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(left);
-    row->addStretch(1);
-    row->addWidget(right);
-    return row;
-}
-
-void addButtonRow(QBoxLayout* page, QPushButton* left, QPushButton* right, int gap) {
-    page->addSpacing(gap);
-    page->addLayout(buttonRow(left, right));
 }
 
 void focusOnOpen(QDialog& page, QWidget* first) { page.installEventFilter(new FirstFocus(page, first)); }

@@ -12,23 +12,6 @@ class QWidget;
 
 namespace csp::ui {
 
-// A page's two buttons: `forward` ("Next >") is the default button, which
-// Enter presses from any control; `back` ("< Back", "Done", "Quit") closes
-// the page as rejected, as Escape and the close box do.
-struct PageButtons {
-    QPushButton* forward;
-    QPushButton* back;
-};
-PageButtons pageButtons(QDialog& page, std::string_view forwardText, std::string_view backText);
-
-// The bottom row every page has: one button at each end ("Next >" and
-// "Done", or a back button).
-QBoxLayout* buttonRow(QPushButton* left, QPushButton* right);
-
-// Ends a page's layout, under its fields, with a gap (pixels) and the
-// button row.
-void addButtonRow(QBoxLayout* page, QPushButton* left, QPushButton* right, int gap);
-
 // Opens `page` with the focus on `first` and, when it is an edit field,
 // its text selected, so that what is typed at once replaces it. A page
 // shown again (after a later page's back button) keeps the focus where it
@@ -38,11 +21,6 @@ void focusOnOpen(QDialog& page, QWidget* first);
 // Tab goes from each control to the next in the order given.
 void tabInOrder(std::initializer_list<QWidget*> controls);
 
-// Names the entry a control holds, as an Outcome names it ("cover"), so
-// that a refusal coming from it can take the user back there.
-void markEntry(QWidget* control, std::string_view entry);
-// The control of `page` marked with this entry, or none.
-QWidget* markedControl(const QWidget& page, std::string_view entry);
 // Focuses a control as Tab would: an edit field gets its text selected.
 void focusWithTextSelected(QWidget* control);
 

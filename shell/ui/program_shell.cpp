@@ -50,15 +50,6 @@ QString ProgramShell::name() const { return toQString(texts().name); }
 
 void ProgramShell::warn(QWidget* parent, const QString& text) const { services_.warn(parent, name(), text); }
 
-bool ProgramShell::passes(QWidget* parent, const Outcome& outcome) const {
-    // Messages may quote what the user typed, held as Windows-1252.
-    if (!outcome && !outcome.message.empty()) warn(parent, QString::fromStdString(windows1252ToUtf8(outcome.message)));
-    // The page stays open on the field the refusal comes from.
-    if (!outcome && parent)
-        if (QWidget* field = markedControl(*parent, outcome.entry)) focusWithTextSelected(field);
-    return outcome.ok();
-}
-
 int ProgramShell::runModal(QDialog& dialog) const { return services_.runModal(dialog); }
 
 std::unique_ptr<WindowSizeStore> ProgramShell::openWindowSizeStore() const {

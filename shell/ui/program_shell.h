@@ -34,11 +34,6 @@ public:
 
     // A warning box with the program's name as caption.
     void warn(QWidget* parent, const QString& text) const;
-    // Shows the message of a refused outcome (nothing when it has none),
-    // then focuses the control of `parent` marked with the outcome's entry
-    // (markEntry), its text selected, and answers whether the outcome
-    // passed.
-    bool passes(QWidget* parent, const Outcome& outcome) const;
     int runModal(QDialog& dialog) const;
     const ShellServices& services() const { return services_; }
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +202,23 @@ TEST_F(VerrickPages, ACompositeRibbedProfileUnderAnAashtoMethodOffersNoInstallat
     }
     EXPECT_EQ(user.warnings.size(), 3u);
     EXPECT_EQ(user.modalTitles.size(), 3u) << "no Results window";
+}
+
+// As the program runs it: the main page hides under the later pages and
+// comes back after them without ending the program; only Quit ends it.
+TEST_F(VerrickPages, UnderItsOwnLoopTheMainPageHidesUnderALaterPageAndComesBack) {
+    page.hide();
+    steps.push_back(pressing("< Backup"));
+    bool visibleAfterwards = false;
+    QTimer::singleShot(0, &page, [&] {
+        next();
+        visibleAfterwards = page.isVisible();
+        QTimer::singleShot(0, &page, [&] { press(page, "Quit"); });
+    });
+    runMainPage(page);
+    EXPECT_EQ(mainPageVisibleUnder, std::vector<bool>{false});
+    EXPECT_TRUE(visibleAfterwards);
+    EXPECT_FALSE(page.isVisible()) << "ended by Quit only";
 }
 
 TEST_F(VerrickPages, BackupReturnsToThePageBeforeShownAgainWithItsValues) {

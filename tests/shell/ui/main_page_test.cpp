@@ -91,27 +91,6 @@ TEST_F(MainPage, EscapeEndsTheMainPage) {
     EXPECT_TRUE(page.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
-TEST_F(MainPage, ALaterPageRunsWithTheMainPageHiddenWhichComesBackWithoutEndingTheProgram) {
-    const ProgramShell shell(ProgramId::Tabrell, user.services());
-    CMainPageDlg page(shell, CMainPageDlg::MinimiseBox::Yes);
-    bool hiddenMeanwhile = false;
-    bool visibleAfterwards = false;
-    user.onModal = [&page, &hiddenMeanwhile](QDialog&) {
-        hiddenMeanwhile = !page.isVisible();
-        return int(QDialog::Rejected);  // "< Back"
-    };
-    QTimer::singleShot(0, &page, [&] {
-        QDialog laterPage;
-        EXPECT_EQ(page.runWithPageHidden(laterPage), QDialog::Rejected);
-        visibleAfterwards = page.isVisible();
-        QTimer::singleShot(0, &page, &QDialog::reject);
-    });
-    runMainPage(page);
-    EXPECT_TRUE(hiddenMeanwhile);
-    EXPECT_TRUE(visibleAfterwards);
-    EXPECT_FALSE(page.isVisible()) << "ended by its own cancel button only";
-}
-
 TEST_F(MainPage, APageThatHidesItselfUnderALaterPageRunsOnUntilItCloses) {
     QDialog page;
     bool stillRunningWhileHidden = false;
@@ -125,17 +104,6 @@ TEST_F(MainPage, APageThatHidesItselfUnderALaterPageRunsOnUntilItCloses) {
     });
     EXPECT_EQ(runPage(page), QDialog::Accepted);
     EXPECT_TRUE(stillRunningWhileHidden);
-}
-
-TEST_F(MainPage, ARefusedOutcomeShowsItsMessageAndAnEmptyMessageShowsNothing) {
-    const ProgramShell shell(ProgramId::Verrick, user.services());
-    EXPECT_TRUE(shell.passes(nullptr, Outcome::success()));
-    EXPECT_FALSE(shell.passes(nullptr, Outcome::failure("")));
-    EXPECT_TRUE(user.warnings.empty());
-    EXPECT_FALSE(shell.passes(nullptr, Outcome::failure("Span 2\xBD ft. is too small.")));
-    ASSERT_EQ(user.warnings.size(), 1u);
-    EXPECT_EQ(user.warnings[0].caption, "Verrick");
-    EXPECT_EQ(user.warnings[0].text, "Span 2\u00BD ft. is too small.");
 }
 
 TEST_F(MainPage, TheAboutBoxShowsTheIconAndAnOkButton) {
