@@ -53,7 +53,9 @@ const std::array<EntrySpec, 9> specs = {{
     positionEntry("shape", "4", "Shape and profile: shape and corrugation (pipe-arch-3x1) or a spelling the list shows, or its position"),
     choiceEntry("live-load", liveLoadWords, liveLoadWords[static_cast<std::size_t>(mainPagePresets.liveLoad)],
                 "Live load"),
-    typedEntry("soil-density", mainPagePresets.soilDensityText, units::poundsPerCubicFoot.shown, "Soil density, as typed"),
+    accepting(typedEntry("soil-density", mainPagePresets.soilDensityText, units::poundsPerCubicFoot.shown,
+                         "Soil density, as typed"),
+              "between 1 and 10000"),
     choiceEntry("conditions", conditionsWords, conditionsWords[static_cast<std::size_t>(mainPagePresets.conditions)],
                 "Conditions/criteria"),
     choiceEntry("criteria", criteriaWords, criteriaWords[static_cast<std::size_t>(mainPagePresets.showCriteria)],
@@ -63,8 +65,9 @@ const std::array<EntrySpec, 9> specs = {{
     choiceEntry("design", designWords, designWords[preselectedChoice(FollowUpPage::SelectDesign)],
                 "Select Design page (ASTM/AASHTO conditions; aashto-lfd on embankment)"),
     choiceEntry("base", baseWords, baseWords[preselectedChoice(FollowUpPage::BaseForTables)], baseHelp),
-    typedEntry("load-reduction", loadReductionPreselection, {},
-               "Load Reduction page (AISI conditions): soil dead load reduction factor, as typed"),
+    accepting(typedEntry("load-reduction", loadReductionPreselection, {},
+                         "Load Reduction page (AISI conditions): soil dead load reduction factor, as typed"),
+              "> 0 and <= 1"),
 }};
 const EntrySpec& shapeEntry = specs[0];
 const EntrySpec& liveLoadEntry = specs[1];

@@ -24,13 +24,22 @@ static_assert(
     "each gage word names its row of the gage table");
 constexpr std::array<std::string_view, abrasionLevelCount> abrasionWords = {"1", "2", "3", "4"};
 
+// What each abrasion level means, as the Abrasion Level Details box says it.
+constexpr std::array<std::string_view, abrasionLevelCount> abrasionMeanings = [] {
+    std::array<std::string_view, abrasionLevelCount> meanings;
+    for (std::size_t i = 0; i < abrasionLevelCount; ++i) meanings[i] = abrasionLevelTexts[i].detail;
+    return meanings;
+}();
+
 const ServiceLifeInput presets;
 
 const std::array<EntrySpec, 4> specs = {{
     choiceEntry("gage", gageWords, "16", "Wall gage"),
-    typedEntry("resistivity", presets.resistivityText, units::ohmCentimetres.shown, "Resistivity of the soil or water, as typed"),
-    typedEntry("ph", presets.phText, {}, "pH, as typed"),
-    choiceEntry("abrasion", abrasionWords, "1", "Abrasion level"),
+    accepting(typedEntry("resistivity", presets.resistivityText, units::ohmCentimetres.shown,
+                         "Resistivity of the soil or water, as typed"),
+              "between 100 and 100000"),
+    accepting(typedEntry("ph", presets.phText, {}, "pH, as typed"), "between 0 and 14"),
+    withMeanings(choiceEntry("abrasion", abrasionWords, "1", "Abrasion level"), abrasionMeanings),
 }};
 const EntrySpec& gageEntry = specs[0];
 const EntrySpec& resistivityEntry = specs[1];

@@ -269,4 +269,21 @@ std::string positionRange(std::size_t count) {
     return count == 1 ? std::string("0") : "0-" + std::to_string(count - 1);
 }
 
+std::string entryDescription(const EntrySpec& spec) {
+    std::string text(spec.help);
+    if (spec.kind == EntryKind::Choice) {
+        text += ": ";
+        for (std::size_t i = 0; i < spec.words.size(); ++i) {
+            if (i > 0) text += i + 1 == spec.words.size() ? " or " : ", ";
+            text += spec.words[i];
+        }
+    }
+    if (spec.kind == EntryKind::Typed && !spec.unit.empty()) text += ", in " + std::string(spec.unit);
+    if (!spec.accepted.empty()) text += ", " + std::string(spec.accepted);
+    if (!spec.defaultText.empty()) text += " (default " + std::string(spec.defaultText) + ")";
+    for (std::size_t i = 0; i < spec.meanings.size() && i < spec.words.size(); ++i)
+        text += (i == 0 ? ". " : " ") + std::string(spec.words[i]) + ": " + std::string(spec.meanings[i]);
+    return text;
+}
+
 }  // namespace csp

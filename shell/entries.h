@@ -29,6 +29,11 @@ struct EntrySpec {
     std::string_view unit;  // Typed: "pcf", "ft", "in.", "psf", "ohm-cm"; empty when none
     std::string_view help;
     std::string_view alias = {};  // a second name it answers to, kept from an earlier release; empty for none
+    // What its page accepts of a typed value, as the page's refusal says it
+    // ("between 1 and 10000"); empty when any number will do.
+    std::string_view accepted = {};
+    // Choice: what each word means, in list order; empty when the words say it.
+    std::span<const std::string_view> meanings = {};
 };
 
 constexpr EntrySpec choiceEntry(std::string_view name, std::span<const std::string_view> words,
@@ -42,6 +47,23 @@ constexpr EntrySpec typedEntry(std::string_view name, std::string_view defaultTe
                                std::string_view help) {
     return {name, EntryKind::Typed, {}, defaultText, unit, help};
 }
+
+// The entry with what its page accepts of a typed value.
+constexpr EntrySpec accepting(EntrySpec spec, std::string_view accepted) {
+    spec.accepted = accepted;
+    return spec;
+}
+
+// The entry with what each of its words means.
+constexpr EntrySpec withMeanings(EntrySpec spec, std::span<const std::string_view> meanings) {
+    spec.meanings = meanings;
+    return spec;
+}
+
+// What an entry is, as csp-report's help and each page's help show it:
+// its description, its words or its unit, what its page accepts, its
+// preset, and what each word means.
+std::string entryDescription(const EntrySpec& spec);
 
 // The entry under a second name as well.
 constexpr EntrySpec withAlias(EntrySpec spec, std::string_view alias) {

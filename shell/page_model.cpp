@@ -172,6 +172,10 @@ Page PageSession::page() const {
     if (!pages_) return {};
     Page page = pages_->page();
     if (page.notice.empty()) page.notice = pages_->notice();
+    // Each control that fills an entry says what the entry means, as
+    // csp-report's help does.
+    for (Control& control : page.controls)
+        if (const EntrySpec* spec = findEntry(pages_->specs(), control.id)) control.help = utf8(entryDescription(*spec));
     giveMnemonics(page);
     return page;
 }

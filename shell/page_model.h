@@ -31,6 +31,7 @@ struct Control {
     std::string text;                // Field, Shown, Note, Button
     bool disabled = false;           // not used by the chosen shape
     int column = 0;                  // 0 or 1: the desktop page's column
+    std::string help;                // what the entry it fills means; empty for none
     char mnemonic = 0;               // Alt+letter of its label or button; 0 for none
     std::vector<char> itemMnemonics;  // Radio: each button's
 

@@ -52,20 +52,8 @@ void appendHelpAndVersion(std::string& help) {
     appendOption(help, "    --version", "output version information and exit");
 }
 
-std::string joinedWords(const EntrySpec& spec) {
-    std::string words;
-    for (std::size_t i = 0; i < spec.words.size(); ++i) {
-        if (i > 0) words += i + 1 == spec.words.size() ? " or " : ", ";
-        words += spec.words[i];
-    }
-    return words;
-}
-
 std::string descriptionOf(const EntrySpec& spec) {
-    std::string text(spec.help);
-    if (spec.kind == EntryKind::Choice) text += ": " + joinedWords(spec);
-    if (spec.kind == EntryKind::Typed && !spec.unit.empty()) text += ", in " + std::string(spec.unit);
-    if (!spec.defaultText.empty()) text += " (default " + std::string(spec.defaultText) + ")";
+    std::string text = entryDescription(spec);
     if (!spec.alias.empty()) text += "; also --" + std::string(spec.alias);
     return text;
 }

@@ -100,8 +100,8 @@ public:
 
 // --- The widgets of a page ---------------------------------------------------------
 
-PageView::PageView(QDialog& dialog, Changed changed, Pressed pressed)
-    : dialog_(dialog), changed_(std::move(changed)), pressed_(std::move(pressed)) {}
+PageView::PageView(QDialog& dialog, const ProgramShell& shell, Changed changed, Pressed pressed)
+    : dialog_(dialog), shell_(shell), changed_(std::move(changed)), pressed_(std::move(pressed)) {}
 
 QWidget* PageView::control(std::string_view id) const {
     const auto found = widgets_.find(id);
@@ -180,6 +180,7 @@ QLayout* PageView::build(const pages::Page& page) {
     for (const Control& control : page.controls) {
         QWidget* widget = makeControl(control);
         widget->setObjectName(qText(control.id));
+        widget->setWhatsThis(qText(control.help));
         widgets_[control.id] = widget;
         if (control.kind == Control::Kind::Radio) {
             for (QAbstractButton* radio : radios_[control.id]->buttons()) tabOrder.push_back(radio);
@@ -253,6 +254,13 @@ QLayout* PageView::build(const pages::Page& page) {
     QWidget* first = control(page.focus);
     if (const auto radios = radios_.find(page.focus); radios != radios_.end()) first = radios->second->checkedButton();
     if (first != nullptr) focusOnOpen(dialog_, first);
+    // Shift+F1: what the control with the focus means (a radio button
+    // shares its group's).
+    auto* help = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &dialog_);
+    QObject::connect(help, &QShortcut::activated, &dialog_, [this] {
+        for (QWidget* at = dialog_.focusWidget(); at != nullptr && at != &dialog_; at = at->parentWidget())
+            if (!at->whatsThis().isEmpty() && shell_.services().showHelp) return shell_.services().showHelp(at, at->whatsThis());
+    });
     return layout;
 }
 
@@ -292,7 +300,7 @@ public:
           program_(program),
           depth_(depth),
           view_(
-              *this,
+              *this, program.shell(),
               [this](const std::string& control, const std::string& value) {
                   program_.session_.change(control, value);
                   view_.show(program_.session_.page());
@@ -332,7 +340,7 @@ CProgramDlg::CProgramDlg(const ProgramShell& shell, const ProgramDescription& pr
     : CMainPageDlg(shell, minimiseBoxOf(program), parent),
       session_(program),
       view_(
-          *this,
+          *this, shell,
           [this](const std::string& control, const std::string& value) {
               session_.change(control, value);
               view_.show(session_.page());

@@ -26,7 +26,7 @@ public:
     using Changed = std::function<void(const std::string& control, const std::string& value)>;
     using Pressed = std::function<void(const std::string& button)>;
 
-    PageView(QDialog& dialog, Changed changed, Pressed pressed);
+    PageView(QDialog& dialog, const ProgramShell& shell, Changed changed, Pressed pressed);
 
     // The page's layout; the dialog opens with the focus on the page's first
     // control.
@@ -39,6 +39,7 @@ private:
     QWidget* makeControl(const pages::Control& control);
 
     QDialog& dialog_;
+    const ProgramShell& shell_;
     Changed changed_;
     Pressed pressed_;
     std::map<std::string, QWidget*, std::less<>> widgets_;

@@ -1,5 +1,7 @@
 #include "shell/ui/shell_services.h"
 
+#include <QWhatsThis>
+
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -56,6 +58,9 @@ ShellServices ShellServices::platform() {
     };
     services.choosePrinter = [](QWidget* parent, QPrinter& printer, PageRange range) {
         return makePrintDialog(parent, printer, range)->exec() == QDialog::Accepted;
+    };
+    services.showHelp = [](QWidget* control, const QString& text) {
+        QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
     };
     return services;
 }

@@ -29,6 +29,9 @@ struct ShellServices {
     std::function<std::optional<QString>(QWidget* parent)> chooseSaveFile;
     // Lets the user set up `printer`; false when cancelled.
     std::function<bool(QWidget* parent, QPrinter& printer, PageRange range)> choosePrinter;
+    // Shows what a control means beside it ("What's This?"), until the
+    // next key or click.
+    std::function<void(QWidget* control, const QString& text)> showHelp;
 
     static ShellServices platform();
 };

@@ -192,6 +192,37 @@ TEST_F(OmbrelPage, MoreInfoExplainsTheFourLevelsAndChangesNothing) {
     EXPECT_EQ(list("abrasion")->currentIndex(), 0);
 }
 
+// Shift+F1 says what the focused entry means, as csp-report's help does:
+// its unit, what the page accepts, and what each abrasion level means; F1
+// stays the About box.
+TEST_F(OmbrelPage, ShiftF1SaysWhatTheFocusedEntryMeans) {
+    const struct {
+        const char* control;
+        std::vector<const char*> says;
+    } cases[] = {
+        {"gage", {"Wall gage: 18, 16, 14, 12, 10 or 8", "(default 16)"}},
+        {"resistivity", {"in ohm-cm", "between 100 and 100000"}},
+        {"ph", {"pH", "between 0 and 14"}},
+        {"abrasion", {"1: Non-abrasive - No bedload.", "4: Severe Abrasion - Heavy bedloads"}},
+    };
+    page.show();
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    for (const auto& c : cases) {
+        QWidget* control = page.findChild<QWidget*>(c.control);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_F1, Qt::ShiftModifier);
+        ASSERT_EQ(user.helps.size(), 1u) << c.control;
+        EXPECT_EQ(user.helps[0].control, c.control);
+        for (const char* said : c.says)
+            EXPECT_TRUE(user.helps[0].text.contains(QString::fromUtf8(said))) << c.control << ": " << user.helps[0].text.toStdString();
+        user.helps.clear();
+    }
+    QTest::keyClick(field("ph"), Qt::Key_F1);
+    EXPECT_EQ(user.modalTitles, std::vector<QString>{"About Ombrel"});
+    EXPECT_TRUE(user.helps.empty());
+}
+
 TEST_F(OmbrelPage, DoneAndEscapeEndThePage) {
     page.show();
     button(page, "Done")->click();

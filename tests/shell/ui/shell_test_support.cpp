@@ -143,6 +143,7 @@ ShellServices FakeUser::services() {
         printer.setOutputFileName(*printToPdf);
         return true;
     };
+    services.showHelp = [this](QWidget* control, const QString& text) { helps.push_back({control->objectName(), text}); };
     return services;
 }
 

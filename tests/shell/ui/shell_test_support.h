@@ -38,6 +38,10 @@ struct FakeUser {
     int saveDialogsShown = 0;
     std::optional<QString> printToPdf;  // nothing: the print dialog is cancelled
     std::vector<PageRange> printRanges;
+    struct Help {
+        QString control, text;  // the control's name, and what it shows
+    };
+    std::vector<Help> helps;
     bool checkKeyboard = true;
 
     ShellServices services();
