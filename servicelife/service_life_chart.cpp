@@ -29,13 +29,6 @@ constexpr std::string_view styleSheet =
 
 double xOf(double years, double axisYears) { return barLeft + years / axisYears * (barRight - barLeft); }
 
-// A coating's name on one line.
-std::string fullName(const CoatingRow& row) {
-    std::string name(row.name);
-    if (!row.nameContinued.empty()) (name += ' ') += row.nameContinued;
-    return name;
-}
-
 // Fills that set the add-on life and the aluminum coated life apart
 // without colour: diagonal lines and dots.
 void drawPatterns(SvgWriter& svg) {
@@ -64,7 +57,7 @@ double totalLabelX(double barEnd, const std::string& total, double axisYears) {
 void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
     const std::string total = wholeNumber(row.total);
     svg.beginGroup({{"class", "bar"},
-                    {"data-coating", fullName(row)},
+                    {"data-coating", coatingName(row)},
                     {"data-galvanized", wholeNumber(row.galvanized)},
                     {"data-add-on", wholeNumber(row.addOn)},
                     {"data-total", total}});
@@ -143,7 +136,7 @@ std::string descriptionOf(const std::string& heading, const std::string& conditi
     text.reserve(2048);
     ((((text += "Chart of the service life by coating. ") += heading) += ' ') += conditions) += '.';
     for (const CoatingRow& row : rows) {
-        (((text += ' ') += fullName(row)) += ": galvanized ") += wholeNumber(row.galvanized);
+        (((text += ' ') += coatingName(row)) += ": galvanized ") += wholeNumber(row.galvanized);
         ((text += " + add-on ") += wholeNumber(row.addOn)) += " years, total ";
         (text += wholeNumber(row.total)) += " years.";
     }
