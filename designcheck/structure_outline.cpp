@@ -33,6 +33,10 @@ StructureOutline structureOutline(bool roundPipe, double span, double rise, cons
     if (!(rt > rc) || !(rb > rc) || !std::isfinite(rt) || !std::isfinite(rb)) return ellipse(span, rise);
 
     const OutlinePoint topCentre{0, rise - rt}, invertCentre{0, rb}, corner{a, yc};
+    // An arc that turns past its level centre reaches out to its radius:
+    // wider than the span, the sketch would not be true to it.
+    const double halfSpan = span / 2;
+    if ((yc < topCentre.y && rt > halfSpan) || (yc > invertCentre.y && rb > halfSpan)) return ellipse(span, rise);
     const auto toward = [](OutlinePoint from, OutlinePoint to, double length) {
         const double dx = to.x - from.x, dy = to.y - from.y, d = std::hypot(dx, dy);
         return OutlinePoint{from.x + dx / d * length, from.y + dy / d * length};

@@ -62,9 +62,9 @@ void appendSite(const Site& site, ReportListing& listing) {
 
 void appendHeading(ReportListing& listing) {
     listing.append("Alternatives, lightest first:");
-    listing.append("                                                   Wall   Steel   Max   Cover Galv.");
-    listing.append("    Profile                            Size        in.    lb/ft   D/C   ft    life");
-    listing.append("--- ---------------------------------- --------- ----- -------- ----- ----- -----");
+    listing.append("                                                 Wall   Steel   Max   Cover Galv");
+    listing.append("    Profile                            Size      in.    lb/ft   D/C   ft    life");
+    listing.append("--- ---------------------------------- --------- ----- -------- ----- ----- ----");
 }
 
 void appendWrapped(std::string_view text, ReportListing& listing) {
