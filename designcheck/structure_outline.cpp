@@ -7,6 +7,9 @@
 namespace csp::designcheck {
 namespace {
 
+// How far past the span a sketched arc may reach, as a share of the span.
+constexpr double sketchTolerance = 0.05;
+
 StructureOutline ellipse(double span, double rise) {
     return {StructureOutline::Kind::Ellipse, span, rise, 0, 0, 0, {}, {}, {}, {}, {}};
 }
@@ -33,10 +36,12 @@ StructureOutline structureOutline(bool roundPipe, double span, double rise, cons
     if (!(rt > rc) || !(rb > rc) || !std::isfinite(rt) || !std::isfinite(rb)) return ellipse(span, rise);
 
     const OutlinePoint topCentre{0, rise - rt}, invertCentre{0, rb}, corner{a, yc};
-    // An arc that turns past its level centre reaches out to its radius:
-    // wider than the span, the sketch would not be true to it.
-    const double halfSpan = span / 2;
-    if ((yc < topCentre.y && rt > halfSpan) || (yc > invertCentre.y && rb > halfSpan)) return ellipse(span, rise);
+    // An arc that turns past its level centre reaches out to its radius.
+    // The catalogs' rounded radii let it pass the span by a little; well
+    // wider than the span (tall underpasses), the sketch would not be true
+    // to it.
+    const double widest = (span / 2) * (1 + sketchTolerance);
+    if ((yc < topCentre.y && rt > widest) || (yc > invertCentre.y && rb > widest)) return ellipse(span, rise);
     const auto toward = [](OutlinePoint from, OutlinePoint to, double length) {
         const double dx = to.x - from.x, dy = to.y - from.y, d = std::hypot(dx, dy);
         return OutlinePoint{from.x + dx / d * length, from.y + dy / d * length};

@@ -11,7 +11,7 @@ namespace csp::selection {
 namespace {
 
 constexpr double width = 960;
-constexpr double labelLeft = 20, barLeft = 330, barRight = 620, lifeLeft = 640;
+constexpr double labelLeft = 20, barLeft = 300, barRight = 580, lifeLeft = 595;
 constexpr double top = 104, rowPitch = 40, barHeight = 18;
 constexpr int mostTicks = 6;
 
@@ -35,13 +35,12 @@ std::string_view fillOf(const Alternative& alternative) {
 // life, or why the profile has no wall.
 std::string markOf(const Alternative& alternative, int designLife) {
     if (!alternative.carries()) return "no wall";
-    std::string text = format("galvanized %d yr", alternative.galvanizedLife);
+    const std::string text = format("galvanized %d yr", alternative.galvanizedLife);
     if (alternative.reaching.empty()) return text + format("; nothing lasts %d yr", designLife);
     if (fillOf(alternative) == "galvanized") return text + format(" >= %d", designLife);
-    const Protection& first = alternative.reaching.front();
-    text += format("; %s %d yr", first.name, first.life);
-    if (alternative.reaching.size() > 1) text += format(" (+%d more)", static_cast<int>(alternative.reaching.size() - 1));
-    return text;
+    const std::size_t count = alternative.reaching.size();
+    return text + format("; %d protection%s last%s %d yr", static_cast<int>(count), count == 1 ? "" : "s",
+                         count == 1 ? "s" : "", designLife);
 }
 
 std::string labelOf(const Alternative& alternative) {
@@ -52,10 +51,7 @@ std::string labelOf(const Alternative& alternative) {
 
 void drawPattern(SvgWriter& svg) {
     svg.begin("defs", {});
-    svg.begin("pattern", {{"id", "hatch"}, {"width", "6"}, {"height", "6"}, {"patternUnits", "userSpaceOnUse"}});
-    svg.element("rect", {{"width", "6"}, {"height", "6"}, {"fill", "#fff"}});
-    svg.path("M0 6 L6 0 M-1 1 L1 -1 M5 7 L7 5", "hatch-line");
-    svg.end();
+    defineHatchPattern(svg, "hatch");
     svg.end();
 }
 
@@ -101,8 +97,8 @@ void drawBar(SvgWriter& svg, const Alternative& alternative, bool chosen, int de
     svg.text(labelLeft, y + 4, label, chosen ? "chosen" : "label");
     if (alternative.carries()) {
         svg.rect(barLeft, y - barHeight / 2, axis.x(alternative.steelWeight) - barLeft, barHeight, fillOf(alternative));
-        svg.text(lifeLeft, y + 4, format("%.1f%s lb/ft; %s", alternative.steelWeight,
-                                         alternative.weightApproximate ? "~" : "", mark),
+        svg.text(lifeLeft, y + 4, format("%s%.1f lb/ft; %s", alternative.weightApproximate ? "~" : "",
+                                         alternative.steelWeight, mark),
                  chosen ? "chosen" : "label");
     } else {
         svg.text(barLeft + 6, y + 4, mark, "none");
@@ -115,7 +111,7 @@ void drawLegend(SvgWriter& svg, double y, int designLife) {
     svg.rect(labelLeft, y - 11, 26, 13, "galvanized");
     svg.text(labelLeft + 32, y, format("Galvanized lasts %d years", designLife), "label");
     svg.rect(labelLeft + 230, y - 11, 26, 13, "protected");
-    svg.text(labelLeft + 262, y, "With a coating or Aluminum Coated Type 2", "label");
+    svg.text(labelLeft + 262, y, "A coating or Aluminum Coated Type 2 lasts it", "label");
     svg.rect(labelLeft + 530, y - 11, 26, 13, "short");
     svg.text(labelLeft + 562, y, "Nothing listed lasts it", "label");
     svg.endGroup();

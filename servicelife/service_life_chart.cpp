@@ -33,10 +33,7 @@ double xOf(double years, double axisYears) { return barLeft + years / axisYears 
 // without colour: diagonal lines and dots.
 void drawPatterns(SvgWriter& svg) {
     svg.begin("defs", {});
-    svg.begin("pattern", {{"id", "hatch"}, {"width", "6"}, {"height", "6"}, {"patternUnits", "userSpaceOnUse"}});
-    svg.element("rect", {{"width", "6"}, {"height", "6"}, {"fill", "#fff"}});
-    svg.path("M0 6 L6 0 M-1 1 L1 -1 M5 7 L7 5", "hatch-line");
-    svg.end();
+    defineHatchPattern(svg, "hatch");
     svg.begin("pattern", {{"id", "dots"}, {"width", "5"}, {"height", "5"}, {"patternUnits", "userSpaceOnUse"}});
     svg.element("rect", {{"width", "5"}, {"height", "5"}, {"fill", "#fff"}});
     svg.element("circle", {{"cx", "2.5"}, {"cy", "2.5"}, {"r", "1.1"}, {"class", "dot"}});
