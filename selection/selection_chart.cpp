@@ -62,7 +62,8 @@ struct Axis {
 
 Axis axisOf(const SelectionResult& result) {
     double heaviest = 1;
-    for (const Alternative& alternative : result.alternatives) heaviest = std::max(heaviest, alternative.steelWeight);
+    for (const Alternative& alternative : result.alternatives)
+        if (std::isfinite(alternative.steelWeight)) heaviest = std::max(heaviest, alternative.steelWeight);
     const double step = niceTickStep(heaviest, mostTicks);
     return {std::ceil(heaviest / step) * step, step};
 }
