@@ -1,12 +1,12 @@
 // csp-report check over a CSV of structures: rows summed up per second, the
-// summary alone, as one core runs them; and csp-report select.
+// summary alone, as one core runs them. The selection has its own
+// (selection_benchmark.cpp).
 #include <benchmark/benchmark.h>
 
 #include <sstream>
 #include <string>
 
 #include "apps/csp-report/check_command.h"
-#include "apps/csp-report/select_command.h"
 
 namespace {
 
@@ -41,19 +41,6 @@ void checkRows(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }
 BENCHMARK(checkRows)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-// csp-report select for a 60 in. pipe under 20 ft: every wall of every
-// round pipe profile until one passes.
-void selectSixtyInchPipe(benchmark::State& state) {
-    csp::Entries job;
-    job.set("span", "60");
-    job.set("cover", "20");
-    for (auto _ : state) {
-        std::ostringstream out, err;
-        benchmark::DoNotOptimize(csp::cli::runSelect(job, out, err));
-    }
-}
-BENCHMARK(selectSixtyInchPipe)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

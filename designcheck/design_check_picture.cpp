@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "designcheck/structure_outline.h"
 #include "shell/number_format.h"
 #include "shell/svg_writer.h"
 
@@ -36,12 +37,6 @@ constexpr std::string_view styleSheet =
     ".bad-box{fill:#000;stroke:#000;stroke-width:2}.bad{font-weight:bold;fill:#fff}.bad-name{font-weight:bold}"
     ".closing{font-weight:bold}";
 
-// The structure's outline in inches: x across from the centre line, y up
-// from the invert.
-struct Point {
-    double x, y;
-};
-
 // Where the drawing puts the structure: pixels per inch and the invert.
 struct Placement {
     double scale, crown, invert;
@@ -58,34 +53,15 @@ Placement placementOf(double span, double rise, double fillInches) {
     return {scale, crown, crown + rise * scale, broken};
 }
 
-// A pipe-arch of the given span, rise, top and corner radius: a top arc,
-// two corner arcs and an invert arc, each tangent to the next. The catalogs
-// hold no invert radius, and their radii are rounded, so the corner
-// centres are put where the arcs can meet and the top and invert radii
-// follow from them: a sketch true to the span and rise.
-std::optional<std::string> archOutline(double span, double rise, double topRadius, double cornerRadius,
-                                       const Placement& at) {
-    const double rc = cornerRadius, a = span / 2 - rc;
-    if (!(rc > 0) || !(a > 0) || !(rise > 2 * rc)) return std::nullopt;
-    const double margin = 0.1 * (rise - 2 * rc), lowest = rc + margin, highest = rise - rc - margin;
-    double yc = lowest + 0.25 * (highest - lowest);
-    if (topRadius - rc >= a) yc = std::clamp((rise - topRadius) - std::sqrt((topRadius - rc) * (topRadius - rc) - a * a),
-                                             lowest, highest);
-    const double rt = (a * a + (rise - yc) * (rise - yc) - rc * rc) / (2 * (rise - yc - rc));
-    const double rb = (a * a + yc * yc - rc * rc) / (2 * (yc - rc));
-    if (!(rt > rc) || !(rb > rc) || !std::isfinite(rt) || !std::isfinite(rb)) return std::nullopt;
-
-    const Point topCentre{0, rise - rt}, invertCentre{0, rb}, corner{a, yc};
-    const auto toward = [](Point from, Point to, double length) {
-        const double dx = to.x - from.x, dy = to.y - from.y, d = std::hypot(dx, dy);
-        return Point{from.x + dx / d * length, from.y + dy / d * length};
-    };
-    const Point top = toward(topCentre, corner, rt), bottom = toward(invertCentre, corner, rb);
+// The four arcs of a pipe-arch or underpass outline, placed.
+std::string archOutline(const StructureOutline& arcs, const Placement& at) {
+    const OutlinePoint top = arcs.top, bottom = arcs.bottom;
+    const double rt = arcs.topRadius, rc = arcs.cornerRadius, rb = arcs.invertRadius;
     const auto x = [&](double inches) { return sectionCentre + inches * at.scale; };
     const auto y = [&](double inches) { return at.invert - inches * at.scale; };
     SvgPath outline;
     outline.moveTo(x(top.x), y(top.y))
-        .arcTo(rt * at.scale, top.y < topCentre.y, false, x(-top.x), y(top.y))
+        .arcTo(rt * at.scale, top.y < arcs.topCentre.y, false, x(-top.x), y(top.y))
         .arcTo(rc * at.scale, false, false, x(-bottom.x), y(bottom.y))
         .arcTo(rb * at.scale, false, false, x(bottom.x), y(bottom.y))
         .arcTo(rc * at.scale, false, false, x(top.x), y(top.y))
@@ -201,9 +177,10 @@ bool drawSection(SvgWriter& svg, const DesignCheck& check) {
                                {"r", SvgWriter::number(r)},
                                {"class", "outline"}});
     } else {
-        const ArchRadii radii = check.archRadii();
-        const std::optional<std::string> arch = archOutline(span, rise, radii.top, radii.corner, at);
-        svg.path(arch ? *arch : ellipseOutline(span, rise, at), "outline");
+        const StructureOutline outline = structureOutline(check);
+        svg.path(outline.kind == StructureOutline::Kind::FourArcs ? archOutline(outline, at)
+                                                                  : ellipseOutline(span, rise, at),
+                 "outline");
         schematic = true;
         svg.text(sectionCentre, (at.crown + at.invert) / 2 + 5, "schematic", "note", "middle");
     }

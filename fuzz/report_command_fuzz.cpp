@@ -20,6 +20,7 @@
 
 #include "apps/csp-report/report_command.h"
 #include "fuzz/fuzz_support.h"
+#include "selection/selection_entries.h"
 #include "shell/windows1252.h"
 #include "tests/file_bytes.h"
 
@@ -167,12 +168,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const OutputFolder folder;
     FuzzedDataProvider in(data, size);
     const std::span<const csp::cli::ReportProgram> programs = csp::cli::reportPrograms();
-    // The report programs, then check and select, which take verrick's entries.
+    // The report programs, then check, which takes verrick's entries, and
+    // select, which takes the selection's.
     const std::size_t chosen = in.ConsumeIntegralInRange<std::size_t>(0, programs.size() + 2);
     const bool oldReport = in.ConsumeBool();
     std::vector<std::string> args = {"csp-report"};
     const std::span<const csp::EntrySpec> verrick = programs.back().entries();
-    const std::span<const csp::EntrySpec> specs = chosen < programs.size() ? programs[chosen].entries() : verrick;
+    const std::span<const csp::EntrySpec> specs = chosen < programs.size()       ? programs[chosen].entries()
+                                                  : chosen == programs.size() + 1 ? csp::selection::selectionEntries()
+                                                                                  : verrick;
     if (chosen < programs.size()) args.emplace_back(programs[chosen].name);
     if (chosen == programs.size()) args.insert(args.end(), {"check", "-"});
     if (chosen == programs.size() + 1) args.emplace_back("select");

@@ -29,21 +29,11 @@ constexpr std::string_view styleSheet =
 
 double xOf(double years, double axisYears) { return barLeft + years / axisYears * (barRight - barLeft); }
 
-// A coating's name on one line.
-std::string fullName(const CoatingRow& row) {
-    std::string name(row.name);
-    if (!row.nameContinued.empty()) (name += ' ') += row.nameContinued;
-    return name;
-}
-
 // Fills that set the add-on life and the aluminum coated life apart
 // without colour: diagonal lines and dots.
 void drawPatterns(SvgWriter& svg) {
     svg.begin("defs", {});
-    svg.begin("pattern", {{"id", "hatch"}, {"width", "6"}, {"height", "6"}, {"patternUnits", "userSpaceOnUse"}});
-    svg.element("rect", {{"width", "6"}, {"height", "6"}, {"fill", "#fff"}});
-    svg.path("M0 6 L6 0 M-1 1 L1 -1 M5 7 L7 5", "hatch-line");
-    svg.end();
+    defineHatchPattern(svg, "hatch");
     svg.begin("pattern", {{"id", "dots"}, {"width", "5"}, {"height", "5"}, {"patternUnits", "userSpaceOnUse"}});
     svg.element("rect", {{"width", "5"}, {"height", "5"}, {"fill", "#fff"}});
     svg.element("circle", {{"cx", "2.5"}, {"cy", "2.5"}, {"r", "1.1"}, {"class", "dot"}});
@@ -64,7 +54,7 @@ double totalLabelX(double barEnd, const std::string& total, double axisYears) {
 void drawBar(SvgWriter& svg, const CoatingRow& row, double y, double axisYears) {
     const std::string total = wholeNumber(row.total);
     svg.beginGroup({{"class", "bar"},
-                    {"data-coating", fullName(row)},
+                    {"data-coating", coatingName(row)},
                     {"data-galvanized", wholeNumber(row.galvanized)},
                     {"data-add-on", wholeNumber(row.addOn)},
                     {"data-total", total}});
@@ -143,7 +133,7 @@ std::string descriptionOf(const std::string& heading, const std::string& conditi
     text.reserve(2048);
     ((((text += "Chart of the service life by coating. ") += heading) += ' ') += conditions) += '.';
     for (const CoatingRow& row : rows) {
-        (((text += ' ') += fullName(row)) += ": galvanized ") += wholeNumber(row.galvanized);
+        (((text += ' ') += coatingName(row)) += ": galvanized ") += wholeNumber(row.galvanized);
         ((text += " + add-on ") += wholeNumber(row.addOn)) += " years, total ";
         (text += wholeNumber(row.total)) += " years.";
     }

@@ -85,6 +85,13 @@ Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing)
     return produceServiceLifeReport(input, listing);
 }
 
+Outcome estimateServiceLife(const Entries& entries, ServiceLifeInput& input) {
+    if (Outcome read = readInput(entries, input); !read) return read;
+    if (Outcome checked = validateServiceLifeInput(input); !checked) return checked;
+    estimateLife(input);
+    return Outcome::success();
+}
+
 Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
     ServiceLifeInput input;
     if (Outcome read = readInput(entries, input); !read) return read;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "servicelife/service_life.h"
 #include "shell/entries.h"
 #include "shell/outcome.h"
 #include "shell/program_description.h"
@@ -21,6 +22,11 @@ std::span<const EntrySpec> serviceLifeEntries();
 Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
 // The same, with the report's chart as SVG text.
 Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture);
+
+// Fills the page's record from the entries, checks it as "Next..." does
+// and estimates the life, without a report: `input` then holds the
+// estimate (galvanizedLife, coatingRows). A refusal names its entry.
+Outcome estimateServiceLife(const Entries& entries, ServiceLifeInput& input);
 
 // The page's lists, each word beside the text the page shows for it: the
 // thicknesses by gage and the abrasion levels. A gage or abrasion level the

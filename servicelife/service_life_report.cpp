@@ -58,6 +58,12 @@ void appendGeneralNote(ReportListing& listing) {
 
 }  // namespace
 
+std::string coatingName(const CoatingRow& row) {
+    std::string name(row.name);
+    if (!row.nameContinued.empty()) (name += ' ') += row.nameContinued;
+    return name;
+}
+
 std::string coatingTableHeading(const ServiceLifeInput& input) {
     if (input.abrasionLevel <= 1) return "Estimated Life for Abrasion Level 1/2:";
     return format("Estimated Life for Abrasion Level %d:", input.abrasionLevel + 1);

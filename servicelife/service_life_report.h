@@ -47,6 +47,9 @@ struct CoatingRow {
 // estimateLife, in its order.
 std::vector<CoatingRow> coatingRows(const ServiceLifeInput& input);
 
+// A coating's name on one line, as the chart labels its bar.
+std::string coatingName(const CoatingRow& row);
+
 // The coating table's heading: "Estimated Life for Abrasion Level 1/2:".
 std::string coatingTableHeading(const ServiceLifeInput& input);
 

@@ -7,10 +7,11 @@ namespace csp {
 namespace {
 
 // What each program answers, in the order of ProgramId.
-constexpr std::array<std::string_view, 3> purposes = {
+constexpr std::array<std::string_view, programTextsTable.size()> purposes = {
     "Tables of maximum fill heights for one shape and corrugation profile.",
     "Design check of one buried corrugated steel structure.",
     "Service life of galvanized pipe, and total life with each coating.",
+    "Lightest pipe of each profile that carries a site's cover and lasts its life.",
 };
 
 }  // namespace

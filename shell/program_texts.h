@@ -6,8 +6,10 @@
 
 namespace csp {
 
-// The three desktop programs built on the shared shell.
-enum class ProgramId { Tabrell, Verrick, Ombrel };
+// The programs built on the shared shell: the three desktop programs, and
+// the pipe selection, which csp-report runs over Verrick's and Ombrel's
+// engines.
+enum class ProgramId { Tabrell, Verrick, Ombrel, Selector };
 
 // What the shell shows of a program besides its own pages.
 struct ProgramTexts {
@@ -19,11 +21,13 @@ struct ProgramTexts {
     std::string_view aboutEntry;   // menu entry that opens the About box
 };
 
-inline constexpr std::array<ProgramTexts, 3> programTextsTable = {{
+inline constexpr std::array<ProgramTexts, 4> programTextsTable = {{
     {"Tabrell", "tabrell", "About Tabrell", "Tabrell Version 1.0", "", "&About Tabrell..."},
     {"Verrick", "verrick", "About Verrick", "Verrick Version 1.0", "", "&About Verrick..."},
     {"Ombrel", "ombrel", "About Ombrel", "Ombrel Version 1.0", "Estimating Average Invert Life for  CSP",
      "&About Ombrel..."},
+    {"Pipe Selection", "selector", "About Pipe Selection", "Pipe Selection Version 1.0", "",
+     "&About Pipe Selection..."},
 }};
 
 constexpr const ProgramTexts& programTexts(ProgramId program) {

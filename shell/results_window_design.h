@@ -46,11 +46,14 @@ struct ResultsWindowDesign {
 
 inline constexpr DialogSize resultsButtonSize{50, 14};
 
-inline constexpr std::array<ResultsWindowDesign, 3> resultsWindowDesigns = {{
+// By ProgramId. The pipe selection has no window of its own yet: its row
+// is Verrick's window, whose checks it runs, under a store section of its own.
+inline constexpr std::array<ResultsWindowDesign, programTextsTable.size()> resultsWindowDesigns = {{
     //  font        pt  window      list                 OK          Save As...   Print...    select  Escape              id   break  print range
     {"Courier New", 9, {330, 205}, {7, 7, 316, 171}, {{{74, 184}, {140, 184}, {206, 184}}}, false, EscapeAction::SaveAs, 134, false, {1, 1, 1, 1}},
     {"Courier New", 8, {277, 167}, {7, 7, 263, 133}, {{{7, 146}, {66, 146}, {125, 146}}}, true, EscapeAction::SaveAs, 135, true, {1, 2, 1, 2}},
     {"Courier", 8, {320, 209}, {2, 7, 316, 182}, {{{2, 192}, {65, 192}, {125, 192}}}, false, EscapeAction::Close, 133, false, {1, 1, 1, 1}},
+    {"Courier New", 8, {277, 167}, {7, 7, 263, 133}, {{{7, 146}, {66, 146}, {125, 146}}}, false, EscapeAction::SaveAs, 136, false, {1, 1, 1, 1}},
 }};
 
 constexpr const ResultsWindowDesign& resultsWindowDesign(ProgramId program) {

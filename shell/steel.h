@@ -14,4 +14,7 @@ inline constexpr double aisiTableElasticModulus = 30000000.0;
 inline constexpr double yieldStress = 33000.0;
 inline constexpr double tensileStrength = 45000.0;
 
+// Unit weight of steel, lb/cu in.: the pipe selection's bare steel weight.
+inline constexpr double unitWeight = 0.2836;
+
 }  // namespace csp::steel

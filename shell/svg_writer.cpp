@@ -422,6 +422,13 @@ double estimatedTextWidth(std::string_view text, double fontSize) {
 
 namespace csp {
 
+void defineHatchPattern(SvgWriter& svg, std::string_view id) {
+    svg.begin("pattern", {{"id", id}, {"width", "6"}, {"height", "6"}, {"patternUnits", "userSpaceOnUse"}});
+    svg.element("rect", {{"width", "6"}, {"height", "6"}, {"fill", "#fff"}});
+    svg.path("M0 6 L6 0 M-1 1 L1 -1 M5 7 L7 5", "hatch-line");
+    svg.end();
+}
+
 double niceTickStep(double range, int mostTicks) {
     if (!std::isfinite(range) || range <= 0 || mostTicks < 1) return 1.0;
     const double rough = range / mostTicks;

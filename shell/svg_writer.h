@@ -138,6 +138,11 @@ double estimatedTextWidth(std::string_view text, double fontSize);
 
 namespace csp {
 
+// A fill of diagonal lines, 6 units apart, as a <pattern> of this id,
+// written inside the picture's <defs>; its lines take the style sheet's
+// class "hatch-line". Bars filled url(#id) stay apart without colour.
+void defineHatchPattern(SvgWriter& svg, std::string_view id);
+
 // The step between an axis's ticks: 1, 2 or 5 times a power of ten, giving
 // at most `mostTicks` steps over `range`.
 double niceTickStep(double range, int mostTicks);

@@ -147,6 +147,10 @@ def other_cases(jobs):
                                  Case(["check", "-"], stdin=b"id,shape,bogus\r\n1,round,2\r\n")]
     for span, cover, method, load in itertools.product(["24", "48", "120"], ["1.5", "8", "30"], METHODS, LOADS):
         cases.append(Case(["select", "--span", span, "--cover", cover, "--method", method, "--live-load", load]))
+    for shape, span, rise in [("pipe-arch", "60", "40"), ("underpass", "100", "120")]:
+        cases.append(Case(["select", "--shape", shape, "--span", span, "--rise", rise, "--min-cover", "2",
+                           "--max-cover", "12", "--life", "75", "--ph", "6", "--resistivity", "2000"]))
+    cases.append(Case(["select", "--span", "120", "--min-cover", "2", "--max-cover", "30", "--csv"]))
     for n, args in enumerate(ombrel_grid()):
         cases.append(saving(args, n, "ombrel") if n % 4 == 0 else Case(args))
     for args in [[], ["--help"], ["--version"], ["tabrel"], *SUBCOMMAND_HELP, ["ombrel", "--list"],

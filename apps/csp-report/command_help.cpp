@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "designcheck/design_check_entries.h"
+#include "selection/selection_entries.h"
 
 namespace csp::cli {
 namespace {
@@ -170,20 +171,39 @@ std::string checkHelp() {
 std::string selectHelp() {
     std::string help = "Usage: csp-report select [OPTION]...\n";
     appendWrapped(help,
-                  "For a round pipe job, the thinnest wall of each profile that passes every check of csp-report "
-                  "verrick, its section area and estimated steel weight, the checks one wall thinner fails, the "
-                  "governing check with its demand over capacity (D/C), and the csp-report verrick command of its "
-                  "full report. The lightest passing wall is marked.",
+                  "Which pipe for this site: for each profile the shape offers, its smallest listed size with at "
+                  "least the span and rise, and the thinnest wall that passes every check of csp-report verrick at "
+                  "the least cover, at the greatest and at every whole foot between; its bare steel per foot, the "
+                  "governing check with its greatest demand over capacity (D/C) and the cover where it occurs; its "
+                  "galvanized life as csp-report ombrel estimates it (a wall between two listed gages takes the "
+                  "thinner gage's life), and what lasts the design life: galvanizing alone, Aluminum Coated Type 2 "
+                  "where its note applies, or a coating the service life lists at the abrasion level. Where "
+                  "galvanizing alone falls short, the thinnest thicker wall whose galvanized life is long enough is "
+                  "listed too. The alternatives are ranked lightest first, and the lightest that meets both "
+                  "structure and life is marked; each comes with the csp-report verrick command of its governing "
+                  "cover and the csp-report ombrel command of its life.",
                   0, 0);
-    help += "\nEntries (as csp-report verrick takes them):\n";
-    for (const char* name :
-         {"span", "cover", "live-load", "method", "soil-density", "load-reduction", "corrugation", "installation"}) {
-        const EntrySpec& spec = *findEntry(designcheck::designCheckEntries(), name);
+    help += "\nEntries (each refused as csp-report verrick or ombrel refuses it):\n";
+    for (const EntrySpec& spec : selection::selectionEntries())
         appendOption(help, "    --" + std::string(spec.name) + " " + valueName(spec), descriptionOf(spec));
-    }
     help += "\nOptions:\n";
+    appendOption(help, "-o, --output FILE",
+                 "write the report (or the CSV) to FILE as Save As does (Windows-1252, CR LF); - for standard "
+                 "output");
+    appendOption(help, "    --svg FILE",
+                 "also write the picture of the alternatives to FILE as SVG (UTF-8, CR LF), saved as -o saves; - "
+                 "for standard output, when -o FILE takes the report");
+    appendOption(help, "    --csv",
+                 "write the alternatives as CSV instead of the report: profile, corrugation, size, thickness, "
+                 "steel lb/ft, governing check, max D/C, governing cover, galvanized life, life gage, reaches "
+                 "design life");
     appendHelpAndVersion(help);
-    help += "\nExit status: 0 some wall passes, 1 none does or the job is refused, 2 a usage\nerror.\n";
+    help +=
+        "\nExit status: 0 an alternative meets both structure and life, 1 none does or an\n"
+        "entry is refused, 2 a usage error.\n"
+        "\nExample:\n"
+        "  csp-report select --span 120 --min-cover 2 --max-cover 30 --method aisi \\\n"
+        "      --live-load E80 --life 75 --resistivity 3000 --ph 6.5\n";
     return help;
 }
 

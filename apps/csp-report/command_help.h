@@ -13,7 +13,7 @@ std::string checkHelp();
 std::string selectHelp();
 
 inline constexpr std::string_view checkDescription = "Design check of every structure of a CSV file";
-inline constexpr std::string_view selectDescription = "Thinnest passing wall of each round pipe profile";
+inline constexpr std::string_view selectDescription = "Lightest wall of each profile for a site's covers and life";
 
 // What an option's value is called in the help and the messages: "PCF",
 // "FT", "N", "WORD".

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/csv_row.h"
 #include "shell/outcome.h"
 
 namespace csp::cli {
@@ -16,7 +17,6 @@ namespace csp::cli {
 // naming the row where it was found.
 Outcome readCsvRows(std::istream& in, const std::function<bool(std::vector<std::string>& cells)>& onRow);
 
-// One row of cells as CSV, quoting a cell only where it needs it.
-std::string csvRow(const std::vector<std::string>& cells);
+using csp::csvRow;
 
 }  // namespace csp::cli

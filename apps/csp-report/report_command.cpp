@@ -14,6 +14,7 @@
 #include "apps/csp-report/command_messages.h"
 #include "apps/csp-report/select_command.h"
 #include "designcheck/design_check_entries.h"
+#include "selection/selection_entries.h"
 #include "filltables/fill_table_entries.h"
 #include "servicelife/service_life_entries.h"
 #include "shell/listing_file.h"
@@ -64,7 +65,8 @@ struct Subcommand {
     CLI::App* app = nullptr;
     std::vector<std::string> texts;  // one per entry
     std::string outputPath, file, reportsFolder, picturePath;
-    bool list = false, strict = false, pictures = false;
+    bool list = false, strict = false, pictures = false, csv = false;
+    bool savesPicture = false;  // --svg FILE: the picture beside the report
 
     Entries givenEntries() const {
         Entries given;
@@ -92,14 +94,20 @@ int runReport(const Subcommand& command, std::istream& in, std::ostream& out, st
 int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
 int runSelectCommand(const Subcommand& command, std::istream& in, std::ostream& out, std::ostream& err);
 
+// -o FILE and --svg FILE: the report, and the picture beside it.
+void addOutputOptions(CLI::App& app, Subcommand& command) {
+    app.add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.add_option("--svg", command.picturePath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    command.savesPicture = true;
+}
+
 void addReportSubcommand(CLI::App& parent, const ReportProgram& program, Subcommand& command) {
     command.name = program.name;
     command.entries = program.entries();
     command.program = &program;
     command.run = runReport;
     CLI::App* app = addSubcommand(parent, command, program.description);
-    app->add_option("-o,--output", command.outputPath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    app->add_option("--svg", command.picturePath)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    addOutputOptions(*app, command);
     if (program.lists) app->add_flag("--list", command.list);
     app->add_flag("--strict", command.strict);
 }
@@ -117,10 +125,12 @@ void addCheckSubcommand(CLI::App& parent, Subcommand& command) {
 
 void addSelectSubcommand(CLI::App& parent, Subcommand& command) {
     command.name = "select";
-    command.entries = designcheck::designCheckEntries();
+    command.entries = selection::selectionProgram().entries();
     command.run = runSelectCommand;
     command.help = selectHelp;
-    addSubcommand(parent, command, selectDescription);
+    CLI::App* app = addSubcommand(parent, command, selectDescription);
+    addOutputOptions(*app, command);
+    app->add_flag("--csv", command.csv);
 }
 
 std::string joined(const std::vector<std::string>& words, const char* separator) {
@@ -195,7 +205,7 @@ std::optional<std::string> misusedArguments(const Subcommand& command) {
     if (command.app->get_option_no_throw("--output") && command.app->count("--output") > 0 &&
         command.outputPath.empty())
         return "--output: an empty file name; use - for standard output";
-    if (!command.program || !command.app->get_option_no_throw("--svg") || command.app->count("--svg") == 0)
+    if (!command.savesPicture || command.app->count("--svg") == 0)
         return std::nullopt;
     if (command.picturePath.empty()) return "--svg: an empty file name; use - for standard output";
     if (command.list) return "--svg: --list writes no picture";
@@ -218,9 +228,43 @@ int runCheckCommand(const Subcommand& command, std::istream& in, std::ostream& o
     return runCheck({command.file, command.outputPath, command.reportsFolder, command.pictures}, in, out, err);
 }
 
+// The report to standard output as UTF-8 lines, or to the -o file; then
+// the picture, when asked for.
+int writeOutputs(const Subcommand& command, const ReportListing& listing, const std::string& picture,
+                 std::ostream& out, std::ostream& err) {
+    if (command.app->count("--output") > 0) {
+        if (const int status = save(command, listing, out, err); status != 0) return status;
+    } else {
+        for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
+    }
+    return command.app->count("--svg") > 0 ? savePicture(command, picture, out, err) : 0;
+}
+
+// A typed entry read in part: a warning, or under --strict a refusal.
+bool refusedPartReadings(const Subcommand& command, const Entries& entries, std::ostream& err) {
+    for (const PartReading& reading : partReadings(command.entries, entries)) {
+        if (command.strict) {
+            err << prefix(&command) << "--" << reading.entry << ": '" << reading.text
+                << "' is not a number (the page would read it as " << reading.readAs << ")\n";
+            return true;
+        }
+        err << prefix(&command) << warningText(reading) << "\n";
+    }
+    return false;
+}
+
 int runSelectCommand(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
     if (const auto misused = misusedArguments(command)) return usageError(err, &command, *misused);
-    return runSelect(command.givenEntries(), out, err);
+    const Entries entries = command.givenEntries();
+    ReportListing listing;
+    std::string picture;
+    const bool drawn = command.app->count("--svg") > 0;
+    const int status =
+        runSelect(entries, command.csv ? SelectOutput::Csv : SelectOutput::Report, listing, drawn ? &picture : nullptr, err);
+    if (listing.isEmpty()) return status;  // refused, or a usage error
+    refusedPartReadings(command, entries, err);
+    const int written = writeOutputs(command, listing, picture, out, err);
+    return written != 0 ? written : status;
 }
 
 int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::ostream& err) {
@@ -241,24 +285,12 @@ int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::
     const Outcome produced = drawn ? command.program->producePicture(entries, listing, picture)
                                    : command.program->produce(entries, listing);
     if (produced.usageError()) return usageError(err, &command, entryPart(produced.entry) + produced.message);
-    for (const PartReading& reading : partReadings(command.entries, entries)) {
-        if (command.strict) {
-            err << prefix(&command) << "--" << reading.entry << ": '" << reading.text
-                << "' is not a number (the page would read it as " << reading.readAs << ")\n";
-            return 1;
-        }
-        err << prefix(&command) << warningText(reading) << "\n";
-    }
+    if (refusedPartReadings(command, entries, err)) return 1;
     if (produced.refused()) {
         err << prefix(&command) << refusalText(produced) << "\n";
         return 1;
     }
-    if (command.app->count("--output") > 0) {
-        if (const int status = save(command, listing, out, err); status != 0) return status;
-    } else {
-        for (const std::string& line : listing.lines()) out << windows1252ToUtf8(line) << '\n';
-    }
-    return drawn ? savePicture(command, picture, out, err) : 0;
+    return writeOutputs(command, listing, picture, out, err);
 }
 
 // The parser's own complaints, said in the command's words.

@@ -3,14 +3,20 @@
 #include <ostream>
 
 #include "shell/entries.h"
+#include "shell/report_listing.h"
 
 namespace csp::cli {
 
-// `csp-report select`: for a round pipe job (span, cover, live load, method,
-// soil density and, where given, reduction factor, corrugation and
-// installation), the thinnest wall of each profile that passes every check,
-// and the lightest of them. Returns the exit status: 0 when some wall
-// passes, 1 when none does or the job is refused, 2 for a usage error.
-int runSelect(const Entries& job, std::ostream& out, std::ostream& err);
+// What `csp-report select` writes: the report, or the CSV of its
+// alternatives.
+enum class SelectOutput { Report, Csv };
+
+// `csp-report select`: the pipe selection for a site (the selection's
+// entries). The report or CSV goes to `listing`, the picture, when asked
+// for, to `picture`; a refusal or usage error is written to `err`. Returns
+// the exit status: 0 when an alternative meets both structure and life, 1
+// when none does or an entry is refused, 2 for a usage error.
+int runSelect(const Entries& site, SelectOutput output, ReportListing& listing, std::string* picture,
+              std::ostream& err);
 
 }  // namespace csp::cli

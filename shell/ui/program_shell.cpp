@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <array>
 #include <csignal>
 #include <cstdio>
 
@@ -20,7 +21,10 @@
 namespace csp::ui {
 namespace {
 
-constexpr const char* iconResources[] = {":/icons/tabrell.svg", ":/icons/verrick.svg", ":/icons/ombrel.svg"};
+// By ProgramId; the pipe selection, which runs Verrick's checks, shows
+// Verrick's icon until it has one of its own.
+constexpr std::array<const char*, programTextsTable.size()> iconResources = {
+    ":/icons/tabrell.svg", ":/icons/verrick.svg", ":/icons/ombrel.svg", ":/icons/verrick.svg"};
 constexpr int iconSizes[] = {16, 24, 32, 48, 64};
 
 }  // namespace
@@ -30,7 +34,7 @@ QString toQString(std::string_view text) {
 }
 
 QIcon programIcon(ProgramId program) {
-    QSvgRenderer renderer(QString::fromLatin1(iconResources[static_cast<int>(program)]));
+    QSvgRenderer renderer(QString::fromLatin1(iconResources[static_cast<std::size_t>(program)]));
     QIcon icon;
     for (int size : iconSizes) {
         QPixmap pixmap(size, size);

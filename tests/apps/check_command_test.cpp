@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "apps/csp-report/csv_rows.h"
-#include "shell/typed_number.h"
 #include "tests/apps/command_runner.h"
 
 namespace csp::cli {
@@ -201,65 +200,6 @@ TEST(CheckCommand, ReportsAreVerricksBytesAndNoIdWritesOutsideOrOverAnotherRow) 
     fs::remove(folder / "linked.txt");
     EXPECT_TRUE(fs::is_empty(folder));
     fs::remove_all(folder);
-}
-
-TEST(SelectCommand, EachProfilesWallPassesAndTheWallOneThinnerFails) {
-    const Invocation r = invokeCspReport(
-        {"select", "--span", "120", "--cover", "30", "--method", "aisi", "--live-load", "E80", "--reduction", "0.86"});
-    ASSERT_EQ(r.status, 0) << r.err;
-    std::istringstream lines(r.out);
-    int walls = 0;
-    for (std::string line; std::getline(lines, line);) {
-        // A listed wall's governing check is within its limit.
-        if (const std::size_t dc = line.find(", D/C "); dc != std::string::npos) {
-            EXPECT_LE(readTypedNumber(line.substr(dc + 6)), 1.0) << line;
-            EXPECT_NE(line.find("governing: "), std::string::npos) << line;
-        }
-        const std::size_t at = line.find("csp-report verrick ");
-        if (at == std::string::npos) continue;
-        std::vector<std::string> words;
-        std::istringstream split(line.substr(at + 11));
-        for (std::string word; split >> word;) words.push_back(word);
-        std::vector<const char*> args;
-        for (const std::string& word : words) args.push_back(word.c_str());
-        EXPECT_NE(invokeCspReport(args).out.find("ALL DESIGN CHECKS ARE SATISFIED."), std::string::npos) << line;
-        // The wall listed before the chosen one, if any, fails.
-        std::istringstream list(invokeCspReport({"verrick", "--profile", words[words.size() - 3].c_str(), "--list"}).out);
-        std::vector<std::string> listedWalls;
-        for (std::string item; std::getline(list, item) && !item.starts_with("--corrugation");)
-            if (item.ends_with(" in.") && !listedWalls.empty()) listedWalls.push_back(item.substr(19, item.size() - 23));
-            else if (item == "--thickness: Thicknesses") listedWalls.push_back("");
-        const auto chosen = std::find(listedWalls.begin(), listedWalls.end(), words.back());
-        ASSERT_NE(chosen, listedWalls.end()) << line;
-        if (chosen - listedWalls.begin() > 1) {
-            args.back() = (chosen - 1)->c_str();
-            EXPECT_NE(invokeCspReport(args).out.find("WERE NOT SATISFIED"), std::string::npos) << line;
-        }
-        ++walls;
-    }
-    EXPECT_GE(walls, 2);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '>'), 2);  // the lightest, and the key below
-}
-
-TEST(SelectCommand, TellsAJobNoWallCarriesAndOneItCannotTake) {
-    struct Case {
-        std::vector<const char*> args;
-        int status;
-        const char* shown;
-    };
-    const Case cases[] = {
-        {{"select", "--span", "144", "--cover", "200", "--soil-density", "150"}, 1, "no wall passes"},
-        {{"select", "--corrugation", "annular"}, 0, "not made as annular pipe"},
-        {{"select", "--method", "aashto-lfd"}, 0, "No installation type is available"},
-        {{"select", "--cover", "0.5"}, 1, "csp-report select: --cover: The cover must be >= 1."},
-        {{"select", "--thickness", "2"}, 2, "--thickness: select chooses"},
-        {{"select", "--shape", "pipe-arch"}, 2, "--shape: select chooses round pipe walls only"},
-    };
-    for (const Case& c : cases) {
-        const Invocation r = invokeCspReport(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args[1];
-        EXPECT_NE((r.out + r.err).find(c.shown), std::string::npos) << c.args[1] << "\n" << r.out << r.err;
-    }
 }
 
 }  // namespace

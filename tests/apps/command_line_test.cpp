@@ -30,7 +30,8 @@ TEST(CommandLine, EveryHelpFitsEightyColumnsAndNamesValuesAndUnitsInWords) {
         {{"ombrel", "--help"}, {"-o, --output FILE", "--resistivity OHM-CM", "in ohm-cm", "--gage GAGE", "--version"}},
         {{"tabrell", "--help"}, {"--soil-density PCF", "in pcf", "--shape N", "(default 4)", "--list", "--strict"}},
         {{"check", "--help"}, {"Usage: csp-report check [OPTION]... FILE", "--reports DIR", "Exit status"}},
-        {{"select", "--help"}, {"--span IN", "--cover FT", "--load-reduction REDUCTION"}},
+        {{"select", "--help"},
+         {"--span IN", "--min-cover FT", "--life YEARS", "--load-reduction REDUCTION", "--ph PH", "--csv", "--svg FILE"}},
         {{"verrick", "--help"},
          {"--cover FT", "in ft", "--span IN", "in in.", "--corner-pressure PSF", "in psf", "--method METHOD"}},
     };
