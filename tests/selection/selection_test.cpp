@@ -109,7 +109,8 @@ OmbrelSays ombrelSays(const Entries& entries) {
             if (line->starts_with("    ")) {
                 const int total = says.totals[last];
                 says.totals.erase(last);
-                last += " " + line->substr(4);
+                last += ' ';
+                last += line->substr(4);
                 says.totals[last] = total;
             }
             continue;
