@@ -11,6 +11,10 @@
 #include "shell/typed_number.h"
 
 namespace csp::selection {
+
+// The selection's page (selection_page_model.cpp).
+std::unique_ptr<pages::ProgramPages> makeSelectionPages();
+
 namespace {
 
 const EntrySpec& designCheckEntry(std::string_view name) { return *findEntry(designcheck::designCheckEntries(), name); }
@@ -78,7 +82,7 @@ const ProgramDescription& selectionProgram() {
         .lists = nullptr,
         .listedInHelp = {},
         .producePicture = produceSelectionPicture,
-        .pages = nullptr,
+        .pages = makeSelectionPages,
     };
     return program;
 }

@@ -23,8 +23,8 @@ Outcome produceSelection(const Entries& entries, ReportListing& listing);
 // The same, with the picture of the alternatives as SVG text.
 Outcome produceSelectionPicture(const Entries& entries, ReportListing& listing, std::string& picture);
 
-// The pipe selection as csp-report sees it: its entries and doors; it has
-// no lists and no pages of its own.
+// The pipe selection as every front end sees it: its entries, doors and
+// its one page; it has no lists.
 const ProgramDescription& selectionProgram();
 
 }  // namespace csp::selection

@@ -28,12 +28,13 @@ FLOWS = {
     "verrick": [[], [("Structure Shape", 1), ("Design Method", 1)], [("Structure Shape", 1), ("Design Method", 1)],
                 [("Structure Shape", -2), ("Design Method", 3), ("Cover", "6")]],
     "ombrel": [[]],
+    "selector": [[], [("Structure Shape", 1), ("Design Method", 5)]],
 }
 # The button that goes on from a page, where it is not "Next >".
 FORWARD = {"Ombrel": "Next...", "Abrasion Level Details": "OK"}
 # A typed value each program refuses, and the field it goes in.
 REFUSED = {"tabrell": ("Soil Density (pcf)", "120,5"), "verrick": ("Cover", "12,5"),
-           "ombrel": ("pH", "5,5")}
+           "ombrel": ("pH", "5,5"), "selector": ("pH", "5,5")}
 
 
 def application():

@@ -22,9 +22,8 @@ namespace csp::ui {
 namespace {
 
 // By ProgramId; the pipe selection, which runs Verrick's checks, shows
-// Verrick's icon until it has one of its own.
 constexpr std::array<const char*, programTextsTable.size()> iconResources = {
-    ":/icons/tabrell.svg", ":/icons/verrick.svg", ":/icons/ombrel.svg", ":/icons/verrick.svg"};
+    ":/icons/tabrell.svg", ":/icons/verrick.svg", ":/icons/ombrel.svg", ":/icons/selector.svg"};
 constexpr int iconSizes[] = {16, 24, 32, 48, 64};
 
 }  // namespace

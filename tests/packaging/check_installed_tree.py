@@ -18,7 +18,7 @@ import xml.etree.ElementTree as ElementTree
 PREFIX = "usr"
 APP_ID_PREFIX = "org.cspsuite."
 PACKAGE = "csp-suite"
-GUI_PROGRAMS = ("tabrell", "verrick", "ombrel")
+GUI_PROGRAMS = ("tabrell", "verrick", "ombrel", "selector")
 
 failures = []
 
@@ -148,7 +148,7 @@ def main():
     # The browser edition's pages come as a set, once tools/build-web has
     # made them.
     if any(path.startswith(WEB_DIR) for path in found):
-        wanted |= {f"{WEB_DIR}/{page}.html" for page in ("index", "tabrell", "verrick", "ombrel")}
+        wanted |= {f"{WEB_DIR}/{page}.html" for page in ("index", "tabrell", "verrick", "ombrel", "select")}
     for path in sorted(wanted - found):
         failures.append(f"not installed: {path}")
     for path in sorted(found - wanted):
