@@ -42,6 +42,7 @@ public:
         page.twoColumns = true;
         page.minimiseBox = true;
         page.columnWidthInChars = 20;
+        page.liveResults = true;  // a selection takes a few milliseconds
 
         Control rise = number("rise", riseLabel, dc::inchesUnit);
         Control pressure = number("corner-pressure", dc::cornerPressureLabel, dc::cornerPressureUnit);

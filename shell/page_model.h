@@ -70,6 +70,9 @@ struct Page {
     int columnWidthInChars = 0;
     bool minimiseBox = false;
     bool hiddenUnderLaterPages = true;
+    // The Results may follow every change, without the default button,
+    // where a front end has room to show them beside the page.
+    bool liveResults = false;
 
     // The control of this name, or none: controls are found by name, never
     // by their place on the page.

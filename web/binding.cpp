@@ -214,6 +214,7 @@ public:
         page.set("focus", shown.focus);
         page.set("twoColumns", shown.twoColumns);
         page.set("notice", shown.notice);
+        page.set("liveResults", shown.liveResults);
         val controls = val::array();
         for (const Control& c : shown.controls) {
             val control = val::object();
@@ -226,6 +227,7 @@ public:
             control.set("text", c.text);
             control.set("disabled", c.disabled);
             control.set("column", c.column);
+            control.set("help", c.help);
             control.set("mnemonic", std::string(c.mnemonic ? 1 : 0, c.mnemonic));
             val items = val::array();
             for (char letter : c.itemMnemonics) items.call<void>("push", std::string(letter ? 1 : 0, letter));
