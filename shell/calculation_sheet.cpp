@@ -9,7 +9,8 @@
 namespace csp {
 namespace {
 
-// The column where the date and the program's line stand.
+// Where the date and the program's line stand when the program's line
+// leaves room: two blanks past the widest Project and Structure.
 constexpr std::size_t jobRightColumn = 13 + jobTitleWidth + 2;
 constexpr std::size_t checkedByColumn = 13 + jobNameWidth + 2;
 // A blank line, then "Page n of m".
@@ -26,11 +27,11 @@ std::string fieldText(std::string_view typed, std::size_t room) {
     return text;
 }
 
-// `left` padded to `column`, then `right`, the whole cut to the sheet's width.
+// `left` padded to `column`, then `right`; a left text that reaches the
+// column pushes `right` along, so that neither is cut.
 std::string twoColumns(std::string left, std::size_t column, std::string_view right) {
-    left.resize(column, ' ');
+    left.resize(std::max(column, left.size() + 2), ' ');
     left += right;
-    if (left.size() > sheetWidth) left.resize(sheetWidth);
     return left;
 }
 
@@ -64,10 +65,13 @@ std::optional<double> rootAttribute(std::string_view svg, std::string_view name)
 std::vector<std::string> jobBlockLines(const SheetHeading& heading) {
     const JobBlock& job = heading.job;
     const CalendarDate& date = heading.date;
+    const std::string dated = format("Date: %04d-%02d-%02d", date.year, date.month, date.day);
+    // A long program line moves the right column left, to end at the rule's end.
+    const std::size_t right = std::max(dated.size(), heading.programLine.size());
+    const std::size_t rightColumn = std::min(jobRightColumn, sheetWidth - std::min(right, sheetWidth));
     return {
-        twoColumns(labelled(jobFields[0], job), jobRightColumn,
-                   format("Date: %04d-%02d-%02d", date.year, date.month, date.day)),
-        twoColumns(labelled(jobFields[1], job), jobRightColumn, heading.programLine),
+        twoColumns(labelled(jobFields[0], job), rightColumn, dated),
+        twoColumns(labelled(jobFields[1], job), rightColumn, heading.programLine),
         twoColumns(labelled(jobFields[2], job), checkedByColumn,
                    std::string(jobFields[3].label) + ": " + fieldText(job.checkedBy, jobNameWidth)),
         std::string(sheetWidth, '-'),

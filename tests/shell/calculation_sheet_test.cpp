@@ -32,6 +32,15 @@ TEST(JobBlock, EmptyFieldsKeepTheirLabelsAndTypedTextStaysOnItsLineWithinItsRoom
     EXPECT_EQ(lines[1], "Structure:" + std::string(45, ' ') + "Verrick Version 1.0");
     EXPECT_EQ(lines[2], "Designed by: tab here  end         Checked by: " + std::string(20, 'C'));
     for (const std::string& line : lines) EXPECT_LE(line.size(), sheetWidth) << line;
+
+    // A longer program line ends at the rule's end, the date above it; a
+    // field that reaches it pushes it along.
+    odd.programLine = "Pipe Selection Version 1.0";
+    odd.job.project = "Mill Creek";
+    EXPECT_EQ(jobBlockLines(odd)[0], "Project:     Mill Creek" + std::string(25, ' ') + "Date: 2026-03-07");
+    EXPECT_EQ(jobBlockLines(odd)[1], "Structure:" + std::string(38, ' ') + "Pipe Selection Version 1.0");
+    odd.job.structure = std::string(40, 'S');
+    EXPECT_EQ(jobBlockLines(odd)[1], "Structure:   " + std::string(40, 'S') + "  Pipe Selection Version 1.0");
 }
 
 // A listing of "Line 1", "Line 2", ...
