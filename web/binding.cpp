@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/calculation_sheet.h"
 #include "shell/entries.h"
 #include "shell/listing_file.h"
 #include "shell/mnemonics.h"
@@ -192,6 +193,32 @@ val buttonMnemonics(const val& texts) {
     return letters;
 }
 
+// The job block's fields as the Results view asks for them: key, label
+// and room in characters.
+val jobFieldList() {
+    val fields = val::array();
+    for (const JobField& field : jobFields) {
+        val entry = val::object();
+        entry.set("key", text(field.key));
+        entry.set("label", text(field.label));
+        entry.set("width", static_cast<int>(field.width));
+        fields.call<void>("push", entry);
+    }
+    return fields;
+}
+
+// The job block as the page keeps it ({project: ..., ...}, UTF-8); a field
+// it lacks, or holds as anything but text, is empty.
+JobBlock jobFrom(const val& kept) {
+    JobBlock job;
+    if (kept.isNull() || kept.isUndefined()) return job;
+    for (const JobField& field : jobFields) {
+        const val typed = kept[std::string(field.key)];
+        if (typed.isString()) job.*field.text = utf8ToWindows1252(typed.as<std::string>());
+    }
+    return job;
+}
+
 // One program's pages for the page in the browser, which draws what
 // page() describes and hands back each change and button press.
 class WebPages {
@@ -261,6 +288,35 @@ public:
         return results;
     }
 
+    // The printed pages of the Results: each with its lines (UTF-8), where
+    // the picture stands on it, if it does, its footer and the footer's line.
+    val sheet(const val& job, int year, int month, int day, int linesPerPage, double widthInLines) const {
+        const Results& made = session_.results();
+        const SheetHeading heading{jobFrom(job), programTexts(moduleProgram().id).versionLine, {year, month, day}};
+        const std::optional<std::size_t> pageBreak =
+            made.pageBreakLine >= 0 ? std::optional(static_cast<std::size_t>(made.pageBreakLine)) : std::nullopt;
+        val pages = val::array();
+        for (const SheetPage& laid : layOutCalculationSheet(&made.listing, pageBreak, heading,
+                                                            {linesPerPage, widthInLines}, made.picture)) {
+            val page = val::object();
+            val lines = val::array();
+            for (const std::string& line : laid.lines) lines.call<void>("push", windows1252ToUtf8(line));
+            page.set("lines", lines);
+            if (laid.picture) {
+                val picture = val::object();
+                picture.set("firstLine", laid.picture->firstLine);
+                picture.set("lines", laid.picture->lines);
+                page.set("picture", picture);
+            } else {
+                page.set("picture", val::null());
+            }
+            page.set("footer", windows1252ToUtf8(laid.footer));
+            page.set("footerLine", laid.footerLine);
+            pages.call<void>("push", page);
+        }
+        return pages;
+    }
+
     void change(const std::string& control, const std::string& value) { session_.change(control, value); }
 
     // "page", "results", "end", or a message box to show.
@@ -300,6 +356,8 @@ EMSCRIPTEN_BINDINGS(csp_web) {
     emscripten::function("entries", &csp::web::entries);
     emscripten::function("produce", &csp::web::produce);
     emscripten::function("mnemonics", &csp::web::buttonMnemonics);
+    emscripten::function("jobFields", &csp::web::jobFieldList);
+    emscripten::constant("sheetWidth", static_cast<int>(csp::sheetWidth));
     emscripten::class_<WebPages>("Pages")
         .constructor<std::string>()
         .function("known", &WebPages::known)
@@ -308,6 +366,7 @@ EMSCRIPTEN_BINDINGS(csp_web) {
         .function("showingResults", &WebPages::showingResults)
         .function("page", &WebPages::page)
         .function("results", &WebPages::results)
+        .function("sheet", &WebPages::sheet)
         .function("change", &WebPages::change)
         .function("press", &WebPages::press)
         .function("back", &WebPages::back)

@@ -238,13 +238,7 @@
       });
       return set;
     }
-    const row = document.createElement('div');
-    row.className = 'row';
-    const label = document.createElement('label');
-    label.htmlFor = 'c-' + control.id;
-    label.textContent = control.label;
-    const holder = document.createElement('div');
-    holder.className = 'control';
+    const { row, label, holder } = labelledRow('c-' + control.id, control.label);
     let element;
     if (control.kind === 'list') {
       element = document.createElement('select');
@@ -281,8 +275,20 @@
       element.setAttribute('aria-describedby', unit.id);
       holder.append(unit);
     }
-    row.append(label, holder);
     return row;
+  }
+
+  // A label beside the place for the control it names (id).
+  function labelledRow(id, text) {
+    const row = document.createElement('div');
+    row.className = 'row';
+    const label = document.createElement('label');
+    label.htmlFor = id;
+    label.textContent = text;
+    const holder = document.createElement('div');
+    holder.className = 'control';
+    row.append(label, holder);
+    return { row, label, holder };
   }
 
   // A change may rebuild the lists that follow it; the control in use
@@ -337,14 +343,92 @@
 
   // --- the Results view -------------------------------------------------------------
 
-  // The widest line fits Letter and A4 portrait, and each printed page's
-  // lines fit its height.
-  function printFontSize(lines, pageLines) {
-    const widest = Math.max(1, ...lines.map((line) => line.length));
-    const width = (8.27 - 1) * 72 / (widest * 0.6);
-    const height = (11 - 1.2) * 72 / (Math.max(1, pageLines) * 1.15);
-    return Math.max(5, Math.min(10, width, height)).toFixed(2) + 'pt';
+  // --- the job block and the printout ---------------------------------------------
+
+  // The job block is typed once for the whole suite and kept in the
+  // browser: {project, structure, designedBy, checkedBy}.
+  const jobKey = 'csp-suite-job';
+  function keptJob() {
+    try {
+      const kept = JSON.parse(localStorage.getItem(jobKey) || '{}');
+      return kept && typeof kept === 'object' ? kept : {};
+    } catch (e) { return {}; }
   }
+
+  function buildJobFields() {
+    const holder = document.getElementById('job-fields');
+    const kept = keptJob();
+    for (const field of window.cspModule.jobFields()) {
+      const { row, holder: control } = labelledRow('job-' + field.key, field.label);
+      const input = document.createElement('input');
+      input.type = 'text';
+      input.id = 'job-' + field.key;
+      input.maxLength = field.width;
+      input.autocomplete = 'off';
+      input.value = typeof kept[field.key] === 'string' ? kept[field.key] : '';
+      input.addEventListener('input', () => {
+        const job = keptJob();
+        job[field.key] = input.value;
+        try { localStorage.setItem(jobKey, JSON.stringify(job)); } catch (e) { /* a browser that keeps nothing */ }
+        if (!resultsView.hidden) buildPrintout();
+      });
+      control.append(input);
+      holder.append(row);
+    }
+  }
+
+  // The printed page: A4's width and Letter's height inside the half-inch
+  // margins, so that the sheet prints whole on either; a little of the
+  // height is kept for the browser's rounding.
+  const printWidthPoints = (8.27 - 1) * 72;
+  const printHeightPoints = (11 - 1) * 72 - 12;
+
+  // The calculation sheet's pages, as the module lays them out, in blocks
+  // one printed page high; the footer stands on each page's last line.
+  function buildPrintout() {
+    const results = pages.results();
+    const lines = results.display.replace(/\n$/, '').split('\n');
+    const widest = Math.max(window.cspModule.sheetWidth, ...lines.map((line) => line.length));
+    const fontPoints = Math.max(5, Math.min(10, printWidthPoints / (widest * 0.6)));
+    const linePoints = fontPoints * 1.15;
+    const linesPerPage = Math.floor(printHeightPoints / linePoints);
+    const today = new Date();
+    const sheet = pages.sheet(keptJob(), today.getFullYear(), today.getMonth() + 1, today.getDate(),
+      linesPerPage, printWidthPoints / linePoints);
+    const printout = document.getElementById('printout');
+    printout.style.fontSize = fontPoints.toFixed(2) + 'pt';
+    printout.style.lineHeight = linePoints.toFixed(3) + 'pt';
+    const linesHigh = (count) => (count * linePoints).toFixed(3) + 'pt';
+    printout.replaceChildren(...sheet.map((page) => {
+      const section = document.createElement('section');
+      section.className = 'sheet-page';
+      section.style.height = linesHigh(page.footerLine + 1);
+      const text = document.createElement('pre');
+      text.textContent = page.lines.join('\n');
+      section.append(text);
+      if (page.picture) {
+        const box = document.createElement('div');
+        box.className = 'sheet-picture';
+        box.style.marginTop = linesHigh(page.picture.firstLine - page.lines.length);
+        box.style.height = linesHigh(page.picture.lines);
+        const svg = new DOMParser().parseFromString(results.picture, 'image/svg+xml').documentElement;
+        if (svg && svg.nodeName === 'svg') {
+          // The screen's picture keeps the ids its name is read from.
+          svg.querySelectorAll('[id]').forEach((element) => element.removeAttribute('id'));
+          svg.removeAttribute('aria-labelledby');
+          box.append(document.importNode(svg, true));
+        }
+        section.append(box);
+      }
+      const footer = document.createElement('pre');
+      footer.className = 'sheet-footer';
+      footer.textContent = page.footer;
+      section.append(footer);
+      return section;
+    }));
+  }
+  // The date is the day it prints.
+  window.addEventListener('beforeprint', () => { if (!resultsView.hidden) buildPrintout(); });
 
   function download(bytes, type, name) {
     const url = URL.createObjectURL(new Blob([bytes], { type }));
@@ -387,8 +471,7 @@
       pre.textContent = part.join('\n') + '\n';
       return pre;
     }));
-    document.documentElement.style.setProperty('--print-font-size',
-      printFontSize(lines, Math.max(...parts.map((part) => part.length))));
+    buildPrintout();
 
     // The report shows first; the picture beside it is drawn once the
     // report is on the screen, so that the report never waits for it.
@@ -453,6 +536,8 @@
       return;
     }
     const onButton = event.target instanceof HTMLButtonElement;
+    // Enter in a job field only ends the typing.
+    if (event.key === 'Enter' && event.target.closest && event.target.closest('#job')) return;
     if (event.key === 'Enter' && !onButton && !event.altKey && !event.ctrlKey) {
       event.preventDefault();
       if (!resultsView.hidden) document.getElementById('b-ok').click();
@@ -538,6 +623,7 @@
   loading.then((module) => {
     pages = new module.Pages(program);
     window.cspModule = module;
+    buildJobFields();
     start();
   });
 })();

@@ -409,6 +409,7 @@ void CProgramDlg::showResults() {
     const pages::Results& made = session_.results();
     results.setListing(&made.listing);
     if (made.pageBreakLine >= 0) results.setPageBreakLine(static_cast<std::size_t>(made.pageBreakLine));
+    results.setPicture(made.picture);
     shell().runModal(results);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QSvgRenderer>
 
 #include <cmath>
 
@@ -36,6 +37,10 @@ void QtPrinterDevice::startPage() {
     }
 }
 
+int QtPrinterDevice::printableWidthTwips() { return toTwipsX(printer_.pageRect(QPrinter::DevicePixel).width()); }
+
+int QtPrinterDevice::printableHeightTwips() { return toTwips(printer_.pageRect(QPrinter::DevicePixel).height()); }
+
 int QtPrinterDevice::fontHeightTwips() { return toTwips(QFontMetricsF(font_, &printer_).height()); }
 
 int QtPrinterDevice::externalLeadingTwips() { return toTwips(QFontMetricsF(font_, &printer_).leading()); }
@@ -45,6 +50,16 @@ void QtPrinterDevice::drawText(int xTwips, int yTwips, std::string_view text) {
     // The painter places text by its baseline; the listing gives the top.
     const double baseline = toDeviceY(yTwips) + painter_.fontMetrics().ascent();
     painter_.drawText(QPointF(toDeviceX(xTwips), baseline), QString::fromStdString(windows1252ToUtf8(text)));
+}
+
+void QtPrinterDevice::drawPicture(int xTwips, int yTwips, int widthTwips, int heightTwips, std::string_view svg) {
+    if (!painter_.isActive()) return;
+    QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
+    if (!renderer.isValid()) return;
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    const QPointF topLeft(toDeviceX(xTwips), toDeviceY(yTwips));
+    const QPointF bottomRight(toDeviceX(xTwips + widthTwips), toDeviceY(yTwips - heightTwips));
+    renderer.render(&painter_, QRectF(topLeft, bottomRight));
 }
 
 void QtPrinterDevice::endPage() {}
@@ -58,6 +73,9 @@ double QtPrinterDevice::toDeviceX(int twips) const { return twips * printer_.log
 double QtPrinterDevice::toDeviceY(int twips) const { return -twips * printer_.logicalDpiY() / twipsPerInch; }
 int QtPrinterDevice::toTwips(double deviceUnits) const {
     return static_cast<int>(std::lround(deviceUnits * twipsPerInch / printer_.logicalDpiY()));
+}
+int QtPrinterDevice::toTwipsX(double deviceUnits) const {
+    return static_cast<int>(std::lround(deviceUnits * twipsPerInch / printer_.logicalDpiX()));
 }
 
 }  // namespace csp::ui

@@ -19,9 +19,13 @@ public:
 
     void startJob(std::string_view documentName) override;
     void startPage() override;
+    int printableWidthTwips() override;
+    int printableHeightTwips() override;
     int fontHeightTwips() override;
     int externalLeadingTwips() override;
     void drawText(int xTwips, int yTwips, std::string_view text) override;
+    // Drawn through Qt Svg, as vectors; a picture it cannot read is left out.
+    void drawPicture(int xTwips, int yTwips, int widthTwips, int heightTwips, std::string_view svg) override;
     void endPage() override;
     void endJob() override;
 
@@ -32,6 +36,7 @@ private:
     double toDeviceX(int twips) const;
     double toDeviceY(int twips) const;
     int toTwips(double deviceUnits) const;
+    int toTwipsX(double deviceUnits) const;
 
     QPrinter& printer_;
     QPainter painter_;

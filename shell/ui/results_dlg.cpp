@@ -13,6 +13,7 @@
 #include "shell/print_listing.h"
 #include "shell/program_texts.h"
 #include "shell/ui/dialog_font.h"
+#include "shell/ui/job_dlg.h"
 #include "shell/ui/program_shell.h"
 #include "shell/ui/qt_geometry.h"
 #include "shell/ui/page_layout.h"
@@ -126,12 +127,20 @@ void CResultsDlg::saveAs() {
     if (!written) shell_.warn(this, decodeName(QByteArray::fromStdString(written.message)));
 }
 
+// The job block first, kept for the next printout; then the printer.
 void CResultsDlg::print() {
+    CJobDlg jobPage(this);
+    if (shell_.runModal(jobPage) != QDialog::Accepted) return;
     QPrinter printer(QPrinter::HighResolution);
     if (!shell_.services().choosePrinter(this, printer, design_.printRange)) return;
     QtPrinterDevice device(printer);
-    printListing(listing_, device, programTexts(shell_.program()).name,
-                 design_.printsPageBreak ? std::optional(pageBreakLine_) : std::nullopt);
+    printListing(listing_, device,
+                 Printout{
+                     .documentName = shell_.texts().name,
+                     .heading = {jobPage.job(), shell_.texts().versionLine, shell_.services().today()},
+                     .pageBreakLine = design_.printsPageBreak ? std::optional(pageBreakLine_) : std::nullopt,
+                     .picture = picture_,
+                 });
 }
 
 void CResultsDlg::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "shell/report_listing.h"
 #include "shell/results_window_design.h"
@@ -25,6 +26,9 @@ public:
     void setListing(const ReportListing* listing) { listing_ = listing; }
     // The first line of the second printed page, where the program prints two.
     void setPageBreakLine(std::size_t line) { pageBreakLine_ = line; }
+    // The report's picture (SVG), which the printout prints after the
+    // report; it must outlive the window.
+    void setPicture(std::string_view picture) { picture_ = picture; }
 
     void saveAs();
     void print();
@@ -43,6 +47,7 @@ private:
     QListWidget* list_;
     const ReportListing* listing_ = nullptr;
     std::size_t pageBreakLine_ = defaultPageBreakLine;
+    std::string_view picture_;
 };
 
 }  // namespace csp::ui

@@ -1,13 +1,13 @@
 #include "shell/ui/shell_services.h"
 
-#include <QWhatsThis>
-
+#include <QDate>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QWhatsThis>
 
 namespace csp::ui {
 
@@ -61,6 +61,10 @@ ShellServices ShellServices::platform() {
     };
     services.showHelp = [](QWidget* control, const QString& text) {
         QWhatsThis::showText(control->mapToGlobal(QPoint(0, control->height())), text, control);
+    };
+    services.today = [] {
+        const QDate date = QDate::currentDate();
+        return CalendarDate{date.year(), date.month(), date.day()};
     };
     return services;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "shell/calculation_sheet.h"
 #include "shell/results_window_design.h"
 
 class QDialog;
@@ -32,6 +33,8 @@ struct ShellServices {
     // Shows what a control means beside it ("What's This?"), until the
     // next key or click.
     std::function<void(QWidget* control, const QString& text)> showHelp;
+    // The day a printout is dated.
+    std::function<CalendarDate()> today;
 
     static ShellServices platform();
 };

@@ -109,10 +109,18 @@ function pdfText(file) {
 
 // Enter through the pages to Results, as the table says.
 const keyboardFlows = [
-  { program: 'verrick', keys: ['Enter', 'type:60', 'Enter'], args: ['--span', '60'], printed: 2 },
-  { program: 'tabrell', keys: ['Enter', 'Enter', 'type:0.86', 'Enter'], args: ['--load-reduction', '0.86'], printed: 1 },
-  { program: 'ombrel', keys: ['Enter'], args: [], printed: 1 },
+  { program: 'verrick', keys: ['Enter', 'type:60', 'Enter'], args: ['--span', '60'], printed: 3 },
+  { program: 'tabrell', keys: ['Enter', 'Enter', 'type:0.86', 'Enter'], args: ['--load-reduction', '0.86'], printed: 2 },
+  { program: 'ombrel', keys: ['Enter'], args: [], printed: 2 },
 ];
+
+// The job block as the flows type it into the Results view.
+const job = { project: 'Mill Creek crossing', structure: 'Culvert C-12 (Zo\u00eb Road)', designedBy: 'A. Engineer', checkedBy: 'B. Checker' };
+const squeeze = (text) => text.replace(/\s+/g, ' ').trim();
+function today() {
+  const now = new Date();
+  return `${now.getFullYear()}-${String(now.getMonth() + 1).padStart(2, '0')}-${String(now.getDate()).padStart(2, '0')}`;
+}
 
 // Whether a page fits its window: nothing runs off the side, and each list
 // shows its whole entry.
@@ -157,6 +165,13 @@ async function flows(browser, name) {
     await page.waitForSelector('#picture-box svg', { timeout: 5000 });
     await axe(page, `${where} Results`);
 
+    // The job block, typed field after field; it is the printout's alone.
+    await page.focus('#job-project');
+    await keys(page, [`type:${job.project}`, 'Tab', `type:${job.structure}`, 'Tab', `type:${job.designedBy}`, 'Tab',
+      `type:${job.checkedBy}`, 'Enter']);
+    check((await state(page)).report !== null, `${where}: Enter in a job field stays on the Results`);
+    await axe(page, `${where} Results with the job typed`);
+
     await page.focus('#b-save');
     await page.keyboard.press('Enter');
     const saved = native(flow.program, [...flow.args, '-o', '-']).stdout;
@@ -185,21 +200,39 @@ async function flows(browser, name) {
     await page.click('#b-save-picture');
     check((await lastOffered(page)).toString() === picture, `${where}: Save Picture offers the csp-report --svg bytes`);
 
+    // Printed, every page starts with the job block and ends with its
+    // "Page n of m"; the report prints whole and in order, Verrick's
+    // second part from the top of its page, and the picture after it.
+    const versionLine = await page.evaluate((name) => new window.cspModule.Pages(name).about().rows
+      .map(([, text]) => text).find((text) => / Version /.test(text)), flow.program);
+    const heading = [`Project: ${job.project} Date: ${today()}`, `Structure: ${job.structure} ${versionLine}`,
+      `Designed by: ${job.designedBy} Checked by: ${job.checkedBy}`];
+    const reportLines = want.stdout.toString().split('\n').map(squeeze).filter((line) => line.length > 0);
+    const breakAt = await page.evaluate(() => document.querySelectorAll('#report pre')[0].textContent.split('\n').length - 1);
+    const pageTwoLine = squeeze(want.stdout.toString().split('\n').slice(breakAt).find((line) => line.trim().length > 0) || '');
+    const pictureText = /<text[^>]*>([^<]+)<\/text>/.exec(picture)[1].replace(/&amp;/g, '&');
     for (const format of ['A4', 'Letter']) {
       const file = path.join(scratch, `${flow.program}-${format}.pdf`);
       await page.pdf({ path: file, format });
       const printed = pdfText(file);
       check(printed.pages === flow.printed, `${where}: ${printed.pages} ${format} pages printed, not ${flow.printed}`);
-      const lines = want.stdout.toString().split('\n');
-      const firstLine = (part) => part.split('\n').find((line) => line.trim().length > 0).trim();
-      if (flow.printed === 2) {
-        const breakAt = await page.evaluate(() => document.querySelectorAll('#report pre')[0].textContent.split('\n').length - 1);
-        const nextLine = lines.slice(breakAt).find((line) => line.trim().length > 0).trim();
-        check(firstLine(printed.parts[1] || '') === nextLine, `${where}: page 2 starts at the page-break line`);
+      const body = [];
+      const starts = [];
+      printed.parts.forEach((part, i) => {
+        const lines = part.split('\n').map(squeeze).filter((line) => line.length > 0);
+        const footer = `Page ${i + 1} of ${printed.parts.length}`;
+        check(heading.every((line, at) => lines[at] === line) && lines[lines.length - 1] === footer,
+          `${where}: ${format} page ${i + 1} has the job block and ${footer} (${lines.slice(0, 3).join(' / ')} ... ${lines[lines.length - 1]})`);
+        starts.push(body.length);
+        body.push(...lines.slice(4, -1));
+      });
+      const missing = reportLines.findIndex((line, i) => body[i] !== line);
+      check(missing < 0, `${where}: the report prints whole and in order on ${format} (line ${missing}: ${reportLines[missing]} / ${body[missing]})`);
+      if (flow.program === 'verrick') {
+        check(body[starts[1]] === pageTwoLine, `${where}: page 2 starts at the page-break line on ${format}`);
       }
-      const widest = lines.reduce((a, b) => (b.trimEnd().length > a.trimEnd().length ? b : a), '').trim();
-      const squeeze = (t) => t.replace(/\s+/g, ' ');
-      check(squeeze(printed.parts.join('\n')).includes(squeeze(widest)), `${where}: the widest line prints whole on ${format}`);
+      check(squeeze(printed.parts[printed.parts.length - 1]).includes(squeeze(pictureText)),
+        `${where}: the picture ("${pictureText}") prints on the last ${format} page`);
     }
 
     // OK, by Enter or by Escape, goes to the main page with the entries
@@ -300,6 +333,9 @@ async function flows(browser, name) {
       const cover = document.getElementById('c-cover');
       cover.value = '8';
       cover.dispatchEvent(new Event('input'));
+      const project = document.getElementById('job-project');
+      project.value = 'Kept job';
+      project.dispatchEvent(new Event('input'));
       sessionStorage.setItem('keep', '1');
       history.replaceState(history.state, '', location.pathname);
     });
@@ -307,6 +343,7 @@ async function flows(browser, name) {
     await kept.reload();
     await kept.waitForSelector('body[data-ready]');
     check(await kept.evaluate(() => document.getElementById('c-cover').value) === '8', `${name}: the entries are kept after a reload`);
+    check(await kept.evaluate(() => document.getElementById('job-project').value) === 'Kept job', `${name}: the job is kept after a reload`);
     await keys(kept, ['Enter', 'Enter']);
     await kept.click('#b-copy-link');
     const copied = await kept.evaluate(() => window.copiedText);

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "tests/shell/ui/shell_test_support.h"
@@ -43,11 +45,17 @@ protected:
     QPrinter printer{QPrinter::HighResolution};
 };
 
+const SheetHeading heading{{"Mill Creek", "C-12", "AE", "BC"}, "Verrick Version 1.0", {2026, 3, 7}};
+
+Printout printout(std::string_view name, std::optional<std::size_t> pageBreak = {}, std::string_view picture = {}) {
+    return {name, heading, pageBreak, picture};
+}
+
 TEST_F(QtPrinter, TheJobTakesTheGivenNameAndTheTextKeepsItsWindows1252Characters) {
     ReportListing listing;
     listing.append("Corrugation 2\xBD x \xBD in.");
     QtPrinterDevice device(printer);
-    printListing(&listing, device, "Verrick");
+    printListing(&listing, device, printout("Verrick"));
     EXPECT_EQ(pdfInfo("Title"), "Verrick");
     EXPECT_EQ(pdfInfo("Pages"), "1");
     const std::vector<std::string> pages = pdfPages(pdf);
@@ -68,46 +76,69 @@ TEST_F(QtPrinter, TheDefaultFontIsFixedPitchWithALineHeightOfItsHeightAndLeading
     device.endJob();
 }
 
-TEST_F(QtPrinter, LinesStartAnInchAndALineDownAndFollowOneLineHeightApart) {
+TEST_F(QtPrinter, LinesStartOnTheTopMarginAndFollowOneLineHeightApartTheFooterOnTheLastLine) {
     ReportListing listing;
     for (const char* line : {"alpha", "beta", "gamma"}) listing.append(line);
     int lineHeight = 0;
     {
         QtPrinterDevice device(printer);
-        printListing(&listing, device, "Tabrell");
+        printListing(&listing, device, printout("Tabrell"));
         lineHeight = device.fontHeightTwips() + device.externalLeadingTwips();
     }
-    const auto tops = wordTops();
-    ASSERT_EQ(tops.size(), 3u);
+    std::map<std::string, double> top;
+    for (const auto& [word, y] : wordTops()) top.emplace(word, y);
     const double lineHeightPoints = lineHeight / 20.0;
-    const double printableTop = printer.pageLayout().paintRect(QPageLayout::Point).top();
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
     // Glyph boxes start a little below the line's top; allow for it.
-    EXPECT_NEAR(tops[0].second - printableTop, 72.0 + lineHeightPoints, 3.0);
-    EXPECT_NEAR(tops[1].second - tops[0].second, lineHeightPoints, 0.2);
-    EXPECT_NEAR(tops[2].second - tops[1].second, lineHeightPoints, 0.2);
+    EXPECT_NEAR(top["Project:"] - printable.top(), 36.0, 3.0);
+    EXPECT_NEAR(top["alpha"] - top["Project:"], 5 * lineHeightPoints, 0.2) << "below the job block";
+    EXPECT_NEAR(top["beta"] - top["alpha"], lineHeightPoints, 0.2);
+    EXPECT_NEAR(top["gamma"] - top["beta"], lineHeightPoints, 0.2);
+    EXPECT_LE(top["Page"] + lineHeightPoints, printable.bottom() - 36.0 + 3.0) << "the footer stays above the bottom margin";
+    EXPECT_GT(top["Page"] + 2 * lineHeightPoints, printable.bottom() - 36.0) << "the footer stands on the last line";
 }
 
-TEST_F(QtPrinter, APageBreakLineStartsASecondPageAtTheTop) {
+TEST_F(QtPrinter, APageBreakLineStartsASecondPageBelowItsOwnJobBlock) {
     ReportListing listing;
     for (const char* line : {"first", "second", "third"}) listing.append(line);
     {
         QtPrinterDevice device(printer);
-        printListing(&listing, device, "Verrick", 1);
+        printListing(&listing, device, printout("Verrick", 1));
     }
     const std::vector<std::string> pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_NE(pages[0].find("first"), std::string::npos);
     EXPECT_EQ(pages[0].find("second"), std::string::npos);
+    EXPECT_LT(pages[1].find("Mill Creek"), pages[1].find("second"));
     EXPECT_LT(pages[1].find("second"), pages[1].find("third"));
-    const auto tops = wordTops();
-    ASSERT_EQ(tops.size(), 3u);
-    EXPECT_NEAR(tops[1].second, tops[0].second, 0.01) << "the second page starts where the first did";
+    std::map<std::string, double> top;
+    for (const auto& [word, y] : wordTops()) top.emplace(word, y);
+    EXPECT_NEAR(top["second"], top["first"], 0.01) << "the second page's report starts where the first's did";
 }
 
-TEST_F(QtPrinter, AnEmptyListingPrintsOneBlankPage) {
+TEST_F(QtPrinter, APictureIsDrawnBelowTheReportAndOneItCannotReadIsLeftOut) {
+    ReportListing listing;
+    listing.append("report");
+    const std::string picture = R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="100">)"
+                                R"(<rect width="200" height="100" fill="none" stroke="black"/>)"
+                                R"(<text x="20" y="50" font-size="12">drawing</text></svg>)";
+    for (const std::string& svg : {picture, std::string(R"(<svg width="200" height="100"><unclosed)")}) {
+        {
+            QtPrinterDevice device(printer);
+            printListing(&listing, device, printout("Ombrel", {}, svg));
+        }
+        const std::vector<std::string> pages = pdfPages(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        // Its text is drawn as outlines, so it shows as ink, not as text.
+        EXPECT_EQ(inkedPixels(pdf, 1, 0.2, 0.6) > 100, svg == picture);
+        EXPECT_NE(pages[0].find("Page 1 of 1"), std::string::npos);
+    }
+}
+
+TEST_F(QtPrinter, AnEmptyListingPrintsOnePageWithItsJobBlock) {
     {
         QtPrinterDevice device(printer);
-        printListing(nullptr, device, "Ombrel");
+        printListing(nullptr, device, printout("Ombrel"));
     }
     EXPECT_EQ(pdfInfo("Pages"), "1");
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -421,6 +422,34 @@ TEST_F(Print, TabrellIgnoresAPageBreakLine) {
     const std::vector<std::string> pages = print(ProgramId::Tabrell, 8, 5);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_TRUE(holdsInOrder(pages[0], 1, 8));
+}
+
+TEST_F(Print, TheJobDialogOpensOnWhatAnyProgramKeptLastAndItsCancelCancelsThePrint) {
+    const QStringList typed = {"Mill Creek", "Culvert C-12", "A. Engineer", "B. Checker"};
+    QStringList shown;
+    QString pressed = "OK";
+    user.onModal = [&](QDialog& job) {
+        EXPECT_EQ(job.windowTitle(), "Job");
+        const QList<QLineEdit*> fields = job.findChildren<QLineEdit*>();
+        shown.clear();
+        for (QLineEdit* field : fields) shown.append(field->text());
+        for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setText(typed[i]);
+        button(job, pressed)->click();
+        return job.result();
+    };
+    // Typed in Verrick and kept; Tabrell's Job dialog opens on it.
+    const std::vector<std::string> pages = print(ProgramId::Verrick, 3);
+    EXPECT_EQ(shown, QStringList(4, QString()));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("Culvert C-12"), std::string::npos) << pages[0];
+    EXPECT_NE(pages[0].find("Date: 2026-03-14"), std::string::npos) << pages[0];
+
+    pressed = "Cancel";
+    QFile::remove(files.filePath("report.pdf"));
+    print(ProgramId::Tabrell, 3);
+    EXPECT_EQ(shown, typed);
+    EXPECT_EQ(user.printRanges.size(), 1u) << "no print dialog after Cancel";
+    EXPECT_FALSE(QFileInfo::exists(files.filePath("report.pdf")));
 }
 
 TEST_F(Print, ACancelledPrintDialogPrintsNothing) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -144,6 +145,7 @@ ShellServices FakeUser::services() {
         return true;
     };
     services.showHelp = [this](QWidget* control, const QString& text) { helps.push_back({control->objectName(), text}); };
+    services.today = [this] { return today; };
     return services;
 }
 
@@ -185,6 +187,20 @@ std::vector<std::string> pdfPages(const QString& path) {
         start = feed + 1;
     }
     return pages;
+}
+
+int inkedPixels(const QString& path, int page, double fromTop, double toTop) {
+    QProcess pdftoppm;
+    const QString number = QString::number(page);
+    const QString picture = path + "-page";
+    pdftoppm.start("pdftoppm", {"-png", "-gray", "-r", "40", "-f", number, "-l", number, "-singlefile", path, picture});
+    EXPECT_TRUE(pdftoppm.waitForFinished(30000)) << "pdftoppm (Debian poppler-utils) must be installed";
+    const QImage image(picture + ".png");
+    QFile::remove(picture + ".png");
+    int inked = 0;
+    for (int y = static_cast<int>(fromTop * image.height()); y < static_cast<int>(toTop * image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x) inked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return inked;
 }
 
 QString pdfInfo(const QString& path, const char* field) {

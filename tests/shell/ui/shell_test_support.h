@@ -42,6 +42,7 @@ struct FakeUser {
         QString control, text;  // the control's name, and what it shows
     };
     std::vector<Help> helps;
+    CalendarDate today{2026, 3, 14};  // the day printouts are dated
     bool checkKeyboard = true;
 
     ShellServices services();
@@ -66,6 +67,11 @@ std::string contentsOf(const QString& path);
 
 // The text of a PDF file by pages, as pdftotext reads it.
 std::vector<std::string> pdfPages(const QString& path);
+
+// How many pixels of a page (from 1) of a PDF file, drawn at 40 dots to
+// the inch, are dark between two heights given as fractions of the page's
+// (0 its top, 1 its bottom): where a picture drawn as vectors shows.
+int inkedPixels(const QString& path, int page, double fromTop, double toTop);
 
 // One field of what pdfinfo reports of a PDF file ("Title", "Pages").
 QString pdfInfo(const QString& path, const char* field);
