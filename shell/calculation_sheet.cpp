@@ -50,7 +50,9 @@ std::optional<double> rootAttribute(std::string_view svg, std::string_view name)
     const std::size_t root = svg.find("<svg");
     if (root == std::string_view::npos) return std::nullopt;
     const std::string_view element = svg.substr(root, svg.find('>', root) - root);
-    const std::string pattern = " " + std::string(name) + "=\"";
+    std::string pattern = " ";
+    pattern += name;
+    pattern += "=\"";
     const std::size_t at = element.find(pattern);
     if (at == std::string_view::npos) return std::nullopt;
     const char* first = element.data() + at + pattern.size();
