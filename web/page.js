@@ -236,6 +236,10 @@
         label.append(radio, text);
         set.append(label);
       });
+      const holder = document.createElement('div');
+      holder.className = 'control';
+      set.append(holder);
+      addHelp(set, holder, control);
       return set;
     }
     const { row, label, holder } = labelledRow('c-' + control.id, control.label);
@@ -275,7 +279,47 @@
       element.setAttribute('aria-describedby', unit.id);
       holder.append(unit);
     }
+    addHelp(row, holder, control);
     return row;
+  }
+
+  // What an entry means, as csp-report's help says it: shown under the
+  // control by its "?" button, or by Shift+F1 on the control.
+  function addHelp(row, holder, control) {
+    if (!control.help) return;
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'help';
+    button.tabIndex = -1;  // Shift+F1 from the control itself
+    button.textContent = '?';
+    button.setAttribute('aria-label', 'What is ' + (control.label || control.id) + '?');
+    button.setAttribute('aria-controls', 'h-' + control.id);
+    button.setAttribute('aria-expanded', 'false');
+    button.addEventListener('click', () => toggleHelp(control.id));
+    const text = document.createElement('p');
+    text.className = 'help-text';
+    text.id = 'h-' + control.id;
+    text.hidden = true;
+    text.textContent = control.help;
+    holder.append(button);
+    row.append(text);
+  }
+
+  function toggleHelp(id) {
+    const text = document.getElementById('h-' + id);
+    const button = text && form.querySelector('button.help[aria-controls="h-' + id + '"]');
+    if (!text || !button) return false;
+    text.hidden = !text.hidden;
+    button.setAttribute('aria-expanded', String(!text.hidden));
+    return true;
+  }
+
+  // The control an element belongs to: "c-soil-density", or a radio button
+  // of "c-trench".
+  function controlOf(element) {
+    if (!element) return '';
+    if (element.type === 'radio') return element.name.replace(/^c-/, '');
+    return element.id && element.id.startsWith('c-') ? element.id.slice(2) : '';
   }
 
   // A label beside the place for the control it names (id).
@@ -295,9 +339,38 @@
   // keeps its place and focus.
   function changed(id, value) {
     pages.change(id, value);
-    refreshPage(pages.page());
+    const page = pages.page();
+    refreshPage(page);
     history.replaceState(history.state, '', currentUrl());
     keepEntries();
+    if (page.liveResults) showLiveResults();
+  }
+
+  // A page whose Results follow each change shows them under it as soon as
+  // its entries are accepted; the default button still opens the Results
+  // view, to save, print and link them.
+  function showLiveResults() {
+    const section = document.getElementById('live');
+    const page = pages.page();
+    section.hidden = !page.liveResults || pages.depth() !== 0;
+    if (section.hidden) return;
+    const status = document.getElementById('live-status');
+    const answer = pages.press(page.defaultButton);
+    if (!pages.showingResults()) {
+      while (pages.depth() > 0) pages.back();
+      status.textContent = typeof answer === 'string' ? '' : answer.rows.map((row) => row[1]).join(' ');
+      section.classList.add('stale');
+      return;
+    }
+    const results = pages.results();
+    pages.press('ok');
+    const lines = results.display.replace(/\n$/, '').split('\n');
+    fillReport(document.getElementById('live-report'), lines);
+    // The line a report marks with "> " and what the mark means, said to a
+    // screen reader.
+    const marked = lines.filter((line) => line.startsWith('> ')).map((line) => line.slice(2).trim().replace(/\s+/g, ' '));
+    status.textContent = marked.length > 1 ? marked[marked.length - 1] + ': ' + marked[0] : '';
+    section.classList.remove('stale');
   }
 
   function refreshPage(page) {
@@ -339,9 +412,42 @@
     buildPage(page);
     if (fresh || !form.contains(document.activeElement)) focusControl(page.focus);
     if (page.notice) openBox({ title: pages.title(), rows: [['', page.notice]] }, null);
+    if (page.liveResults) showLiveResults();
+    else document.getElementById('live').hidden = true;
   }
 
   // --- the Results view -------------------------------------------------------------
+
+  // A report line that is the csp-report command of one of the suite's
+  // pages opens that page on its Results.
+  const suitePages = ['tabrell', 'verrick', 'ombrel', 'select'];
+  function commandLink(line) {
+    const match = /^(\s*)csp-report ([a-z]+)((?: --[a-z-]+ (?:'(?:[^']|'\\'')*'|\S+))*)\s*$/.exec(line);
+    if (!match || !suitePages.includes(match[2])) return null;
+    const entries = [];
+    for (const [, name, value] of match[3].matchAll(/--([a-z-]+) ('(?:[^']|'\\'')*'|\S+)/g)) {
+      const plain = value.startsWith("'") ? value.slice(1, -1).replace(/'\\''/g, "'") : value;
+      entries.push(name + '=' + encodeURIComponent(plain));
+    }
+    entries.push('view=results');
+    return { indent: match[1], href: match[2] + '.html#' + entries.join('&'), text: line.slice(match[1].length) };
+  }
+
+  // The report's lines in a block, its commands as links.
+  function fillReport(pre, lines) {
+    pre.replaceChildren();
+    let text = '';
+    for (const line of lines) {
+      const link = commandLink(line);
+      if (!link) { text += line + '\n'; continue; }
+      const a = document.createElement('a');
+      a.href = link.href;
+      a.textContent = link.text;
+      pre.append(text + link.indent, a);
+      text = '\n';
+    }
+    pre.append(text);
+  }
 
   // --- the job block and the printout ---------------------------------------------
 
@@ -458,6 +564,7 @@
     const results = pages.results();
     shownPage = '';
     form.hidden = true;
+    document.getElementById('live').hidden = true;
     resultsView.hidden = false;
     document.getElementById('results-title').textContent = results.title;
     document.title = results.title + ' - ' + pages.title();
@@ -468,7 +575,7 @@
     report.replaceChildren(...parts.map((part) => {
       const pre = document.createElement('pre');
       pre.className = 'page';
-      pre.textContent = part.join('\n') + '\n';
+      fillReport(pre, part);
       return pre;
     }));
     buildPrintout();
@@ -530,6 +637,11 @@
 
   document.addEventListener('keydown', (event) => {
     if (dialog.open) return;  // the box's own OK and Escape
+    if (event.key === 'F1' && event.shiftKey) {
+      event.preventDefault();
+      toggleHelp(controlOf(document.activeElement));
+      return;
+    }
     if (event.key === 'F1') {
       event.preventDefault();
       openBox(pages.about(), null);

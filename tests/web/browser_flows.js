@@ -112,6 +112,7 @@ const keyboardFlows = [
   { program: 'verrick', keys: ['Enter', 'type:60', 'Enter'], args: ['--span', '60'], printed: 3 },
   { program: 'tabrell', keys: ['Enter', 'Enter', 'type:0.86', 'Enter'], args: ['--load-reduction', '0.86'], printed: 2 },
   { program: 'ombrel', keys: ['Enter'], args: [], printed: 2 },
+  { program: 'select', title: 'Pipe Selection', keys: ['Enter'], args: ['--span', '60'], fragment: '#span=60', printed: 2 },
 ];
 
 // The job block as the flows type it into the Results view.
@@ -150,7 +151,7 @@ async function flows(browser, name) {
   const blocked = [];
   for (const flow of keyboardFlows) {
     const where = `${name} ${flow.program}`;
-    const page = await open(browser, blocked, flow.program);
+    const page = await open(browser, blocked, flow.program, flow.fragment);
     const first = await state(page);
     check(first.focus !== '' && first.focus !== 'report', `${where}: focus on the first control (${first.focus})`);
     // Alt+letters as the desktop gives them: Next's N, no letter twice.
@@ -242,10 +243,56 @@ async function flows(browser, name) {
     await page.keyboard.press(flow.program === 'ombrel' ? 'Enter' : 'Escape');
     check(await page.evaluate(() => window.offered.length) === offeredBefore, `${where}: Escape in Results downloads nothing`);
     const back = await state(page);
-    check(back.report === null && back.title === flow.program[0].toUpperCase() + flow.program.slice(1),
+    check(back.report === null && back.title === (flow.title || flow.program[0].toUpperCase() + flow.program.slice(1)),
       `${where}: OK goes back to the main page`);
     check(flow.args.length === 0 || back.hash.includes(`${flow.args[0].slice(2)}=${flow.args[1]}`),
       `${where}: the link keeps ${flow.args.join(' ')} (${back.hash})`);
+    await page.close();
+  }
+
+  // The selection follows the entries as they are typed; Shift+F1 says
+  // what an entry means, F1 stays the About box; each alternative's
+  // commands open their programs on the same Results.
+  {
+    const page = await open(browser, blocked, 'select', '#span=60');
+    const live = () => page.evaluate(() => ({
+      shown: !document.getElementById('live').hidden,
+      stale: document.getElementById('live').classList.contains('stale'),
+      report: document.getElementById('live-report').textContent,
+      status: document.getElementById('live-status').textContent,
+    }));
+    await page.focus('#c-max-cover');
+    await keys(page, ['type:12']);
+    let now = await live();
+    check(now.shown && !now.stale && now.report === native('select', ['--span', '60', '--max-cover', '12']).stdout.toString(),
+      `${name}: the selection's Results follow the typing (${now.status})`);
+    check(now.status.startsWith('the lightest alternative that meets both structure and life: '),
+      `${name}: the live status names the lightest alternative (${now.status})`);
+    await keys(page, ['type:,']);
+    now = await live();
+    check(now.stale && now.status.includes("'12,'"), `${name}: a refused entry greys the Results and says why (${now.status})`);
+    await keys(page, ['Backspace']);
+    await page.focus('#c-abrasion');
+    await page.keyboard.down('Shift');
+    await page.keyboard.press('F1');
+    await page.keyboard.up('Shift');
+    const help = await page.evaluate(() => ({ shown: !document.getElementById('h-abrasion').hidden,
+      text: document.getElementById('h-abrasion').textContent, dialog: document.getElementById('message').open }));
+    check(help.shown && !help.dialog && help.text.includes('4: Severe Abrasion') && help.text.includes('(default 1)'),
+      `${name}: Shift+F1 says what the abrasion levels mean (${help.text})`);
+    await axe(page, `${name} select page with its help and live Results`);
+    await page.keyboard.press('F1');
+    check((await state(page)).dialog !== null, `${name}: F1 opens the About box`);
+    await keys(page, ['Escape', 'Enter']);
+    const links = await page.evaluate(() => [...document.querySelectorAll('#report a')].map((a) => [a.textContent, a.getAttribute('href')]));
+    check(links.length > 0 && links.every(([text, href]) => text.startsWith('csp-report ') && href.endsWith('&view=results')),
+      `${name}: the report's commands are links (${links.length})`);
+    for (const [text, href] of links.slice(0, 2)) {
+      const [, program, ...args] = text.split(' ');
+      const opened = await open(browser, blocked, program, href.slice(href.indexOf('#')));
+      check((await state(opened)).report === native(program, args).stdout.toString(), `${name}: ${text} opens its Results`);
+      await opened.close();
+    }
     await page.close();
   }
 
