@@ -491,12 +491,16 @@ async function flows(browser, name) {
       `${where}: Results fit with the picture below the report (${JSON.stringify(results)}, below ${below})`);
     if (process.env.CSP_WEB_SCREENSHOTS) await page.screenshot({ path: path.join(process.env.CSP_WEB_SCREENSHOTS, `${name}-${width}.png`), fullPage: true });
     await page.close();
-    // Tabrell's lists hold the longest entries.
-    const tables = await open(browser, blocked, 'tabrell');
-    await tables.setViewport({ width, height: 800, deviceScaleFactor: scale });
-    const tablesFit = await tables.evaluate(fitsScript);
-    check(!tablesFit.sideways && tablesFit.wide.length === 0, `${where}: Tabrell's main page fits (${JSON.stringify(tablesFit)})`);
-    await tables.close();
+    // Tabrell's lists hold the longest entries, the selection's page the
+    // most controls and its Results as they are typed.
+    for (const program of ['tabrell', 'select']) {
+      const other = await open(browser, blocked, program);
+      await other.setViewport({ width, height: 800, deviceScaleFactor: scale });
+      await pause(100);
+      const fit = await other.evaluate(fitsScript);
+      check(!fit.sideways && fit.wide.length === 0, `${where}: ${program}'s main page fits (${JSON.stringify(fit)})`);
+      await other.close();
+    }
   }
   check(blocked.length === 0, `${name}: no network request (${blocked.join(', ')})`);
 }
