@@ -31,7 +31,7 @@ void report(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         csp::ReportListing listing;
-        benchmark::DoNotOptimize(csp::produceServiceLifeReport(entries[next], listing));
+        benchmark::DoNotOptimize(csp::produceServiceLife(entries[next], listing));
         next = (next + 1) % entries.size();
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
@@ -44,7 +44,7 @@ void reportWithChart(benchmark::State& state) {
     for (auto _ : state) {
         csp::ReportListing listing;
         std::string chart;
-        benchmark::DoNotOptimize(csp::produceServiceLifePicture(entries[next], listing, chart));
+        benchmark::DoNotOptimize(csp::produceServiceLife(entries[next], listing, &chart));
         next = (next + 1) % entries.size();
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
@@ -59,7 +59,7 @@ void saveReportAndChart(benchmark::State& state) {
     const std::string report = folder + "/servicelife-benchmark.txt", chart = folder + "/servicelife-benchmark.svg";
     csp::ReportListing listing;
     std::string picture;
-    (void)csp::produceServiceLifePicture(grid().front(), listing, picture);
+    (void)csp::produceServiceLife(grid().front(), listing, &picture);
     for (auto _ : state) {
         if (state.range(0) == 0)
             benchmark::DoNotOptimize(csp::writeListingFile(&listing, report));

@@ -331,23 +331,12 @@ Entries entriesAsUsed(const Entries& given, const DesignCheck& check) {
     return used;
 }
 
-Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing) {
-    DesignCheck check;
-    Outcome produced = produceDesignCheck(entries, check);
-    if (produced) listing = check.reportLines();
-    return produced;
-}
-
-}  // namespace csp::designcheck
-
-namespace csp::designcheck {
-
-Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing, std::string* picture) {
     DesignCheck check;
     Outcome produced = produceDesignCheck(entries, check);
     if (!produced) return produced;
     listing = check.reportLines();
-    picture = drawDesignCheckPicture(check);
+    if (picture) *picture = drawDesignCheckPicture(check);
     return produced;
 }
 

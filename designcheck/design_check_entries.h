@@ -41,10 +41,9 @@ Outcome listDesignCheckChoices(const Entries& entries, std::vector<OfferedList>&
 // than the 6 x 2 pipe-arch's, a reduction factor that was not asked).
 Entries entriesAsUsed(const Entries& given, const DesignCheck& check);
 
-// The same, giving the report alone.
-Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing);
-// The same, with the picture of the checked structure as SVG text.
-Outcome produceDesignCheckPicture(const Entries& entries, ReportListing& listing, std::string& picture);
+// The same, giving the report; with `picture`, the picture of the checked
+// structure too, as SVG text.
+Outcome produceDesignCheckReport(const Entries& entries, ReportListing& listing, std::string* picture = nullptr);
 
 // The list a position entry (profile, size, thickness) selects from for a
 // structure of this shape whose main page `check` holds; none for another

@@ -300,7 +300,6 @@ const ProgramDescription& designCheckProgram() {
         .produce = produceDesignCheckReport,
         .lists = listDesignCheckChoices,
         .listedInHelp = {},
-        .producePicture = produceDesignCheckPicture,
         .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::DesignCheckPages>()); },
     };
     return program;

@@ -283,17 +283,10 @@ Outcome generateFromEntries(const Entries& entries, FillTableRequest& request) {
 
 }  // namespace
 
-Outcome produceFillTable(const Entries& entries, ReportListing& listing) {
+Outcome produceFillTable(const Entries& entries, ReportListing& listing, std::string* picture) {
     FillTableRequest request;
     if (Outcome generated = generateFromEntries(entries, request); !generated) return generated;
-    listing = std::move(request.report());
-    return Outcome::success();
-}
-
-Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
-    FillTableRequest request;
-    if (Outcome generated = generateFromEntries(entries, request); !generated) return generated;
-    picture = drawFillTableChart(request);
+    if (picture) *picture = drawFillTableChart(request);
     listing = std::move(request.report());
     return Outcome::success();
 }

@@ -21,9 +21,8 @@ std::span<const EntrySpec> fillTableEntries();
 // a page that is not asked, or a choice its page does not offer, is a usage
 // error, found before any typed value is read; a refused value is the
 // page's own message, naming its entry.
-Outcome produceFillTable(const Entries& entries, ReportListing& listing);
-// The same, with the table's chart as SVG text beside the report.
-Outcome produceFillTablePicture(const Entries& entries, ReportListing& listing, std::string& picture);
+// With `picture`, the table's chart too, as SVG text.
+Outcome produceFillTable(const Entries& entries, ReportListing& listing, std::string* picture = nullptr);
 
 // The lists the pages would show for the entries given so far: the shapes,
 // the main page's choices and the choices of each follow-up page the rule

@@ -94,7 +94,7 @@ public:
     }
 
     Outcome produce(const Entries& entries, Results& results) const override {
-        return producedBy(produceFillTablePicture, entries, results);
+        return producedBy(produceFillTable, entries, results);
     }
 
     const ValueList* valueList(std::string_view entry) const override {
@@ -200,7 +200,6 @@ const ProgramDescription& fillTableProgram() {
         .produce = produceFillTable,
         .lists = listFillTableChoices,
         .listedInHelp = "shape",
-        .producePicture = produceFillTablePicture,
         .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::FillTablePages>()); },
     };
     return program;

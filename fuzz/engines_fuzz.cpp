@@ -141,7 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (in.ConsumeBool()) give(in, entries, spec);
         csp::ReportListing listing;
         std::string picture;
-        if (csp::produceServiceLifePicture(entries, listing, picture)) {
+        if (csp::produceServiceLife(entries, listing, &picture)) {
             checkWidth(listing, serviceLifeWidth, entries);
             checkPicture(picture);
         }
@@ -171,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool inUse = !factor || csp::readTypedNumber(csp::utf8ToWindows1252(*factor)) >= minimumFactorInUse;
         csp::ReportListing listing;
         std::string picture;
-        if (!csp::produceFillTablePicture(entries, listing, picture)) break;
+        if (!csp::produceFillTable(entries, listing, &picture)) break;
         if (inUse) checkWidth(listing, fillTableWidth, entries);
         checkPicture(picture);
         break;

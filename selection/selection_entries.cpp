@@ -56,19 +56,12 @@ std::span<const EntrySpec> selectionEntries() {
     return specs;
 }
 
-Outcome produceSelection(const Entries& entries, ReportListing& listing) {
-    SelectionResult result;
-    Outcome computed = computeSelection(entries, result);
-    if (computed) appendSelectionReport(result, listing);
-    return computed;
-}
-
-Outcome produceSelectionPicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+Outcome produceSelection(const Entries& entries, ReportListing& listing, std::string* picture) {
     SelectionResult result;
     Outcome computed = computeSelection(entries, result);
     if (!computed) return computed;
     appendSelectionReport(result, listing);
-    picture = drawSelectionChart(result);
+    if (picture) *picture = drawSelectionChart(result);
     return computed;
 }
 
@@ -81,7 +74,6 @@ const ProgramDescription& selectionProgram() {
         .produce = produceSelection,
         .lists = nullptr,
         .listedInHelp = {},
-        .producePicture = produceSelectionPicture,
         .pages = makeSelectionPages,
     };
     return program;

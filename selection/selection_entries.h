@@ -19,9 +19,8 @@ namespace csp::selection {
 std::span<const EntrySpec> selectionEntries();
 
 // The selection's report for the entries, or the refusal or usage error.
-Outcome produceSelection(const Entries& entries, ReportListing& listing);
-// The same, with the picture of the alternatives as SVG text.
-Outcome produceSelectionPicture(const Entries& entries, ReportListing& listing, std::string& picture);
+// With `picture`, the picture of the alternatives too, as SVG text.
+Outcome produceSelection(const Entries& entries, ReportListing& listing, std::string* picture = nullptr);
 
 // The pipe selection as every front end sees it: its entries, doors and
 // its one page; it has no lists.

@@ -118,7 +118,7 @@ public:
     void back() override { showingResults_ = false; }
 
     Outcome produce(const Entries& entries, Results& results) const override {
-        return producedBy(selection::produceSelectionPicture, entries, results);
+        return producedBy(selection::produceSelection, entries, results);
     }
 
     std::string fileNameOf(const Entries& entries) const override {

@@ -79,11 +79,6 @@ Outcome listServiceLifeChoices(const Entries& entries, std::vector<OfferedList>&
     return Outcome::success();
 }
 
-Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing) {
-    ServiceLifeInput input;
-    if (Outcome read = readInput(entries, input); !read) return read;
-    return produceServiceLifeReport(input, listing);
-}
 
 Outcome estimateServiceLife(const Entries& entries, ServiceLifeInput& input) {
     if (Outcome read = readInput(entries, input); !read) return read;
@@ -92,11 +87,11 @@ Outcome estimateServiceLife(const Entries& entries, ServiceLifeInput& input) {
     return Outcome::success();
 }
 
-Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture) {
+Outcome produceServiceLife(const Entries& entries, ReportListing& listing, std::string* picture) {
     ServiceLifeInput input;
     if (Outcome read = readInput(entries, input); !read) return read;
     if (Outcome produced = produceServiceLifeReport(input, listing); !produced) return produced;
-    picture = drawServiceLifeChart(input);
+    if (picture) *picture = drawServiceLifeChart(input);
     return Outcome::success();
 }
 

@@ -19,9 +19,8 @@ std::span<const EntrySpec> serviceLifeEntries();
 // Fills the page's record from the entries and does what "Next..." does:
 // the report, or the page's refusal naming its entry, or a usage error for
 // a gage or abrasion level the lists do not hold.
-Outcome produceServiceLifeReport(const Entries& entries, ReportListing& listing);
-// The same, with the report's chart as SVG text.
-Outcome produceServiceLifePicture(const Entries& entries, ReportListing& listing, std::string& picture);
+// With `picture`, the report's chart too, as SVG text.
+Outcome produceServiceLife(const Entries& entries, ReportListing& listing, std::string* picture = nullptr);
 
 // Fills the page's record from the entries, checks it as "Next..." does
 // and estimates the life, without a report: `input` then holds the

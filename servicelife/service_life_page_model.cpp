@@ -66,7 +66,7 @@ public:
     }
 
     Outcome produce(const Entries& entries, Results& results) const override {
-        return producedBy(produceServiceLifePicture, entries, results);
+        return producedBy(produceServiceLife, entries, results);
     }
 
     std::string fileNameOf(const Entries& entries) const override {
@@ -86,10 +86,9 @@ const ProgramDescription& serviceLifeProgram() {
         .description = "Service life of galvanized pipe and of each coating",
         .id = ProgramId::Ombrel,
         .entries = serviceLifeEntries,
-        .produce = produceServiceLifeReport,
+        .produce = produceServiceLife,
         .lists = listServiceLifeChoices,
         .listedInHelp = {},
-        .producePicture = produceServiceLifePicture,
         .pages = [] { return std::unique_ptr<pages::ProgramPages>(std::make_unique<pages::ServiceLifePages>()); },
     };
     return program;

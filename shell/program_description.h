@@ -27,14 +27,14 @@ struct ProgramDescription {
     std::string_view description;  // one line of csp-report's help
     ProgramId id;
     std::span<const EntrySpec> (*entries)();
-    Outcome (*produce)(const Entries& entries, ReportListing& listing);
+    // The one door: the report, and with `picture` the report's picture
+    // too, as SVG text.
+    Outcome (*produce)(const Entries& entries, ReportListing& listing, std::string* picture);
     // The lists its pages would show (--list); none for a program without
     // lists to choose from.
     Outcome (*lists)(const Entries& entries, std::vector<OfferedList>& lists);
     // The entry whose whole list csp-report's help shows; empty for none.
     std::string_view listedInHelp;
-    // The same door, giving the picture beside the report.
-    Outcome (*producePicture)(const Entries& entries, ReportListing& listing, std::string& picture);
     // The program's pages, on their presets.
     std::unique_ptr<pages::ProgramPages> (*pages)();
 };

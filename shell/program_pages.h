@@ -184,11 +184,11 @@ protected:
         return {Answer::Kind::Results, {}};
     }
     // A door that gives the report and its picture, into the Results.
-    using PictureDoor = Outcome (*)(const Entries&, ReportListing&, std::string&);
-    static Outcome producedBy(PictureDoor door, const Entries& entries, Results& results) {
+    using Door = Outcome (*)(const Entries&, ReportListing&, std::string*);
+    static Outcome producedBy(Door door, const Entries& entries, Results& results) {
         ReportListing listing;
         std::string picture;
-        const Outcome produced = door(entries, listing, picture);
+        const Outcome produced = door(entries, listing, &picture);
         if (produced) fill(results, listing, std::move(picture));
         return produced;
     }

@@ -107,7 +107,7 @@ val produce(const std::string& programName, const val& pairs) {
     if (program == nullptr) return unknownProgram(programName);
     const Entries given = entriesFrom(pairs);
     ReportListing listing;
-    const Outcome produced = program->produce(given, listing);
+    const Outcome produced = program->produce(given, listing, nullptr);
 
     val result = val::object();
     result.set("kind", text(outcomeKindName(produced.kind)));

@@ -115,8 +115,7 @@ std::string subcommandHelp(const ReportProgram& program) {
     help += "\nOptions:\n";
     appendOption(help, "-o, --output FILE",
                  "write the report to FILE as Save As does (Windows-1252, CR LF); - for standard output");
-    if (program.producePicture)
-        appendOption(help, "    --svg FILE",
+    appendOption(help, "    --svg FILE",
                      "also write the report's picture to FILE as SVG (UTF-8, CR LF), saved as -o saves; - for "
                      "standard output, when -o FILE takes the report");
     if (program.lists)

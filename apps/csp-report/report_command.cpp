@@ -282,8 +282,7 @@ int runReport(const Subcommand& command, std::istream&, std::ostream& out, std::
     ReportListing listing;
     std::string picture;
     const bool drawn = command.app->count("--svg") > 0;
-    const Outcome produced = drawn ? command.program->producePicture(entries, listing, picture)
-                                   : command.program->produce(entries, listing);
+    const Outcome produced = command.program->produce(entries, listing, drawn ? &picture : nullptr);
     if (produced.usageError()) return usageError(err, &command, entryPart(produced.entry) + produced.message);
     if (refusedPartReadings(command, entries, err)) return 1;
     if (produced.refused()) {

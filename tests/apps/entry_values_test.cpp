@@ -15,9 +15,9 @@ namespace {
 namespace dc = csp::designcheck;
 
 // What a door gave: the outcome and every line of the report.
-std::string answer(Outcome (*produce)(const Entries&, ReportListing&), const Entries& entries) {
+std::string answer(Outcome (*produce)(const Entries&, ReportListing&, std::string*), const Entries& entries) {
     ReportListing listing;
-    const Outcome produced = produce(entries, listing);
+    const Outcome produced = produce(entries, listing, nullptr);
     std::string text = std::to_string(static_cast<int>(produced.kind)) + produced.entry + produced.message + "\n";
     for (const std::string& line : listing.lines()) text += line + "\n";
     return text;

@@ -196,7 +196,7 @@ TEST(Generate, CoversNearTheLargestNumberGiveAChartWithAnEnd) {
         entries.set("load-reduction", factor);
         ReportListing listing;
         std::string picture;
-        ASSERT_TRUE(produceFillTablePicture(entries, listing, picture)) << factor;
+        ASSERT_TRUE(produceFillTable(entries, listing, &picture)) << factor;
         EXPECT_LT(picture.size(), 64u * 1024) << factor;
         EXPECT_TRUE(picture.ends_with("</svg>\n")) << factor;
     }

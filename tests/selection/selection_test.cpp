@@ -99,7 +99,7 @@ struct OmbrelSays {
 
 OmbrelSays ombrelSays(const Entries& entries) {
     ReportListing listing;
-    EXPECT_TRUE(produceServiceLifeReport(entries, listing));
+    EXPECT_TRUE(produceServiceLife(entries, listing));
     OmbrelSays says;
     const std::vector<std::string>& lines = listing.lines();
     const auto dashes = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("-----"); });

@@ -26,7 +26,7 @@ TEST(ServiceLifePageModel, NextOkDoneAndDetails) {
     Entries entries;
     for (const auto& [name, text] : session.linkEntries()) entries.set(name, text);
     ReportListing listing;
-    ASSERT_TRUE(produceServiceLifeReport(entries, listing));
+    ASSERT_TRUE(produceServiceLife(entries, listing));
     EXPECT_EQ(session.results().saved, savedBytes(listing));
     EXPECT_EQ(session.results().fileName, "ombrel-12ga-5000ohm-cm-ph6.5.txt");
     session.press("ok");
