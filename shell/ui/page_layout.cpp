@@ -75,18 +75,25 @@ std::vector<std::pair<QWidget*, char>> giveMnemonics(QWidget& page) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (letters[i] == 0) continue;
         given.emplace_back(controls[i], letters[i]);
-        const QKeySequence keys(Qt::ALT | static_cast<Qt::Key>(letters[i]));
-        if (auto* button = qobject_cast<QAbstractButton*>(controls[i])) {
-            button->setShortcut(keys);
-            continue;
-        }
-        QWidget* buddy = static_cast<QLabel*>(controls[i])->buddy();
-        auto* shortcut = new QShortcut(keys, &page);
-        QObject::connect(shortcut, &QShortcut::activated, buddy, [buddy] {
-            if (buddy->isEnabled()) focusWithTextSelected(buddy);
-        });
+        if (qobject_cast<QAbstractButton*>(controls[i]) != nullptr)
+            giveMnemonic(page, controls[i], letters[i], false);
+        else
+            giveMnemonic(page, static_cast<QLabel*>(controls[i])->buddy(), letters[i], true);
     }
     return given;
+}
+
+void giveMnemonic(QWidget& page, QWidget* target, char letter, bool focusOnly) {
+    if (letter == 0 || target == nullptr) return;
+    const QKeySequence keys(Qt::ALT | static_cast<Qt::Key>(letter));
+    if (auto* button = qobject_cast<QAbstractButton*>(target); button && !focusOnly) {
+        button->setShortcut(keys);
+        return;
+    }
+    auto* shortcut = new QShortcut(keys, &page);
+    QObject::connect(shortcut, &QShortcut::activated, target, [target] {
+        if (target->isEnabled()) focusWithTextSelected(target);
+    });
 }
 
 void focusOnOpen(QDialog& page, QWidget* first) { page.installEventFilter(new FirstFocus(page, first)); }

@@ -33,4 +33,8 @@ void focusWithTextSelected(QWidget* control);
 // by control.
 std::vector<std::pair<QWidget*, char>> giveMnemonics(QWidget& page);
 
+// Alt and `letter` on `page` presses `target` when it is a button, or else
+// (or with `focusOnly`) focuses it, its text selected; nothing for 0.
+void giveMnemonic(QWidget& page, QWidget* target, char letter, bool focusOnly);
+
 }  // namespace csp::ui

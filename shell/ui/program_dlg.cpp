@@ -54,21 +54,6 @@ QLabel* plainLabel(const std::string& text, QWidget* parent) {
     return label;
 }
 
-// Alt and the letter presses a button, or focuses a label's control with
-// its text selected.
-void giveMnemonic(QDialog& page, QWidget* target, char letter, bool focusOnly) {
-    if (letter == 0 || target == nullptr) return;
-    const QKeySequence keys(Qt::ALT | static_cast<Qt::Key>(letter));
-    if (auto* button = qobject_cast<QAbstractButton*>(target); button && !focusOnly) {
-        button->setShortcut(keys);
-        return;
-    }
-    auto* shortcut = new QShortcut(keys, &page);
-    QObject::connect(shortcut, &QShortcut::activated, target, [target] {
-        if (target->isEnabled()) focusWithTextSelected(target);
-    });
-}
-
 // A box of labelled texts and one OK button, such as Ombrel's abrasion
 // level details.
 class CDetailsDlg : public QDialog {
