@@ -386,7 +386,9 @@ async function flows(browser, name) {
       sessionStorage.setItem('keep', '1');
       history.replaceState(history.state, '', location.pathname);
     });
-    await pause(500);  // the browser stores what the page keeps a moment after it is written
+    // The browser stores what the page keeps a moment after it is written;
+    // Chromium's moment is longer on a busy machine.
+    await pause(2000);
     await kept.reload();
     await kept.waitForSelector('body[data-ready]');
     check(await kept.evaluate(() => document.getElementById('c-cover').value) === '8', `${name}: the entries are kept after a reload`);
